@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tb {
+
+class MessageBox;
+
+inline constexpr std::uint32_t HKEY_CURRENT_USER = 0x80000001u;
+
+// The per-user registry store: string values under key paths, kept in a human-readable
+// file. Key paths and value names match without regard to letter case; a trailing
+// backslash names the same key.
+class Registry {
+public:
+    Registry(std::string storeFile, MessageBox &messages);
+
+    // The string value, or `defaultValue` when it is missing, empty or not a string.
+    std::string RegReadString(std::uint32_t hive, std::string_view subkey,
+                              std::string_view valueName, std::string_view defaultValue) const;
+
+    // Stores a string value. When the store cannot be written it shows
+    // "Error Creating Key: <hive as signed decimal>" and returns true; false on success.
+    bool RegWriteString(std::uint32_t hive, std::string_view subkey, std::string_view valueName,
+                        std::string_view data);
+
+    const std::string &storeFile() const { return storeFile_; }
+
+private:
+    std::string storeFile_;
+    MessageBox &messages_;
+};
+
+// Where the store lives: $XDG_CONFIG_HOME (or ~/.config)/Orvane/Tallybell/registry.ini.
+// Either argument may be null or empty.
+std::string registryStorePath(const char *xdgConfigHome, const char *home);
+
+} // namespace tb
