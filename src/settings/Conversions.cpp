@@ -19,8 +19,9 @@ std::string_view skipBlanks(std::string_view text)
 }
 
 // The longest prefix of `text` that forms a decimal number: [sign] digits [. digits]
-// [e [sign] digits], with at least one digit in the mantissa.
-std::optional<double> leadingNumber(std::string_view text)
+// [e [sign] digits], with at least one digit in the mantissa. `rest` receives what follows
+// the number.
+std::optional<double> leadingNumber(std::string_view text, std::string_view *rest = nullptr)
 {
     text = skipBlanks(text);
     std::size_t i = 0;
@@ -69,6 +70,8 @@ std::optional<double> leadingNumber(std::string_view text)
     } else if (ec != std::errc() || ptr == first) {
         return std::nullopt;
     }
+    if (rest)
+        *rest = text.substr(end);
     return negative ? -value : value;
 }
 
@@ -109,7 +112,9 @@ bool textToBool(std::string_view text)
         return true;
     if (equalsNoCase(text, "false"))
         return false;
-    if (const auto number = leadingNumber(text))
+    // Only a text that is a number as a whole is one: "1abc" is other text.
+    std::string_view rest;
+    if (const auto number = leadingNumber(text, &rest); number && rest.empty())
         return *number != 0.0;
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,41 @@ std::string IniRead(std::string_view section, std::string_view key, const std::s
 
 // Sets `key` of `section` in `fileName` to `value`, creating the key, the section or the
 // file as needed and keeping every other byte of the file. The file is replaced
-// crash-safely. False when the write failed (the old file is then whole) or when a name
-// or the value holds a line break, a section name holds "]" or a key holds "=".
+// crash-safely; a value equal to the stored one writes nothing. False when the write
+// failed (the old file is then whole) or when the entry is not writable (see
+// isWritableIniEntry). A file that exists but cannot be read is never replaced.
 bool IniWrite(std::string_view section, std::string_view key, std::string_view value,
               const std::string &fileName);
+
+// The value of `key` in `section` of `fileName` exactly as stored: trimmed of blanks, but
+// with its quotes and not cut at 254 characters. Nothing when the file, the section or the
+// key is missing (an empty stored value is an empty text).
+std::optional<std::string> iniReadRaw(std::string_view section, std::string_view key,
+                                      const std::string &fileName);
+
+// The same engine over the bytes of a settings file held in memory.
+
+// The stored value as iniReadRaw gives it; the view points into `content`.
+std::optional<std::string_view> findIniValue(std::string_view content, std::string_view section,
+                                             std::string_view key);
+
+// What IniRead returns for a file holding `content`.
+std::string iniValueFromContent(std::string_view content, std::string_view section,
+                                std::string_view key, std::string_view defaultValue);
+
+// False when the names or the value cannot be written without forging other lines:
+// a line break anywhere, "]" in the section, "=" in the key, or a key that would read as a
+// section line or a comment (first character "[" or ";").
+bool isWritableIniEntry(std::string_view section, std::string_view key, std::string_view value);
+
+struct IniEdit {
+    enum Status { Changed, Unchanged, Refused };
+    Status status = Refused;
+    std::string content; // the new bytes when Changed
+};
+
+// `content` with `key` of `section` set to `value`, as IniWrite would write it.
+IniEdit setIniValue(std::string_view content, std::string_view section, std::string_view key,
+                    std::string_view value);
 
 } // namespace tb

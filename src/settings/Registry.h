@@ -13,7 +13,12 @@ inline constexpr std::uint32_t HKEY_CURRENT_USER = 0x80000001u;
 // The per-user registry store: string values under key paths, kept in a human-readable
 // file. Key paths and value names match without regard to letter case; a trailing
 // backslash names the same key.
-class Registry {
+//
+// The file is a settings file: one section per key, one line per value, and each value
+// carries its type, strings as  Name=sz:"text"  (the quotes keep blanks at either end).
+// A value of any other type ("dword:...") reads as the default.
+class Registry
+{
 public:
     Registry(std::string storeFile, MessageBox &messages);
 
@@ -34,7 +39,12 @@ private:
 };
 
 // Where the store lives: $XDG_CONFIG_HOME (or ~/.config)/Orvane/Tallybell/registry.ini.
-// Either argument may be null or empty.
+// Either argument may be null or empty; a relative $XDG_CONFIG_HOME is ignored, as the
+// XDG rules say. Empty when neither gives a folder.
 std::string registryStorePath(const char *xdgConfigHome, const char *home);
+
+// The store's section for a key: the hive's name, a backslash and the key path without
+// trailing backslashes ("HKEY_CURRENT_USER\SOFTWARE\Orvane\Tallybell").
+std::string registrySection(std::uint32_t hive, std::string_view subkey);
 
 } // namespace tb

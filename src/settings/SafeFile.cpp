@@ -1,0 +1,284 @@
+#include "settings/SafeFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <unistd.h>
+#include <utility>
+
+namespace tb {
+namespace {
+
+SystemCalls &callsInForce()
+{
+    static SystemCalls calls = realSystemCalls();
+    return calls;
+}
+
+std::string systemText(int error)
+{
+    return std::strerror(error);
+}
+
+const char *const notAFileText = "Not a regular file";
+
+// Text and code for a name that exists but is not a regular file.
+std::pair<int, std::string> notAFile(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return {EISDIR, systemText(EISDIR)};
+    return {EINVAL, notAFileText};
+}
+
+FileRead readFailure(ReadStatus status, int error, std::string text)
+{
+    FileRead result;
+    result.status = status;
+    result.error = error;
+    result.errorText = std::move(text);
+    return result;
+}
+
+FileWrite writeFailure(int error, std::string text)
+{
+    FileWrite result;
+    result.error = error;
+    result.errorText = std::move(text);
+    return result;
+}
+
+FileWrite writeFailure(int error)
+{
+    return writeFailure(error, systemText(error));
+}
+
+bool isMissingError(int error)
+{
+    return error == ENOENT || error == ENOTDIR;
+}
+
+std::string randomSuffix()
+{
+    static std::mt19937 generator {std::random_device {}()};
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<int> pick(0, int(sizeof letters) - 2);
+    std::string suffix(6, 'X');
+    for (char &c : suffix)
+        c = letters[pick(generator)];
+    return suffix;
+}
+
+// Closes `fd` and removes `tempPath`, keeping the errno of the failure that led here.
+void discardTemp(const SystemCalls &sys, int fd, const std::string &tempPath)
+{
+    const int saved = errno;
+    if (fd >= 0)
+        sys.close(fd);
+    sys.unlink(tempPath.c_str());
+    errno = saved;
+}
+
+bool writeAll(const SystemCalls &sys, int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = sys.write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+// Makes the rename itself durable. A folder that cannot be flushed does not undo the
+// write, which has already taken place.
+void syncFolder(const SystemCalls &sys, const std::string &folder)
+{
+    const int fd
+        = sys.open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0)
+        return;
+    sys.fsync(fd);
+    sys.close(fd);
+}
+
+} // namespace
+
+SystemCalls realSystemCalls()
+{
+    SystemCalls calls;
+    calls.open = [](const char *path, int flags, mode_t mode) { return ::open(path, flags, mode); };
+    calls.read = [](int fd, void *buffer, size_t size) { return ::read(fd, buffer, size); };
+    calls.write = [](int fd, const void *buffer, size_t size) { return ::write(fd, buffer, size); };
+    calls.fstat = [](int fd, struct stat *info) { return ::fstat(fd, info); };
+    calls.stat = [](const char *path, struct stat *info) { return ::stat(path, info); };
+    calls.lstat = [](const char *path, struct stat *info) { return ::lstat(path, info); };
+    calls.fchmod = [](int fd, mode_t mode) { return ::fchmod(fd, mode); };
+    calls.fsync = [](int fd) { return ::fsync(fd); };
+    calls.close = [](int fd) { return ::close(fd); };
+    calls.rename = [](const char *from, const char *to) { return ::rename(from, to); };
+    calls.unlink = [](const char *path) { return ::unlink(path); };
+    return calls;
+}
+
+const SystemCalls &systemCalls()
+{
+    return callsInForce();
+}
+
+ScopedSystemCalls::ScopedSystemCalls(SystemCalls calls)
+    : previous_(std::exchange(callsInForce(), std::move(calls)))
+{
+}
+
+ScopedSystemCalls::~ScopedSystemCalls()
+{
+    callsInForce() = std::move(previous_);
+}
+
+FileRead readRegularFile(const std::string &path)
+{
+    const SystemCalls &sys = systemCalls();
+
+    // Look before opening, so that a device is not even opened; the check after opening
+    // closes the race with a file swapped in between.
+    struct stat info {
+    };
+    if (sys.stat(path.c_str(), &info) != 0) {
+        const int error = errno;
+        return readFailure(isMissingError(error) ? ReadStatus::Missing : ReadStatus::Error, error,
+                           systemText(error));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        auto [error, text] = notAFile(info.st_mode);
+        return readFailure(ReadStatus::NotAFile, error, std::move(text));
+    }
+
+    // O_NONBLOCK: a pipe swapped in after the check still cannot make the open wait.
+    const int fd = sys.open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0);
+    if (fd < 0) {
+        const int error = errno;
+        return readFailure(isMissingError(error) ? ReadStatus::Missing : ReadStatus::Error, error,
+                           systemText(error));
+    }
+    if (sys.fstat(fd, &info) != 0) {
+        const int error = errno;
+        sys.close(fd);
+        return readFailure(ReadStatus::Error, error, systemText(error));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        sys.close(fd);
+        auto [error, text] = notAFile(info.st_mode);
+        return readFailure(ReadStatus::NotAFile, error, std::move(text));
+    }
+
+    FileRead result;
+    result.status = ReadStatus::Ok;
+    std::string &bytes = result.bytes;
+    // The size is a hint only: the file may change while it is read.
+    bytes.resize(std::size_t(info.st_size > 0 ? info.st_size : 0) + 1);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size())
+            bytes.resize(bytes.size() * 2 + 4096);
+        const ssize_t n = sys.read(fd, bytes.data() + used, bytes.size() - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            sys.close(fd);
+            return readFailure(ReadStatus::Error, error, systemText(error));
+        }
+        if (n == 0)
+            break;
+        used += std::size_t(n);
+    }
+    bytes.resize(used);
+    sys.close(fd);
+    return result;
+}
+
+FileWrite writeFileAtomically(const std::string &path, std::string_view bytes)
+{
+    const SystemCalls &sys = systemCalls();
+
+    std::string target = path;
+    struct stat info {
+    };
+    bool replacing = false;
+    if (sys.lstat(target.c_str(), &info) == 0) {
+        if (S_ISLNK(info.st_mode)) {
+            // Replace the file the link names, not the link.
+            char resolved[PATH_MAX];
+            if (!::realpath(path.c_str(), resolved))
+                return writeFailure(errno);
+            target = resolved;
+            if (sys.lstat(target.c_str(), &info) != 0)
+                return writeFailure(errno);
+        }
+        if (!S_ISREG(info.st_mode)) {
+            auto [error, text] = notAFile(info.st_mode);
+            return writeFailure(error, std::move(text));
+        }
+        replacing = true;
+    } else if (errno != ENOENT) {
+        return writeFailure(errno);
+    }
+
+    const std::size_t slash = target.rfind('/');
+    const std::string folder
+        = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (name.empty())
+        return writeFailure(EISDIR);
+
+    // A new file gets the usual permissions (0666 less the umask); a replaced one keeps
+    // its own, set once the temporary file exists.
+    const mode_t createMode = replacing ? 0600 : 0666;
+    const std::string tempStem = folder + "." + name + ".";
+    std::string tempPath;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        tempPath = tempStem;
+        tempPath += randomSuffix();
+        fd = sys.open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
+        if (fd < 0 && errno != EEXIST)
+            return writeFailure(errno);
+    }
+    if (fd < 0)
+        return writeFailure(EEXIST);
+
+    if (replacing) {
+        // Some file systems (FAT on a stick) refuse modes; the write still goes ahead.
+        sys.fchmod(fd, info.st_mode & 07777);
+    }
+
+    if (!writeAll(sys, fd, bytes) || sys.fsync(fd) != 0) {
+        discardTemp(sys, fd, tempPath);
+        return writeFailure(errno);
+    }
+    if (sys.close(fd) != 0) {
+        discardTemp(sys, -1, tempPath);
+        return writeFailure(errno);
+    }
+    if (sys.rename(tempPath.c_str(), target.c_str()) != 0) {
+        discardTemp(sys, -1, tempPath);
+        return writeFailure(errno);
+    }
+    syncFolder(sys, folder);
+
+    FileWrite result;
+    result.ok = true;
+    return result;
+}
+
+} // namespace tb

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace tb {
+
+// Whole-file reads and crash-safe whole-file writes of regular files.
+// Error texts are the system's own description of the failure (strerror), ready to be
+// shown to the user after a fixed sentence.
+
+enum class ReadStatus {
+    Ok, // bytes hold the whole file
+    Missing, // no such file, or a folder of the path is missing
+    NotAFile, // the name is a folder, a pipe, a device or a socket: never opened for long
+    Error, // the file exists but cannot be read
+};
+
+struct FileRead {
+    ReadStatus status = ReadStatus::Missing;
+    std::string bytes;
+    int error = 0; // errno of the failure, 0 when none
+    std::string errorText; // empty when status is Ok
+
+    bool ok() const { return status == ReadStatus::Ok; }
+    // Missing and NotAFile: there is no file to read, as far as a reader is concerned.
+    bool absent() const { return status == ReadStatus::Missing || status == ReadStatus::NotAFile; }
+};
+
+// Reads a regular file whole. A folder, a pipe or a device is NotAFile and never blocks.
+FileRead readRegularFile(const std::string &path);
+
+struct FileWrite {
+    bool ok = false;
+    int error = 0;
+    std::string errorText;
+
+    explicit operator bool() const { return ok; }
+};
+
+// Replaces (or creates) `path` with `bytes`: a temporary file ".<name>.XXXXXX" in the same
+// folder is written, flushed to disk and renamed over the target, so that a crash or a
+// failure at any step leaves either the old file or the new one, never a mix. The
+// permission bits of a file that is replaced are kept; a symbolic link is followed and
+// the file it names is replaced. Refused when the target exists and is not a regular
+// file. On failure no temporary file is left behind.
+FileWrite writeFileAtomically(const std::string &path, std::string_view bytes);
+
+// The system calls the file layer makes, replaceable so that tests can make any of them
+// fail (full disk, denied access, failed rename) even when running as root.
+struct SystemCalls {
+    std::function<int(const char *path, int flags, mode_t mode)> open;
+    std::function<ssize_t(int fd, void *buffer, size_t size)> read;
+    std::function<ssize_t(int fd, const void *buffer, size_t size)> write;
+    std::function<int(int fd, struct stat *info)> fstat;
+    std::function<int(const char *path, struct stat *info)> stat;
+    std::function<int(const char *path, struct stat *info)> lstat;
+    std::function<int(int fd, mode_t mode)> fchmod;
+    std::function<int(int fd)> fsync;
+    std::function<int(int fd)> close;
+    std::function<int(const char *from, const char *to)> rename;
+    std::function<int(const char *path)> unlink;
+};
+
+// The calls of the operating system.
+SystemCalls realSystemCalls();
+
+// The calls in force.
+const SystemCalls &systemCalls();
+
+// Puts `calls` in force for its lifetime, then restores the previous set. For tests.
+class ScopedSystemCalls
+{
+public:
+    explicit ScopedSystemCalls(SystemCalls calls);
+    ~ScopedSystemCalls();
+    ScopedSystemCalls(const ScopedSystemCalls &) = delete;
+    ScopedSystemCalls &operator=(const ScopedSystemCalls &) = delete;
+
+private:
+    SystemCalls previous_;
+};
+
+} // namespace tb
