@@ -1,0 +1,185 @@
+#include "lists/ListFiles.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace tb {
+namespace {
+
+char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+bool equalsNoCase(const std::string &a, const std::string &b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerAscii(x) == lowerAscii(y);
+           });
+}
+
+std::string joinPath(const std::string &folder, const std::string &name)
+{
+    if (folder.empty())
+        return name;
+    if (folder.back() == '/')
+        return folder + name;
+    return folder + '/' + name;
+}
+
+std::string errorText(int error)
+{
+    return std::generic_category().message(error);
+}
+
+// Collects the items of a byte stream, one line at a time.
+class ItemCollector
+{
+public:
+    ItemCollector(std::vector<std::string> &items, std::size_t maxItems)
+        : items_(items), maxItems_(maxItems)
+    {
+    }
+
+    bool full() const { return items_.size() >= maxItems_; }
+
+    // Feeds one chunk; stops early once the list is full.
+    void feed(const char *data, std::size_t size)
+    {
+        const char *end = data + size;
+        // The next CR and the next LF at or after `data`, each found once (memchr is much
+        // faster than a byte loop on a huge line).
+        const char *nextCr = nullptr;
+        const char *nextLf = nullptr;
+        auto next = [&](char c, const char *&cached) {
+            if (!cached || cached < data) {
+                const void *found = std::memchr(data, c, std::size_t(end - data));
+                cached = found ? static_cast<const char *>(found) : end;
+            }
+            return cached;
+        };
+        while (data < end && !full()) {
+            if (*data == '\r' || *data == '\n') {
+                endLine();
+                ++data;
+                continue;
+            }
+            const char *stop = std::min(next('\r', nextCr), next('\n', nextLf));
+            if (line_.empty()) {
+                while (data < stop && *data == ' ')
+                    ++data;
+            }
+            const std::size_t room = kMaxItemBytes - std::min(kMaxItemBytes, line_.size());
+            line_.append(data, std::min<std::size_t>(room, std::size_t(stop - data)));
+            data = stop;
+        }
+    }
+
+    void endLine()
+    {
+        while (!line_.empty() && line_.back() == ' ')
+            line_.pop_back();
+        if (!line_.empty() && !full())
+            items_.push_back(std::move(line_));
+        line_.clear();
+    }
+
+private:
+    std::vector<std::string> &items_;
+    std::size_t maxItems_;
+    std::string line_;
+};
+
+} // namespace
+
+std::string listFilePath(const std::string &programFolder, int listNumber)
+{
+    const std::string exact = "List" + std::to_string(listNumber) + ".txt";
+    std::string found;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(programFolder.empty() ? "." : programFolder, ec),
+         end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name == exact)
+            return joinPath(programFolder, name);
+        // Several spellings: the smallest in byte order, so the choice does not depend on
+        // the order of the folder's entries.
+        if (equalsNoCase(name, exact) && (found.empty() || name < found))
+            found = name;
+    }
+    return joinPath(programFolder, found.empty() ? exact : found);
+}
+
+ListItems readRotationItemsFrom(const ChunkSource &source, std::size_t maxItems)
+{
+    ListItems result;
+    result.status = ListReadStatus::Ok;
+    ItemCollector collector(result.items, maxItems);
+    char buffer[64 * 1024];
+    while (!collector.full()) {
+        const ssize_t got = source(buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            // Not reported to the user: the complete lines read so far are the list.
+            result.errorText = errorText(errno);
+            return result;
+        }
+        if (got == 0)
+            break;
+        collector.feed(buffer, std::size_t(got));
+    }
+    collector.endLine();
+    return result;
+}
+
+ListItems readRotationItems(const std::string &path, std::size_t maxItems)
+{
+    ListItems result;
+    auto fail = [&](std::string text) {
+        result.status = ListReadStatus::Error;
+        result.errorText = std::move(text);
+        return result;
+    };
+    auto notRegular = [&](mode_t mode) {
+        return fail(S_ISDIR(mode) ? errorText(EISDIR) : std::string("Not a regular file"));
+    };
+
+    // Looked at before opening, so that no device is ever opened.
+    struct stat info {
+    };
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return result; // Missing
+        return fail(errorText(errno));
+    }
+    if (!S_ISREG(info.st_mode))
+        return notRegular(info.st_mode);
+
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return result;
+        return fail(errorText(errno));
+    }
+    // It may have been replaced between the look and the open.
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = errno;
+        const mode_t mode = info.st_mode;
+        ::close(fd);
+        return S_ISREG(mode) ? fail(errorText(error)) : notRegular(mode);
+    }
+    result = readRotationItemsFrom(
+        [fd](char *buffer, std::size_t size) { return ::read(fd, buffer, size); }, maxItems);
+    ::close(fd);
+    return result;
+}
+
+} // namespace tb

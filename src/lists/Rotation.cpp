@@ -1,0 +1,89 @@
+#include "lists/Rotation.h"
+
+#include "lists/ListFiles.h"
+#include "settings/Conversions.h"
+#include "settings/IniFile.h"
+#include "tallybell/Version.h"
+
+#include <vector>
+
+namespace tb {
+namespace {
+
+// The position of the item line holding the current item: the last line that contains
+// it (an empty current item is in every line), 0 when none does.
+std::size_t currentPosition(const std::vector<std::string> &items, const std::string &current)
+{
+    std::size_t position = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].find(current) != std::string::npos)
+            position = i;
+    }
+    return position;
+}
+
+std::string orderedChoice(const std::vector<std::string> &items, std::size_t position)
+{
+    if (items.empty())
+        return {};
+    return position + 1 >= items.size() ? items.front() : items[position + 1];
+}
+
+// Uniform among the items other than the current one, in a single draw (the same
+// distribution as drawing again until it differs, but certain to end). A list of one
+// item keeps that item; an empty list keeps the current item.
+std::string randomChoice(const std::vector<std::string> &items, std::size_t position,
+                         const std::string &current, Random &random)
+{
+    if (items.empty())
+        return current;
+    if (items.size() == 1)
+        return items.front();
+    auto drawn = std::size_t(random.below(int(items.size()) - 1));
+    if (drawn >= position)
+        ++drawn;
+    return items[drawn];
+}
+
+} // namespace
+
+std::string listGroupSection(int listNumber)
+{
+    return "List Group Number " + std::to_string(listNumber);
+}
+
+void checksong(std::int16_t listNumber, const ListContext &context)
+{
+    const std::string &ini = context.inifilename;
+    const std::string section = listGroupSection(listNumber);
+
+    const std::string current = IniRead(section, "Current Item", ini, "");
+    const bool randomChange = IniRead(section, "Change Song Random", ini, "False") == "True";
+    // Each read is clamped to 16 bits; the sum is taken in int so that it cannot overflow.
+    const int interval = textToNumber(IniRead(section, "Change Song", ini, "1"));
+    const int lastChange = textToNumber(IniRead(section, "Last Change Session Number", ini, "0"));
+    const int completed = textToNumber(IniRead("History", "Sessions Completed", ini, "0"));
+
+    if (lastChange + interval > completed && !current.empty())
+        return;
+
+    const ListItems list = readRotationItems(listFilePath(context.programFolder, listNumber));
+    if (list.status == ListReadStatus::Missing)
+        return;
+    if (list.status == ListReadStatus::Error) {
+        context.messages.show("A disk error has occurred trying to open the song list\r\n\r\n"
+                                  + list.errorText,
+                              version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+
+    const std::size_t position = currentPosition(list.items, current);
+    const std::string chosen = randomChange
+        ? randomChoice(list.items, position, current, context.random)
+        : orderedChoice(list.items, position);
+
+    IniWrite(section, "Current Item", chosen, ini);
+    IniWrite(section, "Last Change Session Number", numberToText(completed), ini);
+}
+
+} // namespace tb

@@ -1,0 +1,63 @@
+#include "session/TaskText.h"
+
+#include "settings/Conversions.h"
+#include "settings/IniFile.h"
+
+#include <string_view>
+
+namespace tb {
+namespace {
+
+bool replaceFirst(std::string &text, std::string_view placeholder, std::string_view replacement)
+{
+    const std::size_t position = text.find(placeholder);
+    if (position == std::string::npos)
+        return false;
+    text.replace(position, placeholder.size(), replacement);
+    return true;
+}
+
+} // namespace
+
+std::string getnexttask(std::int16_t taskNumber, const ListContext &context)
+{
+    const std::string &ini = context.inifilename;
+    const std::string section = "task" + numberToText(taskNumber);
+
+    IniWrite("currenttask", "number", numberToText(taskNumber), ini);
+
+    // A stored number beyond 16 bits is clamped: above 32767 it reads as 32767 and so
+    // selects description1; below -32768 it reads as -32768 and selects the (normally
+    // absent) "description-32768". Held in int, the next number cannot overflow.
+    int alternate = textToNumber(IniRead(section, "Alternatetask", ini, ""));
+    if (alternate == 0 || alternate >= 10)
+        alternate = 1;
+    std::string text = IniRead(section, "description" + numberToText(alternate), ini, "");
+    if (text.empty()) {
+        alternate = 1;
+        text = IniRead(section, "description1", ini, "");
+    }
+    IniWrite(section, "Alternatetask", numberToText(alternate + 1), ini);
+
+    if (const std::size_t note = text.find("%note%"); note != std::string::npos)
+        text.replace(note, 6, 1, char('A' + context.random.below(7)));
+
+    if (!replaceFirst(text, "%CR%", "\r\n"))
+        replaceFirst(text, "%NL%", "\r\n");
+
+    // Only the first "%list" is examined; it counts when a digit 1 to 9 and "%" follow.
+    const std::size_t list = text.find("%list");
+    if (list != std::string::npos && list + 7 <= text.size() && text[list + 5] >= '1'
+        && text[list + 5] <= '9' && text[list + 6] == '%') {
+        const auto listNumber = std::int16_t(text[list + 5] - '0');
+        checksong(listNumber, context);
+        const std::string item = IniRead(listGroupSection(listNumber), "Current Item", ini, "");
+        text.replace(list, 7,
+                     item.empty()
+                         ? " ***Error List " + numberToText(listNumber) + " contains no items *** "
+                         : " " + item + " ");
+    }
+    return text;
+}
+
+} // namespace tb

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "lists/Rotation.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tb {
+
+// Composes the text shown for task `taskNumber`: records the task as the point where the
+// next session resumes, picks this time's alternate description and advances the choice,
+// then fills the first "%note%" (a note letter A to G), the first "%CR%" (or, when there is
+// none, the first "%NL%") and the first "%listN%" (list N's current item, after `checksong`
+// has rotated it). Each kind of placeholder is replaced at most once.
+// An empty text means there is no such task: the end of the task list.
+std::string getnexttask(std::int16_t taskNumber, const ListContext &context);
+
+} // namespace tb
