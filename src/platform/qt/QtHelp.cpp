@@ -1,0 +1,112 @@
+#include "platform/qt/QtHelp.h"
+
+#include "platform/qt/HelpWindow.h"
+
+#include <QCursor>
+#include <QFile>
+#include <QRegularExpression>
+#include <QWhatsThis>
+
+namespace tb {
+
+namespace {
+
+QString resourcePath(const QUrl &page)
+{
+    return QLatin1Char(':') + page.path();
+}
+
+QString noHelpText(int context)
+{
+    return QtHelp::tr("There is no help for this item (topic %1).").arg(context);
+}
+
+} // namespace
+
+QtHelp::QtHelp(QObject *parent) : QObject(parent)
+{
+}
+
+QtHelp::~QtHelp()
+{
+    delete window_.data();
+}
+
+QUrl QtHelp::contentsPage()
+{
+    return QUrl(QStringLiteral("qrc:/help/contents.html"));
+}
+
+QUrl QtHelp::usingHelpPage()
+{
+    return QUrl(QStringLiteral("qrc:/help/usinghelp.html"));
+}
+
+QUrl QtHelp::topicPage(int context)
+{
+    return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(context));
+}
+
+bool QtHelp::hasTopic(int context)
+{
+    return QFile::exists(resourcePath(topicPage(context)));
+}
+
+const QList<int> &QtHelp::usedContexts()
+{
+    // Windows: 6 options, 10 task list editor, 12 list files. Controls: 8, 15, 18, 19 on
+    // the main window; 19 and 21 to 25, 29 on the editor; 20, 21, 29 to 35 in the options.
+    static const QList<int> contexts {6,  8,  10, 12, 15, 18, 19, 20, 21, 22,
+                                      23, 24, 25, 29, 30, 31, 32, 33, 34, 35};
+    return contexts;
+}
+
+QString QtHelp::popupText(int context)
+{
+    QFile file(resourcePath(topicPage(context)));
+    if (!file.open(QIODevice::ReadOnly))
+        return noHelpText(context);
+    const QString html = QString::fromUtf8(file.readAll());
+    static const QRegularExpression summary(QStringLiteral("<p class=\"summary\">(.*?)</p>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = summary.match(html);
+    if (!match.hasMatch())
+        return noHelpText(context);
+    return QStringLiteral("<p>") + match.captured(1).simplified() + QStringLiteral("</p>");
+}
+
+void QtHelp::WinHelp(int command, int context)
+{
+    switch (command) {
+    case HELP_CONTEXT:
+        if (hasTopic(context))
+            showPage(topicPage(context));
+        else
+            showPage(contentsPage(), noHelpText(context));
+        return;
+    case HELP_CONTEXTPOPUP:
+        QWhatsThis::showText(QCursor::pos(), popupText(context));
+        return;
+    case HELP_HELPONHELP:
+        showPage(usingHelpPage());
+        return;
+    case HELP_FINDER:
+    default:
+        showPage(contentsPage());
+        return;
+    }
+}
+
+void QtHelp::showPage(const QUrl &page, const QString &notice)
+{
+    if (!window_)
+        window_ = new HelpWindow;
+    window_->showPage(page, notice);
+    if (window_->isMinimized())
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace tb
