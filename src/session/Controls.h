@@ -1,0 +1,47 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace tb {
+
+// What one control of a window shows. The window applies it to the widget, menu entry
+// or timer whose objectName is the control's name; fields a kind of control lacks are
+// ignored (a timer uses only `enabled`, a progress bar `value`).
+struct ControlState {
+    std::string caption; // file bytes: UTF-8, or Windows-1252 carried over from older files
+    std::string toolTip;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+    int value = 0;
+
+    bool operator==(const ControlState &) const = default;
+};
+
+// The controls of one window by name.
+class Controls {
+public:
+    ControlState &operator[](std::string_view name)
+    {
+        auto it = states_.find(name);
+        if (it == states_.end())
+            it = states_.emplace(std::string(name), ControlState{}).first;
+        return it->second;
+    }
+    const ControlState &at(std::string_view name) const
+    {
+        const auto it = states_.find(name);
+        return it != states_.end() ? it->second : empty_;
+    }
+    bool contains(std::string_view name) const { return states_.find(name) != states_.end(); }
+    auto begin() const { return states_.begin(); }
+    auto end() const { return states_.end(); }
+
+private:
+    std::map<std::string, ControlState, std::less<>> states_;
+    ControlState empty_{};
+};
+
+} // namespace tb

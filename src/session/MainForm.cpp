@@ -1,0 +1,510 @@
+#include "session/MainForm.h"
+
+#include "lists/Rotation.h"
+#include "platform/Clock.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/ScreenSaver.h"
+#include "platform/SingleInstance.h"
+#include "platform/Sound.h"
+#include "platform/WindowOps.h"
+#include "session/TaskText.h"
+#include "settings/Conversions.h"
+#include "settings/DateText.h"
+#include "settings/IniFile.h"
+#include "settings/Registry.h"
+#include "tallybell/Version.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace tb {
+namespace {
+
+constexpr const char *kRegistryKey = "SOFTWARE\\Orvane\\Tallybell";
+constexpr const char *kNoTasksQuestion =
+    "No Tasks exist in this Task List, Would you like to add some?";
+constexpr const char *kPausedText = "Paused...Click on the Pause Button to resume";
+constexpr const char *kCompletedText = "All Tasks Completed, Congratulations!!!";
+constexpr const char *kTimeUpText = "The time is up on this task";
+constexpr int kSpaceKey = 32;
+
+std::string twoDigits(int value)
+{
+    std::string text = std::to_string(value);
+    return text.size() < 2 ? "0" + text : text;
+}
+
+std::int16_t roundHalfEven(double value)
+{
+    return static_cast<std::int16_t>(std::nearbyint(std::clamp(value, -32768.0, 32767.0)));
+}
+
+// Renames without ever replacing an existing target. Returns 0 or the errno value.
+int renameNoReplace(const std::string &from, const std::string &to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // File systems without the no-replace flag: a hard link fails when the target exists.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return errno;
+    ::unlink(from.c_str());
+    return 0;
+}
+
+} // namespace
+
+MainForm::MainForm(MainServices services, std::string programFolder, std::string commandLine)
+    : s_(services), programFolder_(std::move(programFolder)), commandLine_(std::move(commandLine))
+{
+    // The stopped layout.
+    controls_["LabelAppTitle"].caption = version::kProductName;
+    controls_["Picture2"];
+    controls_["Shape1"];
+    controls_["framestartfrom"].caption = "Start from task";
+    controls_["lblStartFrom"].caption = "0";
+    controls_["startfromspin"];
+    auto &start = controls_["cmdstartstop"];
+    start.caption = "&Start";
+    start.toolTip = "To Start or Stop this Session Click here";
+    auto &pause = controls_["cmdpause"];
+    pause.caption = "&Pause";
+    pause.toolTip = "To Pause the session click here";
+    pause.enabled = false;
+    auto &quit = controls_["cmdexit"];
+    quit.caption = "&Quit";
+    quit.toolTip = "To Quit Tallybell click here";
+    controls_["lblTimer"].caption = "00:00";
+    controls_["txtmessage"];
+    controls_["practiceprogress"].visible = false;
+    auto &skip = controls_["Imagemoveon"];
+    skip.toolTip = "To jump to the next task click here";
+    skip.visible = false;
+    controls_["linepaused"].visible = false;
+    controls_["timemaintime"].enabled = false;
+
+    controls_["menfile"].caption = "&File";
+    controls_["fileopen"].caption = "&Open another task list";
+    controls_["fileedit"].caption = "Edit Current &Task List";
+    controls_["editfilesong"].caption = "Edit &list files";
+    controls_["filequit"].caption = "&Quit";
+    controls_["TotalTimeMenu"].caption = "&Task Time";
+    for (int i = 0; i < kTimeMenuEntries; ++i)
+        controls_[timeMenuName(i)];
+    controls_["optionS"].caption = "&Options";
+    controls_["optionScreenSave"].caption = "Disable Screen Saver during countdown";
+    controls_["optionsalm"].caption = "General Task Options";
+    controls_["helphelp"].caption = "&Help";
+    controls_["helpcontents"].caption = "Tallybell &Help Topics";
+    controls_["helpabouthelp"].caption = "How &to use Help";
+    controls_["helpabout"].caption = "About";
+}
+
+std::string MainForm::timeMenuName(int index)
+{
+    return "Timemenu_" + std::to_string(index);
+}
+
+std::string MainForm::formatTime(int seconds)
+{
+    const int minutes = seconds / 60;
+    return twoDigits(minutes) + ":" + twoDigits(seconds - minutes * 60);
+}
+
+bool MainForm::Form_Load()
+{
+    SoundCardOnSystem = s_.sound.hasOutputDevice();
+    controls_["LabelAppTitle"].caption = version::kProductName;
+
+    if (s_.instance.handOverToRunningInstance()) {
+        s_.messages.beep();
+        return false;
+    }
+
+    const std::string defaultIni = programFolder_ + "/tallywork.ini";
+    inifilename = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "Settings File",
+                                            defaultIni);
+
+    const std::string firstRun = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey,
+                                                           "FirstRun", "");
+    if (!isValidDateText(firstRun)) {
+        s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun",
+                                   dateTimeText(s_.clock.now()));
+        s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", defaultIni);
+        const int error = renameNoReplace(programFolder_ + "/tallydef.ini", defaultIni);
+        if (error != 0 && error != EEXIST) {
+            s_.messages.show(std::string("Couldn't copy the default settings file\r\n\r\n") +
+                                 std::strerror(error),
+                             std::string(version::kProductName) + " - Disk Error",
+                             MsgIcon::Critical, MsgButtons::Ok);
+        }
+        const std::string wave = programFolder_ + "/PINGPONG.WAV";
+        IniWrite("options", "wavefile", fExist(wave) ? wave : std::string(), defaultIni);
+    }
+
+    TestingMode = commandLine_ == "testmode";
+    loadsettings();
+    s_.window.setCaption(version::kProductName);
+    setdelay();
+    controls_["lblStartFrom"].caption = numberToText(currenttask);
+    controls_["optionScreenSave"].checked = Disabless;
+    for (int i = 0; i < kTimeMenuEntries; ++i)
+        controls_[timeMenuName(i)].caption = std::to_string((i + 1) * 10) + " Minutes";
+
+    // An out-of-range stored length would name no menu entry: keep it within the menu.
+    TempTotalTime = std::clamp<std::int16_t>(textToNumber(IniRead("TotalTime", "Time", inifilename,
+                                                                  "1")),
+                                             0, kTimeMenuEntries - 1);
+    for (int i = 0; i < kTimeMenuEntries; ++i)
+        controls_[timeMenuName(i)].checked = i == TempTotalTime;
+    return true;
+}
+
+void MainForm::loadsettings()
+{
+    currenttask = textToNumber(IniRead("currenttask", "number", inifilename, "1"));
+    Soundfile = IniRead("options", "wavefile", inifilename, "");
+    if (IniRead("options", "disable ScreenSaver", inifilename, "false") == "True")
+        Disabless = true;
+    MaxMinScreen = textToBool(IniRead("options", "Use Full Screen", inifilename, "False"));
+    playwavefiletasks = textToBool(IniRead("options", "Play Sound", inifilename, "False"));
+    StopBTasks = textToBool(IniRead("options", "Stop Between tasks", inifilename, "False"));
+}
+
+void MainForm::setdelay()
+{
+    std::int16_t n = 1;
+    while (n < 32767 && !IniRead("task" + std::to_string(n), "description1", inifilename, "").empty())
+        ++n;
+    if (n >= 2)
+        delay = roundHalfEven((TempTotalTime + 1) * 600.0 / (n - 1));
+    if (currenttask > n - 1)
+        currenttask = static_cast<std::int16_t>(n - 1);
+    totaltasks = n;
+    if (TestingMode)
+        delay = 10;
+}
+
+bool MainForm::fExist(const std::string &fileName) const
+{
+    if (fileName.empty())
+        return false;
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(fileName, ec));
+}
+
+void MainForm::FormOnTop()
+{
+    s_.window.bringToFront();
+    repaint();
+}
+
+void MainForm::repaint()
+{
+    if (onRepaint)
+        onRepaint();
+}
+
+void MainForm::Form_Resize()
+{
+    if (s_.window.state() == WindowState::Normal)
+        s_.window.setCaption(version::kProductName);
+}
+
+bool MainForm::Form_KeyDown(int keyCode)
+{
+    if (!sessionrunning)
+        return false;
+    if (controls_.at("cmdpause").enabled)
+        cmdpause_Click();
+    return keyCode == kSpaceKey;
+}
+
+void MainForm::Form_Unload()
+{
+    // Never leave the desktop's screen saver held off after the program is gone.
+    if (sessionrunning)
+        s_.screenSaver.restore();
+}
+
+void MainForm::getnexttask(std::int16_t tasknumber)
+{
+    const ListContext context{inifilename, programFolder_, s_.random, s_.messages};
+    controls_["txtmessage"].caption = tb::getnexttask(tasknumber, context);
+}
+
+void MainForm::checksong(std::int16_t listnumber)
+{
+    const ListContext context{inifilename, programFolder_, s_.random, s_.messages};
+    tb::checksong(listnumber, context);
+}
+
+// --- The session -------------------------------------------------------------------
+
+bool MainForm::askToAddTasks()
+{
+    if (totaltasks != 1)
+        return false;
+    repaint();
+    if (s_.messages.show(kNoTasksQuestion, version::kProductName, MsgIcon::None,
+                         MsgButtons::YesNo) == MsgResult::Yes &&
+        onOpenTaskEditor)
+        onOpenTaskEditor();
+    return true;
+}
+
+void MainForm::showFullTaskLength()
+{
+    controls_["lblTimer"].caption = formatTime(delay);
+    repaint();
+}
+
+void MainForm::blankScreenSaver()
+{
+    if (Disabless)
+        s_.screenSaver.blank();
+}
+
+void MainForm::restoreScreenSaver()
+{
+    if (Disabless)
+        s_.screenSaver.restore();
+}
+
+void MainForm::UpdateSessionControls(bool stopping)
+{
+    controls_["cmdstartstop"].caption = stopping ? "&Start" : "&Stop";
+    for (const char *name : {"startfromspin", "framestartfrom", "lblStartFrom", "Imagemoveon",
+                             "practiceprogress"})
+        controls_[name].visible = !controls_[name].visible;
+    for (const char *name : {"cmdexit", "menfile", "optionS", "helphelp", "TotalTimeMenu",
+                             "cmdpause"})
+        controls_[name].enabled = !controls_[name].enabled;
+}
+
+void MainForm::setStoppedLayout()
+{
+    controls_["cmdpause"].enabled = false;
+    controls_["cmdstartstop"].caption = "&Start";
+    controls_["practiceprogress"].visible = false;
+    for (const char *name : {"startfromspin", "framestartfrom", "lblStartFrom"})
+        controls_[name].visible = true;
+    controls_["Imagemoveon"].visible = false;
+    controls_["cmdexit"].enabled = true;
+    controls_["lblStartFrom"].caption = numberToText(currenttask);
+    for (const char *name : {"menfile", "optionS", "helphelp", "TotalTimeMenu"})
+        controls_[name].enabled = true;
+    controls_["txtmessage"].caption.clear();
+    controls_["timemaintime"].enabled = false;
+}
+
+void MainForm::cmdstartstop_Click()
+{
+    setdelay();
+    if (askToAddTasks())
+        return;
+
+    if (!sessionrunning) {
+        showFullTaskLength();
+        controls_["timemaintime"].enabled = true;
+        // A stored start task below 1 would run no task at all and count the session.
+        if (currenttask < 1)
+            currenttask = 1;
+        // A skip clicked in the last second of the previous session must not carry over.
+        skippedtonext = false;
+        UpdateSessionControls(false);
+        if (MaxMinScreen)
+            s_.window.setState(WindowState::Maximized);
+        blankScreenSaver();
+        sessionrunning = true;
+        taskstarttime = s_.clock.now();
+        getnexttask(currenttask);
+        return;
+    }
+
+    if (Taskspaused)
+        cmdpause_Click();
+    if (MaxMinScreen)
+        s_.window.setState(WindowState::Normal);
+    setStoppedLayout();
+    restoreScreenSaver();
+    sessionrunning = false;
+    taskstarttime = s_.clock.now();
+}
+
+void MainForm::cmdpause_Click()
+{
+    if (!Taskspaused) {
+        StartPaused = s_.clock.now();
+        savedmessage = controls_["txtmessage"].caption;
+        controls_["txtmessage"].caption = kPausedText;
+        controls_["linepaused"].visible = true;
+        controls_["optionS"].enabled = !controls_["optionS"].enabled;
+        restoreScreenSaver();
+        Taskspaused = true;
+    } else {
+        controls_["txtmessage"].caption = savedmessage;
+        const std::int64_t paused = s_.clock.now() - StartPaused;
+        controls_["linepaused"].visible = false;
+        taskstarttime += paused;
+        controls_["optionS"].enabled = !controls_["optionS"].enabled;
+        blankScreenSaver();
+        Taskspaused = false;
+    }
+}
+
+void MainForm::Imagemoveon_Click()
+{
+    skippedtonext = true;
+}
+
+void MainForm::timemaintime_Timer()
+{
+    // A tick arriving while the end of a task is still being handled (its modal message
+    // is open) must not start a second end of task.
+    if (!sessionrunning || Taskspaused || endingTask_)
+        return;
+
+    const std::int64_t left = delay - (s_.clock.now() - taskstarttime);
+    if (left > 0 && !skippedtonext) {
+        const std::string shown = formatTime(static_cast<int>(left));
+        controls_["lblTimer"].caption = shown;
+        const double share = delay > 0 ? static_cast<double>(left) / delay * 100.0 : 0.0;
+        if (share <= 100.0)
+            controls_["practiceprogress"].value = roundHalfEven(share);
+        if (s_.window.state() == WindowState::Minimized)
+            s_.window.setCaption(std::string(version::kProductName) + " " + shown);
+        return;
+    }
+    endingTask_ = true;
+    endOfTask();
+    endingTask_ = false;
+}
+
+void MainForm::endOfTask()
+{
+    showFullTaskLength();
+    controls_["practiceprogress"].value = 100;
+    if (playwavefiletasks && !skippedtonext)
+        PlaySoundFile(s_.sound, SoundCardOnSystem, Soundfile);
+    if (StopBTasks && !skippedtonext) {
+        repaint();
+        s_.messages.show(kTimeUpText, version::kProductName, MsgIcon::Information, MsgButtons::Ok);
+    }
+    skippedtonext = false;
+
+    if (sessionrunning) {
+        currenttask = static_cast<std::int16_t>(std::min<int>(currenttask + 1, 32767));
+        getnexttask(currenttask);
+        if (s_.window.state() == WindowState::Minimized) {
+            s_.window.setState(MaxMinScreen ? WindowState::Maximized : WindowState::Normal);
+            s_.window.setCaption(version::kProductName);
+        }
+        FormOnTop();
+        if (controls_.at("txtmessage").caption.empty())
+            endOfSession();
+    }
+    taskstarttime = s_.clock.now();
+    controls_["practiceprogress"].value = 0;
+}
+
+void MainForm::endOfSession()
+{
+    sessionrunning = false;
+    if (MaxMinScreen)
+        s_.window.setState(WindowState::Normal);
+    UpdateSessionControls(true);
+    controls_["lblStartFrom"].caption = "1";
+    currenttask = 1;
+    IniWrite("currenttask", "number", "1", inifilename);
+    controls_["timemaintime"].enabled = false;
+    restoreScreenSaver();
+    const int completed = textToNumber(IniRead("History", "Sessions Completed", inifilename, "0"));
+    IniWrite("History", "Sessions Completed", numberToText(std::min(completed + 1, 32767)),
+             inifilename);
+    if (playwavefiletasks)
+        PlaySoundFile(s_.sound, SoundCardOnSystem, Soundfile);
+    FormOnTop();
+    controls_["txtmessage"].caption = kCompletedText;
+    controls_["lblTimer"].caption = "00:00";
+}
+
+void MainForm::startfromspin_DownClick()
+{
+    if (currenttask > 1) {
+        --currenttask;
+        controls_["lblStartFrom"].caption = numberToText(currenttask);
+    }
+}
+
+void MainForm::startfromspin_UpClick()
+{
+    if (currenttask < totaltasks - 1 && currenttask < 9) {
+        ++currenttask;
+        controls_["lblStartFrom"].caption = numberToText(currenttask);
+    }
+}
+
+void MainForm::Timemenu_Click(int index)
+{
+    if (index < 0 || index >= kTimeMenuEntries)
+        return;
+    controls_[timeMenuName(TempTotalTime)].checked = false;
+    controls_[timeMenuName(index)].checked = true;
+    TempTotalTime = static_cast<std::int16_t>(index);
+    setdelay();
+}
+
+void MainForm::optionScreenSave_Click()
+{
+    Disabless = !Disabless;
+    controls_["optionScreenSave"].checked = Disabless;
+    IniWrite("options", "disable ScreenSaver", boolToText(Disabless), inifilename);
+}
+
+void MainForm::helpcontents_Click()
+{
+    s_.help.WinHelp(Help::HELP_FINDER, 0);
+}
+
+void MainForm::helpabouthelp_Click()
+{
+    s_.help.WinHelp(Help::HELP_HELPONHELP, 0);
+}
+
+namespace {
+int whatsThisTopic(std::string_view control)
+{
+    if (control == "cmdstartstop")
+        return 15;
+    if (control == "cmdpause")
+        return 18;
+    if (control == "cmdexit")
+        return 8;
+    if (control == "txtmessage")
+        return 19;
+    return 0;
+}
+} // namespace
+
+void MainForm::ShowControlWhatsThis(std::string_view control)
+{
+    if (const int topic = whatsThisTopic(control))
+        s_.help.WinHelp(Help::HELP_CONTEXTPOPUP, topic);
+}
+
+void MainForm::ShowControlHelp(std::string_view control)
+{
+    if (control == "cmdstartstop" || control == "cmdpause")
+        s_.help.WinHelp(Help::HELP_CONTEXT, whatsThisTopic(control));
+}
+
+} // namespace tb

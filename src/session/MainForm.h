@@ -1,0 +1,132 @@
+#pragma once
+
+#include "session/Controls.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tb {
+
+class Clock;
+class Help;
+class MessageBox;
+class Random;
+class Registry;
+class ScreenSaver;
+class SingleInstance;
+class Sound;
+class WindowOps;
+
+// The outside world as the main window's logic sees it.
+struct MainServices {
+    Clock &clock;
+    Random &random;
+    MessageBox &messages;
+    Sound &sound;
+    ScreenSaver &screenSaver;
+    Help &help;
+    SingleInstance &instance;
+    WindowOps &window;
+    Registry &registry;
+};
+
+// The main window's behaviour: start-up, the session settings and the session itself.
+// The Qt window `frmmain` forwards every event to the handler of the same name and then
+// shows `controls()`.
+class MainForm {
+public:
+    // `programFolder` is the folder of the executable; `commandLine` the arguments after
+    // the program name, joined by blanks.
+    MainForm(MainServices services, std::string programFolder, std::string commandLine);
+
+    // Session state shared with the other windows.
+    bool TestingMode = false;
+    std::int16_t currenttask = 0;
+    std::string inifilename;
+    std::string Soundfile;
+    bool Disabless = false;
+    bool MaxMinScreen = false;
+    bool playwavefiletasks = false;
+    std::int16_t delay = 0;
+    bool Taskspaused = false;
+    bool SoundCardOnSystem = false;
+    std::int64_t StartPaused = 0;
+    bool StopBTasks = false;
+    std::int16_t totaltasks = 1;
+    bool skippedtonext = false;
+    std::int16_t TempTotalTime = 1;
+
+    // Start-up. False when another instance runs: it has been brought to the front and
+    // this program must end without showing a window.
+    bool Form_Load();
+    // The window's size or state changed.
+    void Form_Resize();
+    // A key reached the window before its controls; true when the key must not go on to
+    // the focused control.
+    bool Form_KeyDown(int keyCode);
+    // The window is going away (closed or quit).
+    void Form_Unload();
+
+    void cmdstartstop_Click();
+    void cmdpause_Click();
+    void Imagemoveon_Click();
+    void timemaintime_Timer();
+    void startfromspin_DownClick();
+    void startfromspin_UpClick();
+    void Timemenu_Click(int index);
+    void optionScreenSave_Click();
+    void helpcontents_Click();
+    void helpabouthelp_Click();
+    // Right mouse button on a control: its What's-This topic as a pop-up.
+    void ShowControlWhatsThis(std::string_view control);
+    // F1 on a control that carries a help topic.
+    void ShowControlHelp(std::string_view control);
+
+    void loadsettings();
+    void setdelay();
+    // Composes the text of task `tasknumber` into `txtmessage`.
+    void getnexttask(std::int16_t tasknumber);
+    void checksong(std::int16_t listnumber);
+    bool fExist(const std::string &fileName) const;
+    void FormOnTop();
+    void UpdateSessionControls(bool stopping);
+
+    bool sessionIsRunning() const { return sessionrunning; }
+    const std::string &programFolder() const { return programFolder_; }
+    const Controls &controls() const { return controls_; }
+
+    // Called where the window must show the controls at once (before a modal message,
+    // after a repaint request).
+    std::function<void()> onRepaint;
+    // Asked when the user wants to add tasks to an empty list.
+    std::function<void()> onOpenTaskEditor;
+
+    static constexpr int kTimeMenuEntries = 10;
+    static std::string timeMenuName(int index); // "Timemenu_0" .. "Timemenu_9"
+    // Minutes and seconds with at least two digits each: 450 -> "07:30".
+    static std::string formatTime(int seconds);
+
+private:
+    void showFullTaskLength();
+    void setStoppedLayout();
+    void endOfTask();
+    void endOfSession();
+    void blankScreenSaver();
+    void restoreScreenSaver();
+    bool askToAddTasks();
+    void repaint();
+
+    MainServices s_;
+    std::string programFolder_;
+    std::string commandLine_;
+    Controls controls_;
+
+    bool sessionrunning = false;
+    std::int64_t taskstarttime = 0;
+    std::string savedmessage;
+    bool endingTask_ = false;
+};
+
+} // namespace tb
