@@ -1,12 +1,20 @@
 find_package(GTest REQUIRED)
 
-# tallybell_add_test(<name> SOURCES ... [LIBS ...] [WINDOW] [LABELS ...] [ENVIRONMENT ...] [TIMEOUT s])
+# tallybell_add_test(<name> SOURCES ... [LIBS ...] [QT] [WINDOW] [LABELS ...] [ENVIRONMENT ...]
+#                    [TIMEOUT s])
 #
-# One executable per unit, registered as one CTest test. WINDOW tests run on Qt's
-# offscreen platform so they need no display.
+# One executable per unit, registered as one CTest test. QT tests get a main() that creates
+# a QApplication and link the windows library; WINDOW tests are QT tests that run on Qt's
+# offscreen platform, so they need no display.
 function(tallybell_add_test name)
-    cmake_parse_arguments(T "WINDOW" "TIMEOUT" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
-    add_executable(${name} ${T_SOURCES})
+    cmake_parse_arguments(T "QT;WINDOW" "TIMEOUT" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
+    if(T_QT OR T_WINDOW)
+        add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/qt_test_main.cpp)
+        target_link_libraries(${name} PRIVATE tallybell_ui Qt6::Test GTest::gtest)
+    else()
+        add_executable(${name} ${T_SOURCES})
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
     target_link_libraries(${name} PRIVATE tallybell_settings tallybell_test_support
                           ${T_LIBS} GTest::gtest GTest::gmock)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

@@ -1,10 +1,77 @@
+#include "about/frmAbout.h"
+#include "about/frmSplash.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "platform/qt/DBusScreenSaver.h"
+#include "platform/qt/HelpWindow.h" // QtHelp.h needs it complete
+#include "platform/qt/LocalSingleInstance.h"
+#include "platform/qt/QtHelp.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtShell.h"
+#include "platform/qt/QtSound.h"
+#include "session/MainForm.h"
+#include "session/QtWindowOps.h"
+#include "session/frmmain.h"
+#include "settings/Registry.h"
+#include "tallybell/Version.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QFile>
+#include <QIcon>
+#include <QScreen>
+#include <QStringList>
+
+#include <cstdlib>
+#include <string>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.show();
+    QApplication::setApplicationName(QString::fromUtf8(tb::version::kProductName));
+    QApplication::setOrganizationName(QString::fromUtf8(tb::version::kCompanyName));
+    QApplication::setApplicationVersion(QString::fromUtf8(tb::version::kVersionText));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
+
+    tb::SystemClock clock;
+    tb::StdRandom random;
+    tb::QtMessageBox messages;
+    tb::QtSound sound;
+    tb::DBusScreenSaver screenSaver;
+    tb::QtHelp help;
+    tb::QtShell shell;
+    tb::LocalSingleInstance instance;
+    tb::QtWindowOps windowOps;
+    tb::Registry registry(
+        tb::registryStorePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")), messages);
+
+    const std::string programFolder
+        = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty())
+        arguments.removeFirst();
+    const std::string commandLine = arguments.join(QChar(u' ')).toStdString();
+
+    tb::MainForm logic(
+        {clock, random, messages, sound, screenSaver, help, instance, windowOps, registry},
+        programFolder, commandLine);
+    tb::frmmain window(logic);
+    windowOps.attach(&window);
+
+    // A second start has handed over to the running program: it ends here, windowless.
+    if (!logic.Form_Load())
+        return 0;
+    window.applyControls();
+    if (const QScreen *screen = window.screen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+
+    QObject::connect(&instance, &tb::LocalSingleInstance::raiseRequested, &window,
+                     &tb::frmmain::restoreAndRaise);
+    QObject::connect(&window, &tb::frmmain::aboutRequested, &window,
+                     [&shell, &window] { tb::frmAbout::showFor(shell, &window); });
+
+    auto *splash = new tb::frmSplash;
+    QObject::connect(splash, &tb::frmSplash::finished, splash, &QObject::deleteLater);
+    splash->handOverTo(&window);
+
     return app.exec();
 }

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Measures Tallybell against KDE's ktimer in one run on a private Xvfb display:
+# time to the first window, memory after start, CPU time and wake-ups over a minute
+# of a running countdown and of an idle window. See docs/performance.md.
+#
+# Usage: bench/compare.sh [options] [RESULT.md]
+#   --tallybell PATH    the executable (default: build-perf/bin/tallybell, else build/bin/tallybell)
+#   --runs N            fresh starts per program for start-up and memory (default 5)
+#   --seconds S         length of each CPU and wake-up measurement (default 60)
+#   --no-sound-server   do not start a private PulseAudio server with a null sink
+#   --keep              keep the work folder (logs, screenshots) and print its path
+# RESULT.md defaults to bench/results-latest.md.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(dirname "$here")
+tallybell=""
+runs=5
+seconds=60
+sound_server=1
+keep=0
+out="$here/results-latest.md"
+
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --tallybell) tallybell=$2; shift 2 ;;
+        --runs) runs=$2; shift 2 ;;
+        --seconds) seconds=$2; shift 2 ;;
+        --no-sound-server) sound_server=0; shift ;;
+        --keep) keep=1; shift ;;
+        -h|--help) sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        -*) echo "compare.sh: unknown option $1" >&2; exit 2 ;;
+        *) out=$1; shift ;;
+    esac
+done
+
+if [ -z "$tallybell" ]; then
+    for candidate in "$root/build-perf/bin/tallybell" "$root/build/bin/tallybell"; do
+        if [ -x "$candidate" ]; then tallybell=$candidate; break; fi
+    done
+fi
+if [ -z "$tallybell" ] || [ ! -x "$tallybell" ]; then
+    echo "compare.sh: no Tallybell executable found; build it first:" >&2
+    echo "  cmake -S $root -B $root/build-perf -G Ninja -DCMAKE_BUILD_TYPE=Release" >&2
+    echo "  cmake --build $root/build-perf -j2" >&2
+    echo "or name it with --tallybell PATH." >&2
+    exit 1
+fi
+tallybell=$(readlink -f "$tallybell")
+
+# The tools, installed from Debian when missing (command -> package).
+missing=()
+need() { command -v "$1" >/dev/null 2>&1 || missing+=("$2"); }
+need ktimer ktimer
+need Xvfb xvfb
+need xdotool xdotool
+need xev x11-utils
+need xprop x11-utils
+need import imagemagick
+need dbus-run-session dbus-daemon
+need python3 python3
+if [ "$sound_server" = 1 ]; then need pulseaudio pulseaudio; fi
+if [ ${#missing[@]} -gt 0 ]; then
+    packages=$(printf '%s\n' "${missing[@]}" | sort -u | tr '\n' ' ')
+    echo "compare.sh: installing $packages" >&2
+    sudo=""
+    if [ "$(id -u)" != 0 ]; then sudo=sudo; fi
+    $sudo apt-get install -y $packages >&2 || {
+        $sudo apt-get update >&2 && $sudo apt-get install -y $packages >&2
+    }
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tallybell-bench.XXXXXX")
+xvfb_pid=""
+pulse_pid=""
+cleanup() {
+    if [ -n "$pulse_pid" ]; then kill "$pulse_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
+    if [ "$keep" = 1 ]; then
+        echo "compare.sh: work folder kept: $work" >&2
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Private folders: nothing of the user's settings is read or written.
+for d in config data cache state runtime; do mkdir -p "$work/$d"; done
+chmod 700 "$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+export XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime"
+unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS PULSE_SERVER || true
+
+# Xvfb picks a free display itself and writes its number to the descriptor.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    if [ -s "$work/display" ]; then break; fi
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "compare.sh: Xvfb did not start; see $work/xvfb.log" >&2
+    keep=1
+    exit 1
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+echo "compare.sh: display $DISPLAY, work folder $work" >&2
+
+# A desktop has a sound server, and Qt Multimedia behaves differently with one.
+if [ "$sound_server" = 1 ]; then
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+        --load="module-null-sink sink_name=bench" --load="module-native-protocol-unix" \
+        2>"$work/pulse.log" &
+    pulse_pid=$!
+    for _ in $(seq 50); do
+        if [ -S "$XDG_RUNTIME_DIR/pulse/native" ]; then break; fi
+        sleep 0.1
+    done
+    if [ ! -S "$XDG_RUNTIME_DIR/pulse/native" ]; then
+        echo "compare.sh: PulseAudio did not start (see $work/pulse.log); going on without" >&2
+        kill "$pulse_pid" 2>/dev/null || true
+        pulse_pid=""
+    fi
+fi
+
+# One private session bus for the whole run: ktimer needs one, and Tallybell uses it too.
+mkdir -p "$(dirname "$out")"
+dbus-run-session -- python3 "$here/measure.py" --tallybell "$tallybell" --workdir "$work" \
+    --out "$out" --runs "$runs" --seconds "$seconds" \
+    --sound-server "$([ -n "$pulse_pid" ] && echo yes || echo no)"
+echo "compare.sh: results written to $out" >&2

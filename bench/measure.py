@@ -1,0 +1,531 @@
+#!/usr/bin/env python3
+"""Measures Tallybell and ktimer side by side on the X display in $DISPLAY.
+
+Started by bench/compare.sh, which provides the X server, the session bus and private XDG
+folders. Standard library only; needs xev, xprop, xdotool and import (ImageMagick) on PATH.
+"""
+
+import argparse
+import datetime
+import hashlib
+import os
+import platform
+import re
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import threading
+import time
+
+CLK_TCK = os.sysconf("SC_CLK_TCK")
+WINDOW_TIMEOUT_S = 30.0
+
+# Goals, as read here: "about once a second" is at most 1.5 wake-ups a second over all
+# threads; "well under 0.1 %" is at most half of it.
+GOAL_WAKEUPS_PER_S = 1.5
+GOAL_CPU_PERCENT = 0.05
+
+
+def log(message):
+    print(f"[bench] {message}", file=sys.stderr, flush=True)
+
+
+# --- X11 helpers ---------------------------------------------------------------------------
+
+class MapWatcher:
+    """Timestamps every top-level window the X server maps (xev on the root window)."""
+
+    def __init__(self):
+        self._proc = subprocess.Popen(
+            ["stdbuf", "-oL", "xev", "-root", "-event", "substructure"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self._events = []  # (monotonic time, window id)
+        self._cond = threading.Condition()
+        self._thread = threading.Thread(target=self._read, daemon=True)
+        self._thread.start()
+        time.sleep(0.5)  # let xev select its events before anything is launched
+
+    def _read(self):
+        pending = None
+        for line in self._proc.stdout:
+            if line.startswith("MapNotify event"):
+                pending = time.monotonic()
+                continue
+            if pending is not None:
+                match = re.search(r"\bwindow (0x[0-9a-fA-F]+)", line)
+                if match:
+                    with self._cond:
+                        self._events.append((pending, int(match.group(1), 16)))
+                        self._cond.notify_all()
+                pending = None
+
+    def events_since(self, since):
+        with self._cond:
+            return [e for e in self._events if e[0] >= since]
+
+    def wait(self, timeout):
+        with self._cond:
+            self._cond.wait(timeout)
+
+    def close(self):
+        self._proc.terminate()
+        self._proc.wait()
+
+
+def xprop(wid, prop):
+    result = subprocess.run(["xprop", "-id", str(wid), prop], capture_output=True, text=True)
+    return result.stdout.strip() if result.returncode == 0 else ""
+
+
+def window_pid(wid):
+    match = re.search(r"=\s*(\d+)", xprop(wid, "_NET_WM_PID"))
+    return int(match.group(1)) if match else None
+
+
+def window_type(wid):
+    text = xprop(wid, "_NET_WM_WINDOW_TYPE")
+    return text.split("=", 1)[1].strip() if "=" in text else ""
+
+
+def grab_window(wid):
+    """Pixel contents of a window as a hash (PPM has no time stamps, unlike PNG)."""
+    result = subprocess.run(["import", "-silent", "-window", str(wid), "ppm:-"],
+                            capture_output=True)
+    return hashlib.sha256(result.stdout).hexdigest() if result.returncode == 0 else None
+
+
+def screenshot(path):
+    subprocess.run(["import", "-silent", "-window", "root", path], capture_output=True)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], capture_output=True)
+
+
+def park_pointer():
+    # Without a window manager the programs sit at the screen's top left or centre.
+    xdotool("mousemove", "1279", "1023")
+
+
+# --- /proc readings ------------------------------------------------------------------------
+
+def read_file(path):
+    with open(path) as f:
+        return f.read()
+
+
+def memory_kib(pid):
+    rss = pss = None
+    for line in read_file(f"/proc/{pid}/status").splitlines():
+        if line.startswith("VmRSS:"):
+            rss = int(line.split()[1])
+    try:
+        for line in read_file(f"/proc/{pid}/smaps_rollup").splitlines():
+            if line.startswith("Pss:"):
+                pss = int(line.split()[1])
+    except OSError:
+        pass
+    return rss, pss
+
+
+def snapshot(pid):
+    """CPU ticks of the whole process and per-thread context switches and run time."""
+    stat = read_file(f"/proc/{pid}/stat")
+    fields = stat[stat.rindex(")") + 2:].split()
+    ticks = int(fields[11]) + int(fields[12])  # utime + stime, all threads, dead ones too
+    threads = {}
+    for tid in os.listdir(f"/proc/{pid}/task"):
+        base = f"/proc/{pid}/task/{tid}"
+        try:
+            comm = read_file(f"{base}/comm").strip()
+            status = read_file(f"{base}/status")
+            vol = int(re.search(r"^voluntary_ctxt_switches:\s*(\d+)", status, re.M).group(1))
+            invol = int(re.search(r"^nonvoluntary_ctxt_switches:\s*(\d+)", status,
+                                  re.M).group(1))
+            run_ns = int(read_file(f"{base}/schedstat").split()[0])
+        except (OSError, AttributeError):
+            continue  # the thread ended while being read
+        threads[int(tid)] = {"comm": comm, "vol": vol, "invol": invol, "run_ns": run_ns}
+    return {"t": time.monotonic(), "ticks": ticks, "threads": threads}
+
+
+def difference(before, after):
+    seconds = after["t"] - before["t"]
+    per_thread = []
+    run_ns = 0
+    for tid, now in sorted(after["threads"].items()):
+        then = before["threads"].get(tid, {"vol": 0, "invol": 0, "run_ns": 0})
+        entry = {"tid": tid, "comm": now["comm"], "new": tid not in before["threads"],
+                 "vol": now["vol"] - then["vol"], "invol": now["invol"] - then["invol"]}
+        run_ns += now["run_ns"] - then["run_ns"]
+        per_thread.append(entry)
+    ended = [t["comm"] for tid, t in before["threads"].items() if tid not in after["threads"]]
+    switches = sum(t["vol"] + t["invol"] for t in per_thread)
+    return {
+        "seconds": seconds,
+        "cpu_percent": 100.0 * (after["ticks"] - before["ticks"]) / CLK_TCK / seconds,
+        "cpu_percent_precise": 100.0 * run_ns / 1e9 / seconds,
+        "wakeups_per_s": switches / seconds,
+        "voluntary_per_s": sum(t["vol"] for t in per_thread) / seconds,
+        "threads": per_thread,
+        "ended_threads": ended,
+    }
+
+
+# --- The programs ----------------------------------------------------------------------------
+
+TASK_LIST = (b"[Task1]\r\ndescription1=Scales\r\n[Task2]\r\ndescription1=Study\r\n"
+             b"[Task3]\r\ndescription1=Piece\r\n[TotalTime]\r\nTime=2\r\n")
+
+KTIMER_JOB = ("[Job0]\nCommand=\nConsecutive=false\nDelay=1800\nLoop=false\n"
+              "OneInstance=true\nState={state}\n\n[Jobs]\nNumber=1\n")
+
+
+class Program:
+    name = ""
+
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.config = os.environ["XDG_CONFIG_HOME"]
+
+    def command(self, counting):
+        raise NotImplementedError
+
+    def start_countdown(self, wid):
+        pass
+
+    def launch(self, counting=False):
+        argv, cwd = self.command(counting)
+        logfile = open(os.path.join(self.workdir, f"{self.slug}.log"), "ab")
+        t0 = time.monotonic()
+        proc = subprocess.Popen(argv, cwd=cwd, stdout=logfile, stderr=subprocess.STDOUT)
+        logfile.close()
+        return proc, t0
+
+
+class Tallybell(Program):
+    name = "Tallybell"
+    slug = "tallybell"
+
+    def __init__(self, workdir, binary):
+        super().__init__(workdir)
+        self.folder = os.path.join(workdir, "tallybell-program")
+        os.makedirs(self.folder)
+        shutil.copy2(binary, os.path.join(self.folder, "tallybell"))
+        source = os.path.dirname(os.path.abspath(binary))
+        for entry in os.listdir(source):  # the files the build ships beside the program
+            if entry.lower().endswith((".wav", ".txt")):
+                shutil.copy2(os.path.join(source, entry), self.folder)
+        with open(os.path.join(self.folder, "tallydef.ini"), "wb") as f:
+            f.write(TASK_LIST)
+
+    def command(self, counting):
+        return [os.path.join(self.folder, "tallybell")], self.folder
+
+    def start_countdown(self, wid):
+        xdotool("windowfocus", "--sync", str(wid))
+        xdotool("key", "--clearmodifiers", "alt+s")
+
+
+class KTimer(Program):
+    name = "ktimer"
+    slug = "ktimer"
+
+    def command(self, counting):
+        # A job saved as running (State=2) starts counting when ktimer starts.
+        with open(os.path.join(self.config, "ktimerrc"), "w") as f:
+            f.write(KTIMER_JOB.format(state=2 if counting else 0))
+        return ["ktimer"], self.workdir
+
+    def start_countdown(self, wid):
+        # Select the job so that its large counter counts too, as after pressing Start.
+        xdotool("mousemove", "--window", str(wid), "60", "42", "click", "1")
+
+
+# --- One launch ------------------------------------------------------------------------------
+
+class Launch:
+    def __init__(self, program, watcher, counting=False):
+        self.program = program
+        self.watcher = watcher
+        self.proc, self.t0 = program.launch(counting)
+        self.pid = self.proc.pid
+        self.first_window = None  # (time after launch in s, window id)
+        self.main_window = None
+
+    def wait_for_windows(self):
+        """First mapped window of the process, and its first normal (non-splash) window."""
+        known = {}
+        deadline = self.t0 + WINDOW_TIMEOUT_S
+        while time.monotonic() < deadline and self.proc.poll() is None:
+            for t, wid in self.watcher.events_since(self.t0):
+                if wid not in known:
+                    known[wid] = window_pid(wid) == self.pid
+                if not known[wid]:
+                    continue
+                if self.first_window is None:
+                    self.first_window = (t - self.t0, wid)
+                if self.main_window is None and "SPLASH" not in window_type(wid):
+                    self.main_window = (t - self.t0, wid)
+            if self.main_window:
+                return True
+            self.watcher.wait(0.05)
+        log(f"{self.program.name}: no main window (exit status {self.proc.poll()})")
+        return False
+
+    def sleep_until(self, seconds_after_launch):
+        delay = self.t0 + seconds_after_launch - time.monotonic()
+        if delay > 0:
+            time.sleep(delay)
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        time.sleep(0.5)  # let the bus and the X server forget the process
+
+
+def measure_start(program, watcher, settle):
+    launch = Launch(program, watcher)
+    try:
+        if not launch.wait_for_windows():
+            return None
+        launch.sleep_until(max(settle, launch.main_window[0] + 1.0))
+        rss, pss = memory_kib(launch.pid)
+        return {"first_ms": launch.first_window[0] * 1000, "main_ms": launch.main_window[0] * 1000,
+                "rss": rss, "pss": pss}
+    finally:
+        launch.stop()
+
+
+def measure_run(program, watcher, seconds, counting, settle, shots):
+    mode = "counting" if counting else "idle"
+    launch = Launch(program, watcher, counting)
+    try:
+        if not launch.wait_for_windows():
+            return None
+        wid = launch.main_window[1]
+        launch.sleep_until(max(settle, launch.main_window[0] + 1.0))
+        if counting:
+            program.start_countdown(wid)
+        park_pointer()
+        time.sleep(3.0)
+        grab_a = grab_window(wid)
+        time.sleep(2.2)
+        grab_b = grab_window(wid)
+        screenshot(os.path.join(shots, f"{program.slug}-{mode}-start.png"))
+        log(f"{program.name} {mode}: measuring {seconds:.0f} s")
+        before = snapshot(launch.pid)
+        time.sleep(seconds)
+        after = snapshot(launch.pid)
+        grab_c = grab_window(wid)
+        screenshot(os.path.join(shots, f"{program.slug}-{mode}-end.png"))
+        result = difference(before, after)
+        result["display_changes"] = grab_a != grab_b and grab_b != grab_c
+        result["rss_end"], result["pss_end"] = memory_kib(launch.pid)
+        return result
+    finally:
+        launch.stop()
+
+
+# --- Report ----------------------------------------------------------------------------------
+
+def fmt(value, digits=1):
+    return "n/a" if value is None else f"{value:.{digits}f}"
+
+
+def median(values):
+    values = [v for v in values if v is not None]
+    return statistics.median(values) if values else None
+
+
+def package_version(package):
+    result = subprocess.run(["dpkg-query", "-W", "-f=${Version}", package],
+                            capture_output=True, text=True)
+    return result.stdout.strip() or "?"
+
+
+def cpu_model():
+    for line in read_file("/proc/cpuinfo").splitlines():
+        if line.startswith("model name"):
+            return line.split(":", 1)[1].strip()
+    return platform.processor() or "?"
+
+
+def thread_summary(result):
+    groups = {}
+    for t in result["threads"]:
+        g = groups.setdefault(t["comm"], {"n": 0, "vol": 0, "invol": 0})
+        g["n"] += 1
+        g["vol"] += t["vol"]
+        g["invol"] += t["invol"]
+    s = result["seconds"]
+    parts = []
+    for comm, g in sorted(groups.items(), key=lambda kv: -(kv[1]["vol"] + kv[1]["invol"])):
+        count = f"{g['n']}x " if g["n"] > 1 else ""
+        parts.append(f"{count}`{comm}` {(g['vol'] + g['invol']) / s:.2f} "
+                     f"({g['vol'] / s:.2f} vol.)")
+    text = ", ".join(parts)
+    if result["ended_threads"]:
+        text += "; threads ended meanwhile: " + ", ".join(result["ended_threads"])
+    return text
+
+
+def verdict(ok):
+    return "n/a" if ok is None else ("met" if ok else "**not met**")
+
+
+def build_report(args, starts, runs, load_before, load_after):
+    names = ["Tallybell", "ktimer"]
+    mib = lambda kib: None if kib is None else kib / 1024.0  # noqa: E731
+    row = {}
+    for name in names:
+        ok = [s for s in starts[name] if s]
+        row[name] = {
+            "first": median([s["first_ms"] for s in ok]),
+            "main": median([s["main_ms"] for s in ok]),
+            "rss": mib(median([s["rss"] for s in ok])),
+            "pss": mib(median([s["pss"] for s in ok])),
+            "count": runs.get((name, True)),
+            "idle": runs.get((name, False)),
+        }
+
+    def get(result, key):
+        return result[key] if result else None
+
+    lines = []
+    lines.append(f"Measured {datetime.datetime.now().strftime('%Y-%m-%d %H:%M')} on "
+                 f"{os.cpu_count()} cores ({cpu_model()}), Linux {platform.release()}, Xvfb "
+                 f"without a window manager, "
+                 f"{'with' if args.sound_server == 'yes' else 'without'} a PulseAudio server "
+                 f"(null sink); load average {load_before} before, "
+                 f"{load_after} after.")
+    lines.append(f"Tallybell with Qt {package_version('libqt6core6')}; ktimer "
+                 f"{package_version('ktimer')} with Qt {package_version('libqt5core5a')}. "
+                 f"Start-up and memory: median of {args.runs} fresh starts each; CPU and "
+                 f"wake-ups over {args.seconds:.0f} s.")
+    lines.append("")
+    lines.append("| Program | First window ms | RSS MiB | PSS MiB "
+                 "| CPU % of a core, counting | Wake-ups/s, counting "
+                 "| CPU % of a core, idle | Wake-ups/s, idle |")
+    lines.append("|---|---:|---:|---:|---:|---:|---:|---:|")
+    for name in names:
+        r = row[name]
+        lines.append(
+            f"| {name} | {fmt(r['first'], 0)} | {fmt(r['rss'])} | {fmt(r['pss'])} "
+            f"| {fmt(get(r['count'], 'cpu_percent'), 3)} "
+            f"| {fmt(get(r['count'], 'wakeups_per_s'), 2)} "
+            f"| {fmt(get(r['idle'], 'cpu_percent'), 3)} "
+            f"| {fmt(get(r['idle'], 'wakeups_per_s'), 2)} |")
+    lines.append("")
+
+    t, k = row["Tallybell"], row["ktimer"]
+    goals = [
+        ("Counting session wakes about once a second "
+         f"(at most {GOAL_WAKEUPS_PER_S}/s, all threads)",
+         fmt(get(t["count"], "wakeups_per_s"), 2),
+         None if not t["count"] else t["count"]["wakeups_per_s"] <= GOAL_WAKEUPS_PER_S),
+        (f"Counting session uses well under 0.1 % of a core (at most {GOAL_CPU_PERCENT} %)",
+         fmt(get(t["count"], "cpu_percent"), 3),
+         None if not t["count"] else t["count"]["cpu_percent"] <= GOAL_CPU_PERCENT),
+        ("Resident memory at most half of ktimer's (RSS)",
+         f"{fmt(t['rss'])} vs {fmt(k['rss'])} MiB",
+         None if t["rss"] is None or k["rss"] is None else t["rss"] <= k["rss"] / 2),
+        ("Proportional memory at most half of ktimer's (PSS)",
+         f"{fmt(t['pss'])} vs {fmt(k['pss'])} MiB",
+         None if t["pss"] is None or k["pss"] is None else t["pss"] <= k["pss"] / 2),
+        ("First window at least as fast as ktimer's",
+         f"{fmt(t['first'], 0)} vs {fmt(k['first'], 0)} ms",
+         None if t["first"] is None or k["first"] is None else t["first"] <= k["first"]),
+    ]
+    lines.append("| Goal for Tallybell | Measured | Verdict |")
+    lines.append("|---|---|---|")
+    for goal, measured, ok in goals:
+        lines.append(f"| {goal} | {measured} | {verdict(ok)} |")
+    lines.append("")
+
+    lines.append("Details")
+    lines.append("")
+    for name in names:
+        ms = ", ".join(fmt(s["first_ms"], 0) if s else "failed" for s in starts[name])
+        lines.append(f"- {name}, first window of each start (ms): {ms}.")
+        if name == "Tallybell":
+            mains = ", ".join(fmt(s["main_ms"], 0) if s else "failed" for s in starts[name])
+            lines.append(f"- Tallybell, main window after the splash (ms): {mains}.")
+        for counting in (True, False):
+            r = runs.get((name, counting))
+            mode = "counting" if counting else "idle"
+            if not r:
+                lines.append(f"- {name} {mode}: failed.")
+                continue
+            shown = "changed" if r["display_changes"] else "did not change"
+            lines.append(
+                f"- {name} {mode}: CPU {r['cpu_percent']:.3f} % ({r['cpu_percent_precise']:.4f} % "
+                f"from the scheduler's run time), {r['wakeups_per_s']:.2f} context switches/s "
+                f"({r['voluntary_per_s']:.2f} voluntary); window contents {shown} during the "
+                f"run; RSS {fmt(mib(r['rss_end']))} MiB, PSS {fmt(mib(r['pss_end']))} MiB at "
+                f"the end. Per thread (switches/s): {thread_summary(r)}.")
+    lines.append("")
+    return "\n".join(lines)
+
+
+def load_average():
+    return " ".join(read_file("/proc/loadavg").split()[:3])
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--tallybell", required=True)
+    parser.add_argument("--workdir", required=True)
+    parser.add_argument("--out", required=True)
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--seconds", type=float, default=60.0)
+    parser.add_argument("--settle", type=float, default=5.0,
+                        help="seconds after launch before memory is read")
+    parser.add_argument("--sound-server", choices=["yes", "no"], default="no",
+                        help="whether a PulseAudio server runs (for the report)")
+    args = parser.parse_args()
+
+    shots = os.path.join(args.workdir, "shots")
+    os.makedirs(shots, exist_ok=True)
+    programs = [Tallybell(args.workdir, args.tallybell), KTimer(args.workdir)]
+    watcher = MapWatcher()
+    load_before = load_average()
+    try:
+        # One discarded start each: Tallybell's first run renames its task list, and both
+        # programs' files are in the page cache afterwards.
+        for program in programs:
+            log(f"warm-up start of {program.name}")
+            if measure_start(program, watcher, args.settle) is None:
+                sys.exit(f"{program.name} did not show its main window; see "
+                         f"{args.workdir}/{program.slug}.log")
+        starts = {p.name: [] for p in programs}
+        for i in range(args.runs):
+            for program in programs:  # alternated, so that load on the machine hits both
+                result = measure_start(program, watcher, args.settle)
+                log(f"{program.name} start {i + 1}: "
+                    + ("failed" if not result else
+                       f"first window {result['first_ms']:.0f} ms, RSS {result['rss']} KiB"))
+                starts[program.name].append(result)
+        runs = {}
+        for counting in (True, False):
+            for program in programs:
+                runs[(program.name, counting)] = measure_run(
+                    program, watcher, args.seconds, counting, args.settle, shots)
+    finally:
+        watcher.close()
+
+    report = build_report(args, starts, runs, load_before, load_average())
+    with open(args.out, "w") as f:
+        f.write("# Tallybell and ktimer side by side\n\n" + report)
+    print(report)
+
+
+if __name__ == "__main__":
+    main()

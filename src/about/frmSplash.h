@@ -1,0 +1,49 @@
+#pragma once
+
+#include "about/AboutForm.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <chrono>
+#include <memory>
+
+class QTimer;
+
+namespace Ui {
+class frmSplash;
+}
+
+namespace tb {
+
+// The start-up window: product, version and maker, shown in the middle of the screen for
+// a few seconds (or until a key is pressed) while the main window waits hidden behind it.
+class frmSplash final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmSplash(std::chrono::milliseconds showFor
+                       = std::chrono::seconds(SplashForm::kShowSeconds),
+                       QWidget *parent = nullptr);
+    ~frmSplash() override;
+
+    // Shows the splash; when its time is up or a key is pressed it hides and shows `next`.
+    void handOverTo(QWidget *next);
+
+Q_SIGNALS:
+    // The splash has gone and the next window is showing.
+    void finished();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void finish();
+
+    std::unique_ptr<Ui::frmSplash> ui;
+    QTimer *timer_;
+    QPointer<QWidget> next_;
+    bool finished_ = false;
+};
+
+} // namespace tb

@@ -1,0 +1,212 @@
+#!/usr/bin/env python3
+"""Drives the real tallybell binary under its own Xvfb with real key presses (xdotool).
+
+Each test copies the binary into an empty temporary program folder (the program folder is
+the executable's folder) with a temporary XDG_CONFIG_HOME, and checks the files it leaves.
+"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BINARY = os.environ.get("TALLYBELL_BINARY", "")
+RESOURCES = os.environ.get("TALLYBELL_RESOURCES", "")
+SHOT_DIR = os.environ.get("TALLYBELL_SHOT_DIR", "")
+
+
+def wait_for(predicate, timeout, step=0.1):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return predicate()
+
+
+def ini_value(path, section, key):
+    """Reads one key the way the program does: sections and keys without regard to case."""
+    current = None
+    with open(path, "rb") as f:
+        for raw in f.read().replace(b"\r", b"\n").split(b"\n"):
+            line = raw.strip().decode("utf-8", "replace")
+            if line.startswith("["):
+                current = line[1:line.rfind("]")].strip().lower()
+            elif current == section.lower() and "=" in line:
+                k, v = line.split("=", 1)
+                if k.strip().lower() == key.lower():
+                    return v.strip()
+    return None
+
+
+class Display:
+    def __init__(self):
+        self.number = None
+        self.proc = None
+
+    def start(self):
+        for n in range(90, 140):
+            if os.path.exists(f"/tmp/.X11-unix/X{n}") or os.path.exists(f"/tmp/.X{n}-lock"):
+                continue
+            self.proc = subprocess.Popen(
+                ["Xvfb", f":{n}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if wait_for(lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"), 10):
+                self.number = n
+                return f":{n}"
+            self.proc.kill()
+        raise RuntimeError("no Xvfb display could be started")
+
+    def stop(self):
+        if self.proc:
+            self.proc.terminate()
+            self.proc.wait(10)
+
+
+class TallybellCase(unittest.TestCase):
+    display = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.xvfb = Display()
+        cls.display = cls.xvfb.start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.xvfb.stop()
+
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory(prefix="tallybell-e2e-")
+        self.folder = os.path.join(self.tmp.name, "program")
+        self.config = os.path.join(self.tmp.name, "config")
+        os.makedirs(self.folder)
+        os.makedirs(self.config)
+        self.binary = os.path.join(self.folder, "tallybell")
+        shutil.copy2(BINARY, self.binary)
+        self.procs = []
+        self.env = dict(os.environ, DISPLAY=self.display, XDG_CONFIG_HOME=self.config,
+                        QT_QPA_PLATFORM="xcb")
+        self.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+
+    def tearDown(self):
+        for p in self.procs:
+            if p.poll() is None:
+                p.send_signal(signal.SIGTERM)
+                try:
+                    p.wait(5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+        self.tmp.cleanup()
+
+    def launch(self, *args):
+        p = subprocess.Popen([self.binary, *args], env=self.env, cwd=self.tmp.name,
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        self.procs.append(p)
+        return p
+
+    def xdotool(self, *args):
+        r = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True)
+        return r.stdout.split()
+
+    def main_windows(self):
+        """Visible top-level windows titled Tallybell, other than the splash."""
+        found = []
+        for wid in self.xdotool("search", "--onlyvisible", "--name", "^Tallybell$"):
+            kind = subprocess.run(["xprop", "-id", wid, "_NET_WM_WINDOW_TYPE"], env=self.env,
+                                  capture_output=True, text=True).stdout
+            if "SPLASH" not in kind:
+                found.append(wid)
+        return found
+
+    def wait_main_window(self, timeout=15):
+        found = wait_for(self.main_windows, timeout)
+        self.assertTrue(found, "the main window did not appear")
+        return found[0]
+
+    def press(self, wid, key):
+        self.xdotool("windowfocus", "--sync", wid)
+        self.xdotool("key", "--clearmodifiers", key)
+
+    def screenshot(self, name):
+        if not SHOT_DIR:
+            return
+        os.makedirs(SHOT_DIR, exist_ok=True)
+        subprocess.run(["import", "-display", self.display, "-window", "root",
+                        os.path.join(SHOT_DIR, name)], capture_output=True)
+
+    def ini(self, section, key):
+        return ini_value(os.path.join(self.folder, "tallywork.ini"), section, key)
+
+
+class FirstStartAndSingleInstance(TallybellCase):
+    def test_first_start_then_a_second_start_hands_over(self):
+        shutil.copy(os.path.join(RESOURCES, "tallydef.ini"), self.folder)
+        first = self.launch()
+        wid = self.wait_main_window()
+        self.screenshot("first-start.png")
+
+        self.assertTrue(os.path.exists(os.path.join(self.folder, "tallywork.ini")))
+        self.assertFalse(os.path.exists(os.path.join(self.folder, "tallydef.ini")))
+        store = os.path.join(self.config, "Orvane", "Tallybell", "registry.ini")
+        with open(store, "rb") as f:
+            text = f.read().decode()
+        self.assertIn(os.path.join(self.folder, "tallywork.ini"), text)
+        self.assertIn("FirstRun", text)
+
+        # Minimise the first, then start again: the second ends at once, the first comes back.
+        self.xdotool("windowminimize", "--sync", wid)
+        started = time.monotonic()
+        second = self.launch()
+        second.wait(10)
+        self.assertLess(time.monotonic() - started, 2.0)
+        self.assertEqual(second.returncode, 0)
+        self.assertIsNone(first.poll(), "the first instance must keep running")
+        self.assertTrue(wait_for(lambda: len(self.main_windows()) == 1, 5))
+        self.assertEqual(self.main_windows(), [wid])
+        with open(store, "rb") as f:
+            self.assertEqual(f.read().decode(), text, "the second start wrote to the store")
+
+
+TWO_TASKS = ("[options]\r\nPlay Sound=True\r\n[TotalTime]\r\nTime=2\r\n"
+             "[Task1]\r\ndescription1=Scales in %note% major\r\ndescription2=Arpeggios\r\n"
+             "[Task2]\r\ndescription1=Play a piece\r\n")
+
+
+class TestmodeSession(TallybellCase):
+    def test_two_tasks_run_to_the_end_and_a_key_pauses(self):
+        with open(os.path.join(self.folder, "tallydef.ini"), "w", newline="") as f:
+            f.write(TWO_TASKS)
+        self.launch("testmode")
+        wid = self.wait_main_window()
+        self.press(wid, "alt+s")
+        self.assertTrue(wait_for(lambda: self.ini("currenttask", "number") == "1", 5),
+                        "Start did not show the first task")
+        time.sleep(2)
+        self.screenshot("running.png")
+
+        # Any key pauses: task 2 does not begin while paused.
+        self.press(wid, "p")
+        time.sleep(11)
+        self.assertEqual(self.ini("currenttask", "number"), "1")
+        self.assertIsNone(self.ini("History", "Sessions Completed"))
+        self.press(wid, "x")
+
+        self.assertTrue(wait_for(lambda: self.ini("currenttask", "number") == "2", 12),
+                        "task 2 did not begin after resuming")
+        self.assertTrue(wait_for(lambda: self.ini("History", "Sessions Completed") == "1", 15),
+                        "the session did not complete")
+        self.screenshot("completed.png")
+        self.assertEqual(self.ini("currenttask", "number"), "1")
+        self.assertEqual(self.ini("task1", "Alternatetask"), "2")
+        self.assertEqual(self.ini("task2", "Alternatetask"), "2")
+        self.assertEqual(self.ini("task3", "Alternatetask"), "2")
+
+
+if __name__ == "__main__":
+    if not BINARY or not os.path.exists(BINARY):
+        sys.exit("TALLYBELL_BINARY must name the built program")
+    unittest.main(verbosity=2)
