@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -46,6 +47,12 @@ void frmSplash::handOverTo(QWidget *next)
 }
 
 void frmSplash::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    finish();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     finish();

@@ -36,6 +36,8 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Window managers may give a splash no keyboard focus: a click ends it too.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void finish();

@@ -3,7 +3,6 @@
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/qt/DBusScreenSaver.h"
-#include "platform/qt/HelpWindow.h" // QtHelp.h needs it complete
 #include "platform/qt/LocalSingleInstance.h"
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtMessageBox.h"

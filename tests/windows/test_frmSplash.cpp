@@ -101,5 +101,16 @@ TEST(Splash, AKeyEndsItAtOnce)
     EXPECT_EQ(finished.count(), 1);
 }
 
+TEST(Splash, AClickEndsItToo)
+{
+    QWidget next;
+    frmSplash splash(1h);
+    splash.handOverTo(&next);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(next.isVisible());
+}
+
 } // namespace
 } // namespace tb::test
