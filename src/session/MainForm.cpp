@@ -70,7 +70,7 @@ MainForm::MainForm(MainServices services, std::string programFolder, std::string
     controls_["Picture2"];
     controls_["Shape1"];
     controls_["framestartfrom"].caption = "Start from task";
-    controls_["lblStartFrom"].caption = "0";
+    controls_["lblStartFrom"].caption = numberToText(currenttask);
     controls_["startfromspin"];
     auto &start = controls_["cmdstartstop"];
     start.caption = "&Start";
@@ -422,8 +422,8 @@ void MainForm::endOfSession()
     if (MaxMinScreen)
         s_.window.setState(WindowState::Normal);
     UpdateSessionControls(true);
-    controls_["lblStartFrom"].caption = "1";
     currenttask = 1;
+    controls_["lblStartFrom"].caption = numberToText(currenttask);
     IniWrite("currenttask", "number", "1", inifilename);
     controls_["timemaintime"].enabled = false;
     restoreScreenSaver();
