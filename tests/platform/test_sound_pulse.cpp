@@ -134,6 +134,8 @@ struct Levels {
     double firstLoud = -1; // seconds into the recording
     double lastLoud = -1; // end of the last loud window
     double frequency = 0; // from zero crossings in the loud windows
+    double loudSeconds = 0; // all loud windows together
+    int sounds = 0; // loud stretches apart by at least 200 ms of quiet
     double span() const { return firstLoud < 0 ? 0 : lastLoud - firstLoud; }
 };
 
@@ -141,7 +143,8 @@ std::ostream &operator<<(std::ostream &os, const Levels &l)
 {
     return os << "peak " << l.peak << " (" << 20 * std::log10(std::max(l.peak, 1) / 32768.0)
               << " dBFS), loud RMS " << std::lround(l.loudRms) << ", loud from " << l.firstLoud
-              << " s for " << l.span() << " s, about " << std::lround(l.frequency) << " Hz";
+              << " s for " << l.span() << " s (" << l.sounds << " sounds, " << l.loudSeconds
+              << " s loud), about " << std::lround(l.frequency) << " Hz";
 }
 
 Levels analyse(const std::vector<std::int16_t> &s)
@@ -158,6 +161,8 @@ Levels analyse(const std::vector<std::int16_t> &s)
         }
         if (std::sqrt(sq / windowSamples) < loudRms)
             continue;
+        if (l.firstLoud < 0 || w - last >= std::size_t(recordRate / 5))
+            ++l.sounds;
         if (l.firstLoud < 0) {
             l.firstLoud = double(w) / recordRate;
             first = w;
@@ -169,6 +174,7 @@ Levels analyse(const std::vector<std::int16_t> &s)
     }
     if (loudSamples)
         l.loudRms = std::sqrt(sumSquares / double(loudSamples));
+    l.loudSeconds = double(loudSamples) / recordRate;
     // The pitch from the zero crossings inside the sound, its first and last windows left out.
     if (last > first + 3 * windowSamples) {
         long crossings = 0;
@@ -343,6 +349,24 @@ TEST_F(SoundThroughPulseAudio, ANewPlayStartsOver)
     EXPECT_LT(again.span(), 2.0);
 }
 
+// A session rings the bell again and again, now and then before the last one has ended.
+TEST_F(SoundThroughPulseAudio, EveryBellOfASessionIsHeard)
+{
+    const std::string bell = dir.file("bell.wav");
+    writeWave(bell, Encoding::Pcm, 16, 1, 44100, tone(660, 0.3, 44100, 0.5));
+    const int rounds = 6;
+    const Levels l = record("six bells, each cut short once", 800, [&] {
+        for (int i = 0; i < rounds; ++i) {
+            sound.play(bell);
+            waitMs(150);
+            sound.play(bell);
+            waitMs(700);
+        }
+    });
+    EXPECT_EQ(l.sounds, rounds);
+    EXPECT_GT(l.loudSeconds, rounds * 0.25);
+}
+
 TEST_F(SoundThroughPulseAudio, NothingAudibleAndNothingPrintedForNoSound)
 {
     const std::string silent = dir.file("silent.wav");
@@ -352,7 +376,8 @@ TEST_F(SoundThroughPulseAudio, NothingAudibleAndNothingPrintedForNoSound)
     test::writeFile(garbage, std::string(4000, '\x5a'));
     // A wave header, then nothing that decodes: the media framework itself fails on it.
     test::writeFile(broken,
-                    "RIFF\x24\x10\x00\x00WAVEfmt \x10\x00\x00\x00" + std::string(4000, '\x5a'));
+                    std::string("RIFF\x24\x10\x00\x00WAVEfmt \x10\x00\x00\x00", 20)
+                        + std::string(4000, '\x5a'));
 
     QElapsedTimer t;
     qint64 slowest = 0;
@@ -369,6 +394,23 @@ TEST_F(SoundThroughPulseAudio, NothingAudibleAndNothingPrintedForNoSound)
     EXPECT_LT(l.firstLoud, 0);
     // A failed file must not hold up the next play.
     EXPECT_LT(slowest, 500);
+}
+
+TEST_F(SoundThroughPulseAudio, AfterABrokenFileTheNextOnePlays)
+{
+    const std::string broken = dir.file("broken.wav");
+    const std::string good = dir.file("good.wav");
+    test::writeFile(broken,
+                    std::string("RIFF\x24\x10\x00\x00WAVEfmt \x10\x00\x00\x00", 20)
+                        + std::string(4000, '\x5a'));
+    writeWave(good, Encoding::Pcm, 16, 1, 44100, tone(660, 0.5, 44100, 0.5));
+    const Levels l = record("after a broken file", 1500, [&] {
+        sound.play(broken);
+        waitMs(300);
+        sound.play(good);
+    });
+    EXPECT_GT(l.peak, 10000);
+    EXPECT_NEAR(l.frequency, 660, 15);
 }
 
 TEST(SoundWithoutServer, NoOutputDevice)

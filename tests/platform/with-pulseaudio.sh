@@ -3,8 +3,8 @@
 # whose monitor "tb.monitor" records whatever is played. Works as root and as a user:
 # everything lives in a private runtime folder, removed afterwards with the server.
 #
-#   with-pulseaudio.sh CMD [ARG...]            a server is running while CMD runs
-#   with-pulseaudio.sh --no-server CMD [ARG...]   no server can be found at all
+#   with-pulseaudio.sh CMD [ARG...]              a server is running while CMD runs
+#   with-pulseaudio.sh --no-server CMD [ARG...]  no server can be found at all
 #
 # CMD sees TB_SOUND_SERVER=1 or 0 so it knows which of the two it was given.
 set -u
@@ -25,12 +25,13 @@ mkdir -m 700 "$base/runtime" "$base/config"
 pid=
 watcher=
 
+# shellcheck disable=SC2317 # called from the EXIT trap
 cleanup() {
     [ -n "$watcher" ] && kill "$watcher" 2>/dev/null
     if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
         kill "$pid" 2>/dev/null
         i=0
-        while kill -0 "$pid" 2>/dev/null && [ $i -lt 50 ]; do
+        while kill -0 "$pid" 2>/dev/null && [ "$i" -lt 50 ]; do
             sleep 0.1
             i=$((i + 1))
         done
@@ -49,6 +50,8 @@ printf 'autospawn = no\n' > "$base/client.conf"
 export PULSE_CLIENTCONFIG="$base/client.conf"
 
 if [ "$mode" = server ]; then
+    # Without rewinds the monitor gets every sample once: a rewind of the sink (when a
+    # player starts or corrects its clock) would drop audio the recording has not read yet.
     pulseaudio -n --daemonize=yes --exit-idle-time=-1 --log-target=stderr --log-level=error \
         --load="module-null-sink sink_name=tb norewinds=1" \
         --load="module-native-protocol-unix auth-anonymous=1" 2>"$base/pulseaudio.log" || {
@@ -59,7 +62,8 @@ if [ "$mode" = server ]; then
     i=0
     until pactl info >/dev/null 2>&1; do
         i=$((i + 1))
-        if [ $i -gt 100 ]; then
+        if [ "$i" -gt 100 ]; then
+            pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid" 2>/dev/null)
             echo "with-pulseaudio.sh: pulseaudio does not answer" >&2
             cat "$base/pulseaudio.log" >&2
             exit 1
@@ -72,7 +76,8 @@ if [ "$mode" = server ]; then
     (
         while kill -0 "$wrapper" 2>/dev/null; do sleep 1; done
         kill "$pid" 2>/dev/null
-        sleep 1
+        sleep 2
+        kill -9 "$pid" 2>/dev/null
         rm -rf "$base"
     ) </dev/null >/dev/null 2>&1 &
     watcher=$!
@@ -83,5 +88,4 @@ else
 fi
 
 "$@"
-status=$?
-exit $status
+exit $?

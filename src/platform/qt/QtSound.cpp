@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QObject>
 #include <QString>
 #include <QUrl>
 #include <QtGlobal>
@@ -45,9 +46,7 @@ QtSound::QtSound() = default;
 
 QtSound::~QtSound()
 {
-    // The player refers to the output: let it go first.
-    player_.reset();
-    output_.reset();
+    delete player_.data();
 }
 
 bool QtSound::hasOutputDevice() const
@@ -68,20 +67,23 @@ void QtSound::play(const std::string &fileName)
     if (!info.isFile() || !looksLikeWave(info.filePath()))
         return;
 
-    // A player that failed on a broken file takes a second to stop: start a new one instead.
-    if (player_ && player_->error() != QMediaPlayer::NoError) {
-        player_.reset();
-        output_.reset();
-    }
-    if (!player_) {
-        output_ = std::make_unique<QAudioOutput>();
-        player_ = std::make_unique<QMediaPlayer>();
-        player_->setAudioOutput(output_.get());
-    }
-    // A new play starts over, even with the same file.
-    player_->stop();
-    player_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
-    player_->play();
+    // A new play starts over, also with the same file. The player is never reused: stopped
+    // and started again, GStreamer's PulseAudio output now and then places the sound far in
+    // the future, and from then on every sound of that player stays silent. A player that
+    // failed on a broken file also takes a second to stop.
+    delete player_.data();
+    auto *player = new QMediaPlayer;
+    player->setAudioOutput(new QAudioOutput(player));
+    QObject::connect(player, &QMediaPlayer::mediaStatusChanged, player,
+                     [player](QMediaPlayer::MediaStatus status) {
+                         if (status == QMediaPlayer::EndOfMedia
+                             || status == QMediaPlayer::InvalidMedia)
+                             player->deleteLater();
+                     });
+    QObject::connect(player, &QMediaPlayer::errorOccurred, player, &QObject::deleteLater);
+    player_ = player;
+    player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+    player->play();
 }
 
 } // namespace tb

@@ -2,16 +2,16 @@
 
 #include "platform/Sound.h"
 
-#include <memory>
+#include <QPointer>
 
-class QAudioOutput;
 class QMediaPlayer;
 
 namespace tb {
 
 // Plays wave files through Qt Multimedia. QMediaPlayer decodes 8-, 16-, 24-bit and float
-// PCM alike (QSoundEffect would take 16-bit only). The player and its media framework are
-// started at the first play, not at program start.
+// PCM alike (QSoundEffect would take 16-bit only). Each sound gets a player of its own, made
+// when it starts and let go when it ends, so nothing of the media framework runs (or is even
+// loaded, before the first sound) while no sound plays.
 class QtSound : public Sound
 {
 public:
@@ -24,8 +24,7 @@ public:
     void play(const std::string &fileName) override;
 
 private:
-    std::unique_ptr<QAudioOutput> output_;
-    std::unique_ptr<QMediaPlayer> player_;
+    QPointer<QMediaPlayer> player_; // the sound playing now, if any
 };
 
 } // namespace tb
