@@ -4,7 +4,7 @@
 # of a running countdown and of an idle window. See docs/performance.md.
 #
 # Usage: bench/compare.sh [options] [RESULT.md]
-#   --tallybell PATH    the executable (default: build-perf/bin/tallybell, else build/bin/tallybell)
+#   --tallybell PATH    the executable (default: build-perf/bin/tallybell, else build/bin/...)
 #   --runs N            fresh starts per program for start-up and memory (default 5)
 #   --seconds S         length of each CPU and wake-up measurement (default 60)
 #   --no-sound-server   do not start a private PulseAudio server with a null sink
@@ -28,7 +28,7 @@ while [ $# -gt 0 ]; do
         --seconds) seconds=$2; shift 2 ;;
         --no-sound-server) sound_server=0; shift ;;
         --keep) keep=1; shift ;;
-        -h|--help) sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        -h|--help) sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
         -*) echo "compare.sh: unknown option $1" >&2; exit 2 ;;
         *) out=$1; shift ;;
     esac
@@ -72,9 +72,20 @@ fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tallybell-bench.XXXXXX")
 xvfb_pid=""
-pulse_pid=""
+# Processes of this run that outlived it: found by the private runtime folder they carry.
+# Plain bash, so that no helper process of the search finds itself.
+stray_pids() {
+    local environ pid entry
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}; pid=${pid%/environ}
+        while IFS= read -r -d '' entry; do
+            if [ "$entry" = "XDG_RUNTIME_DIR=$work/runtime" ]; then echo "$pid"; break; fi
+        done 2>/dev/null <"$environ"
+    done
+}
 cleanup() {
-    if [ -n "$pulse_pid" ]; then kill "$pulse_pid" 2>/dev/null || true; fi
+    local pid
+    for pid in $(stray_pids); do kill "$pid" 2>/dev/null || true; done
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     wait 2>/dev/null || true
     if [ "$keep" = 1 ]; then
@@ -93,41 +104,35 @@ export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME=
 export XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime"
 unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS PULSE_SERVER || true
 
-# Xvfb picks a free display itself and writes its number to the descriptor.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    if [ -s "$work/display" ]; then break; fi
-    sleep 0.1
+# A free display well away from the low numbers that other sessions and tests use.
+display=""
+for n in $(seq $((200 + $$ % 300)) 599); do
+    if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+        if [ -S "/tmp/.X11-unix/X$n" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then break; fi
+        sleep 0.1
+    done
+    if kill -0 "$xvfb_pid" 2>/dev/null && [ -S "/tmp/.X11-unix/X$n" ]; then
+        display=":$n"
+        break
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
 done
-if [ ! -s "$work/display" ]; then
-    echo "compare.sh: Xvfb did not start; see $work/xvfb.log" >&2
+if [ -z "$display" ]; then
+    echo "compare.sh: no X display could be started; see $work/xvfb.log" >&2
     keep=1
     exit 1
 fi
-export DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY=$display
 echo "compare.sh: display $DISPLAY, work folder $work" >&2
 
-# A desktop has a sound server, and Qt Multimedia behaves differently with one.
-if [ "$sound_server" = 1 ]; then
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
-        --load="module-null-sink sink_name=bench" --load="module-native-protocol-unix" \
-        2>"$work/pulse.log" &
-    pulse_pid=$!
-    for _ in $(seq 50); do
-        if [ -S "$XDG_RUNTIME_DIR/pulse/native" ]; then break; fi
-        sleep 0.1
-    done
-    if [ ! -S "$XDG_RUNTIME_DIR/pulse/native" ]; then
-        echo "compare.sh: PulseAudio did not start (see $work/pulse.log); going on without" >&2
-        kill "$pulse_pid" 2>/dev/null || true
-        pulse_pid=""
-    fi
-fi
-
-# One private session bus for the whole run: ktimer needs one, and Tallybell uses it too.
+# One private session bus for the whole run: ktimer needs one, Tallybell uses it too, and
+# the PulseAudio server that measure.py starts finds it there.
 mkdir -p "$(dirname "$out")"
 dbus-run-session -- python3 "$here/measure.py" --tallybell "$tallybell" --workdir "$work" \
     --out "$out" --runs "$runs" --seconds "$seconds" \
-    --sound-server "$([ -n "$pulse_pid" ] && echo yes || echo no)"
+    --sound-server "$([ "$sound_server" = 1 ] && echo yes || echo no)"
 echo "compare.sh: results written to $out" >&2

@@ -139,8 +139,10 @@ bool MainForm::Form_Load()
         s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun",
                                    dateTimeText(s_.clock.now()));
         s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", defaultIni);
+        // A task list already in place is never replaced, and is no error: also when the
+        // default list is gone too.
         const int error = renameNoReplace(programFolder_ + "/tallydef.ini", defaultIni);
-        if (error != 0 && error != EEXIST) {
+        if (error != 0 && error != EEXIST && !fExist(defaultIni)) {
             s_.messages.show(std::string("Couldn't copy the default settings file\r\n\r\n") +
                                  std::strerror(error),
                              std::string(version::kProductName) + " - Disk Error",

@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -68,6 +69,20 @@ QString shownText(const std::string &bytes)
     return text;
 }
 
+// Aligns `widget` in whichever layout below `layout` holds it.
+bool alignInLayout(QLayout *layout, QWidget *widget, Qt::Alignment alignment)
+{
+    if (!layout)
+        return false;
+    if (layout->setAlignment(widget, alignment))
+        return true;
+    for (int i = 0; i < layout->count(); ++i) {
+        if (alignInLayout(layout->itemAt(i)->layout(), widget, alignment))
+            return true;
+    }
+    return false;
+}
+
 void retainSpaceWhenHidden(QWidget *widget)
 {
     QSizePolicy policy = widget->sizePolicy();
@@ -87,6 +102,15 @@ frmmain::frmmain(MainForm &logic, QWidget *parent)
         QIcon(QStringLiteral(":/icons/picture2.svg")).pixmap(ui->Picture2->maximumSize()));
     ui->Imagemoveon->setIcon(QIcon(QStringLiteral(":/icons/moveon.svg")));
     ui->txtmessage->setTextFormat(Qt::PlainText);
+
+    // The countdown repaints every second: keep that repaint small. A timer label of fixed
+    // size never makes the window lay itself out again, and a flat bar chunk is drawn
+    // without the style's gradient work.
+    const QSize timerSize = ui->lblTimer->fontMetrics().size(0, QStringLiteral("000:00"));
+    ui->lblTimer->setFixedSize(timerSize.width() + 8, timerSize.height());
+    alignInLayout(centralWidget()->layout(), ui->lblTimer, Qt::AlignCenter);
+    ui->practiceprogress->setStyleSheet(
+        QStringLiteral("QProgressBar::chunk { background: #3a8fd6; }"));
 
     // The running and stopped layouts differ only in what is shown: keep the rest still.
     retainSpaceWhenHidden(ui->linepaused);

@@ -91,6 +91,10 @@ class TallybellCase(unittest.TestCase):
         self.env = dict(os.environ, DISPLAY=self.display, XDG_CONFIG_HOME=self.config,
                         QT_QPA_PLATFORM="xcb")
         self.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        # A runtime folder of its own, so the single-instance socket meets no other test.
+        runtime = os.path.join(self.tmp.name, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        self.env["XDG_RUNTIME_DIR"] = runtime
 
     def tearDown(self):
         for p in self.procs:

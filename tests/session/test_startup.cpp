@@ -51,6 +51,13 @@ TEST_F(StartUp, FirstRunKeepsAnExistingTaskListAndReportsOtherRenameFailures)
     EXPECT_EQ(IniRead("options", "wavefile", folder.file("tallywork.ini"), "x"), "x")
         << "no PINGPONG.WAV: the entry is written empty";
     EXPECT_NE(readFile(folder.file("tallywork.ini")).find("wavefile=\r\n"), std::string::npos);
+
+    // The store lost its date, the default list is long gone: the list in place is no error.
+    registry->RegWriteString(HKEY_CURRENT_USER, kKey, "FirstRun", "");
+    std::filesystem::remove(folder.file("tallydef.ini"));
+    ASSERT_TRUE(makeForm().Form_Load());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(IniRead("Task1", "description1", folder.file("tallywork.ini"), ""), "Mine");
 }
 
 TEST_F(StartUp, FirstRunWithoutDefaultListShowsTheDiskErrorAndGoesOn)
