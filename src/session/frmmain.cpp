@@ -110,7 +110,9 @@ frmmain::frmmain(MainForm &logic, QWidget *parent)
     ui->lblTimer->setFixedSize(timerSize.width() + 8, timerSize.height());
     alignInLayout(centralWidget()->layout(), ui->lblTimer, Qt::AlignCenter);
     ui->practiceprogress->setStyleSheet(
-        QStringLiteral("QProgressBar::chunk { background: #3a8fd6; }"));
+        QStringLiteral("QProgressBar { border: 1px solid #9aa4b0; border-radius: 2px;"
+                       " background: #ffffff; }"
+                       "QProgressBar::chunk { background: #3a8fd6; }"));
 
     // The running and stopped layouts differ only in what is shown: keep the rest still.
     retainSpaceWhenHidden(ui->linepaused);
