@@ -239,14 +239,17 @@ void MainForm::Form_Unload()
 
 void MainForm::getnexttask(std::int16_t tasknumber)
 {
-    const ListContext context{inifilename, programFolder_, s_.random, s_.messages};
-    controls_["txtmessage"].caption = tb::getnexttask(tasknumber, context);
+    controls_["txtmessage"].caption = tb::getnexttask(tasknumber, listContext());
 }
 
 void MainForm::checksong(std::int16_t listnumber)
 {
-    const ListContext context{inifilename, programFolder_, s_.random, s_.messages};
-    tb::checksong(listnumber, context);
+    tb::checksong(listnumber, listContext());
+}
+
+ListContext MainForm::listContext()
+{
+    return {inifilename, programFolder_, s_.random, s_.messages};
 }
 
 // --- The session -------------------------------------------------------------------

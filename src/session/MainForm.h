@@ -18,6 +18,7 @@ class ScreenSaver;
 class SingleInstance;
 class Sound;
 class WindowOps;
+struct ListContext;
 
 // The outside world as the main window's logic sees it.
 struct MainServices {
@@ -117,6 +118,7 @@ private:
     void restoreScreenSaver();
     bool askToAddTasks();
     void repaint();
+    ListContext listContext();
 
     MainServices s_;
     std::string programFolder_;
