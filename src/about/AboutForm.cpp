@@ -11,13 +11,16 @@ std::string versionCaption()
         + "." + std::to_string(version::kRevision);
 }
 
-AboutForm::AboutForm(Shell &shell) : shell_(shell)
+AboutForm::AboutForm(Shell &shell, FormCalls &forms) : shell_(shell), forms_(forms)
 {
+    on("lblgotowebsite", ControlEvent::Click, [this] { lblgotowebsite_Click(); });
+    on("lblemail", ControlEvent::Click, [this] { lblemail_Click(); });
+    on("cmdOK", ControlEvent::Click, [this] { cmdOK_Click(); });
 }
 
 void AboutForm::Form_Load()
 {
-    caption_ = std::string("About ") + version::kProductName;
+    controls_["frmAbout"].caption = std::string("About ") + version::kProductName;
     controls_["lblVersion"].caption = versionCaption();
     controls_["lblTitle"].caption = version::kProductName;
     controls_["lblDescription"].caption = version::kLegalNotice;
@@ -33,7 +36,11 @@ void AboutForm::Form_Load()
     mail.caption
         = std::string("Click here to write to ") + version::kCompanyName + " with your comments";
     mail.toolTip = version::kMailAddress;
-    controls_["cmdOK"].caption = "OK";
+}
+
+void AboutForm::cmdOK_Click()
+{
+    forms_.unload(FormId::About);
 }
 
 void AboutForm::lblgotowebsite_Click()
@@ -44,14 +51,6 @@ void AboutForm::lblgotowebsite_Click()
 void AboutForm::lblemail_Click()
 {
     OpenMailMessage(shell_, controls_.at("lblemail").toolTip);
-}
-
-void SplashForm::Form_Load()
-{
-    controls_["lblVersion"].caption = versionCaption();
-    controls_["lblProductName"].caption = version::kProductName;
-    controls_["lblCopyright"].caption = version::kLegalNotice;
-    controls_["lblCompanyProduct"].caption = version::kCompanyName;
 }
 
 } // namespace tb

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "about/AboutForm.h"
-
 #include <QDialog>
 
 #include <memory>
@@ -12,7 +10,7 @@ class frmAbout;
 
 namespace tb {
 
-class Shell;
+class Program;
 
 // The about box: title, version, legal and warranty notices, and two links whose tool tips
 // hold the addresses they open. Not modal; OK, Escape or the title bar close it.
@@ -20,20 +18,19 @@ class frmAbout final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmAbout(Shell &shell, QWidget *parent = nullptr);
+    explicit frmAbout(Program &program, QWidget *parent = nullptr);
     ~frmAbout() override;
 
-    // Shows the about box of `owner`: its open one brought to the front, or a new one.
-    static frmAbout *showFor(Shell &shell, QWidget *owner);
+public Q_SLOTS:
+    void reject() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    void linkActivated(QObject *link);
-
     std::unique_ptr<Ui::frmAbout> ui;
-    AboutForm logic_;
+    Program &program_;
 };
 
 } // namespace tb

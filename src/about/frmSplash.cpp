@@ -1,7 +1,7 @@
 #include "about/frmSplash.h"
 
-#include "about/AboutForm.h"
-#include "about/ControlTexts.h"
+#include "about/SplashForm.h"
+#include "forms/qt/ControlBinding.h"
 #include "ui_frmSplash.h"
 
 #include <QGuiApplication>
@@ -20,9 +20,9 @@ frmSplash::frmSplash(std::chrono::milliseconds showFor, QWidget *parent)
     ui->setupUi(this);
     ui->imgLogo->setPixmap(
         QIcon(QStringLiteral(":/icons/picture2.svg")).pixmap(ui->imgLogo->maximumSize()));
-    SplashForm logic;
-    logic.Form_Load();
-    showControlTexts(this, logic.controls());
+    logic_.Form_Load();
+    new ControlBinding(
+        this, [this] { return &logic_; }, nullptr);
 
     setFocusPolicy(Qt::StrongFocus);
     timer_->setObjectName(QStringLiteral("splashTimer"));

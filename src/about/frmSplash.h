@@ -1,6 +1,6 @@
 #pragma once
 
-#include "about/AboutForm.h"
+#include "about/SplashForm.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -43,6 +43,7 @@ private:
     void finish();
 
     std::unique_ptr<Ui::frmSplash> ui;
+    SplashForm logic_;
     QTimer *timer_;
     QPointer<QWidget> next_;
     bool finished_ = false;

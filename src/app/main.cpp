@@ -1,15 +1,17 @@
-#include "about/frmAbout.h"
 #include "about/frmSplash.h"
+#include "app/Program.h"
+#include "app/qt/QtWindows.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/qt/DBusScreenSaver.h"
 #include "platform/qt/LocalSingleInstance.h"
 #include "platform/qt/QtHelp.h"
+#include "platform/qt/QtFileChooser.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtSound.h"
+#include "platform/qt/QtWindowOps.h"
 #include "session/MainForm.h"
-#include "session/QtWindowOps.h"
 #include "session/frmmain.h"
 #include "settings/Registry.h"
 #include "tallybell/Version.h"
@@ -40,6 +42,7 @@ int main(int argc, char *argv[])
     tb::QtShell shell;
     tb::LocalSingleInstance instance;
     tb::QtWindowOps windowOps;
+    tb::QtFileChooser fileChooser;
     tb::Registry registry(
         tb::registryStorePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")), messages);
 
@@ -50,14 +53,17 @@ int main(int argc, char *argv[])
         arguments.removeFirst();
     const std::string commandLine = arguments.join(QChar(u' ')).toStdString();
 
-    tb::MainForm logic(
-        {clock, random, messages, sound, screenSaver, help, instance, windowOps, registry},
+    tb::Program program(
+        {{clock, random, messages, sound, screenSaver, help, instance, windowOps, registry},
+         fileChooser,
+         shell},
         programFolder, commandLine);
-    tb::frmmain window(logic);
+    tb::frmmain window(program);
     windowOps.attach(&window);
+    tb::QtWindows windows(program, window);
 
     // A second start has handed over to the running program: it ends here, windowless.
-    if (!logic.Form_Load())
+    if (!program.main().Form_Load())
         return 0;
     window.applyControls();
     if (const QScreen *screen = window.screen())
@@ -65,8 +71,6 @@ int main(int argc, char *argv[])
 
     QObject::connect(&instance, &tb::LocalSingleInstance::raiseRequested, &window,
                      &tb::frmmain::restoreAndRaise);
-    QObject::connect(&window, &tb::frmmain::aboutRequested, &window,
-                     [&shell, &window] { tb::frmAbout::showFor(shell, &window); });
 
     auto *splash = new tb::frmSplash;
     QObject::connect(splash, &tb::frmSplash::finished, splash, &QObject::deleteLater);

@@ -62,50 +62,45 @@ int renameNoReplace(const std::string &from, const std::string &to)
 
 } // namespace
 
-MainForm::MainForm(MainServices services, std::string programFolder, std::string commandLine)
-    : s_(services), programFolder_(std::move(programFolder)), commandLine_(std::move(commandLine))
+MainForm::MainForm(MainServices services, FormCalls &forms, std::string programFolder,
+                   std::string commandLine)
+    : s_(services), forms_(forms), programFolder_(std::move(programFolder)),
+      commandLine_(std::move(commandLine))
 {
-    // The stopped layout.
+    // The stopped layout. Captions that never change are part of the window's design.
     controls_["LabelAppTitle"].caption = version::kProductName;
-    controls_["Picture2"];
-    controls_["Shape1"];
-    controls_["framestartfrom"].caption = "Start from task";
     controls_["lblStartFrom"].caption = numberToText(currenttask);
-    controls_["startfromspin"];
-    auto &start = controls_["cmdstartstop"];
-    start.caption = "&Start";
-    start.toolTip = "To Start or Stop this Session Click here";
-    auto &pause = controls_["cmdpause"];
-    pause.caption = "&Pause";
-    pause.toolTip = "To Pause the session click here";
-    pause.enabled = false;
-    auto &quit = controls_["cmdexit"];
-    quit.caption = "&Quit";
-    quit.toolTip = "To Quit Tallybell click here";
+    for (const char *name : {"framestartfrom", "startfromspin", "cmdexit", "menfile", "optionS",
+                             "helphelp", "TotalTimeMenu", "fileopen", "optionsalm"})
+        controls_[name];
+    controls_["cmdstartstop"].caption = "&Start";
+    controls_["cmdpause"].enabled = false;
     controls_["lblTimer"].caption = "00:00";
     controls_["txtmessage"];
     controls_["practiceprogress"].visible = false;
-    auto &skip = controls_["Imagemoveon"];
-    skip.toolTip = "To jump to the next task click here";
-    skip.visible = false;
+    controls_["Imagemoveon"].visible = false;
     controls_["linepaused"].visible = false;
     controls_["timemaintime"].enabled = false;
+    // Their windows come with later work.
+    controls_["fileedit"].enabled = false;
+    controls_["editfilesong"].enabled = false;
 
-    controls_["menfile"].caption = "&File";
-    controls_["fileopen"].caption = "&Open another task list";
-    controls_["fileedit"].caption = "Edit Current &Task List";
-    controls_["editfilesong"].caption = "Edit &list files";
-    controls_["filequit"].caption = "&Quit";
-    controls_["TotalTimeMenu"].caption = "&Task Time";
+    on("cmdstartstop", ControlEvent::Click, [this] { cmdstartstop_Click(); });
+    on("cmdpause", ControlEvent::Click, [this] { cmdpause_Click(); });
+    on("Imagemoveon", ControlEvent::Click, [this] { Imagemoveon_Click(); });
+    on("timemaintime", ControlEvent::Timer, [this] { timemaintime_Timer(); });
+    on("startfromspinUp", ControlEvent::Click, [this] { startfromspin_UpClick(); });
+    on("startfromspinDown", ControlEvent::Click, [this] { startfromspin_DownClick(); });
     for (int i = 0; i < kTimeMenuEntries; ++i)
-        controls_[timeMenuName(i)];
-    controls_["optionS"].caption = "&Options";
-    controls_["optionScreenSave"].caption = "Disable Screen Saver during countdown";
-    controls_["optionsalm"].caption = "General Task Options";
-    controls_["helphelp"].caption = "&Help";
-    controls_["helpcontents"].caption = "Tallybell &Help Topics";
-    controls_["helpabouthelp"].caption = "How &to use Help";
-    controls_["helpabout"].caption = "About";
+        on(timeMenuName(i), ControlEvent::Click, [this, i] { Timemenu_Click(i); });
+    on("optionScreenSave", ControlEvent::Click, [this] { optionScreenSave_Click(); });
+    on("fileopen", ControlEvent::Click, [this] { fileopen_Click(); });
+    on("optionsalm", ControlEvent::Click, [this] { forms_.show(FormId::Options); });
+    on("helpcontents", ControlEvent::Click, [this] { helpcontents_Click(); });
+    on("helpabouthelp", ControlEvent::Click, [this] { helpabouthelp_Click(); });
+    on("helpabout", ControlEvent::Click, [this] { forms_.show(FormId::About); });
+    for (const char *name : {"cmdstartstop", "cmdpause", "cmdexit", "txtmessage"})
+        on(name, ControlEvent::RightClick, [this, name] { ShowControlWhatsThis(name); });
 }
 
 std::string MainForm::timeMenuName(int index)
@@ -161,13 +156,17 @@ bool MainForm::Form_Load()
     for (int i = 0; i < kTimeMenuEntries; ++i)
         controls_[timeMenuName(i)].caption = std::to_string((i + 1) * 10) + " Minutes";
 
-    // An out-of-range stored length would name no menu entry: keep it within the menu.
-    TempTotalTime = std::clamp<std::int16_t>(textToNumber(IniRead("TotalTime", "Time", inifilename,
-                                                                  "1")),
-                                             0, kTimeMenuEntries - 1);
-    for (int i = 0; i < kTimeMenuEntries; ++i)
-        controls_[timeMenuName(i)].checked = i == TempTotalTime;
+    loadTotalTime();
     return true;
+}
+
+void MainForm::loadTotalTime()
+{
+    controls_[timeMenuName(TempTotalTime)].checked = false;
+    // An out-of-range stored length would name no menu entry: keep it within the menu.
+    TempTotalTime = std::clamp<std::int16_t>(
+        textToNumber(IniRead("TotalTime", "Time", inifilename, "1")), 0, kTimeMenuEntries - 1);
+    controls_[timeMenuName(TempTotalTime)].checked = true;
 }
 
 void MainForm::loadsettings()
@@ -211,8 +210,7 @@ void MainForm::FormOnTop()
 
 void MainForm::repaint()
 {
-    if (onRepaint)
-        onRepaint();
+    forms_.showChangesNow();
 }
 
 void MainForm::Form_Resize()
@@ -259,10 +257,8 @@ bool MainForm::askToAddTasks()
     if (totaltasks != 1)
         return false;
     repaint();
-    if (s_.messages.show(kNoTasksQuestion, version::kProductName, MsgIcon::None,
-                         MsgButtons::YesNo) == MsgResult::Yes &&
-        onOpenTaskEditor)
-        onOpenTaskEditor();
+    // The task list editor that a Yes opens comes with its own window.
+    s_.messages.show(kNoTasksQuestion, version::kProductName, MsgIcon::None, MsgButtons::YesNo);
     return true;
 }
 
@@ -473,6 +469,12 @@ void MainForm::optionScreenSave_Click()
     Disabless = !Disabless;
     controls_["optionScreenSave"].checked = Disabless;
     IniWrite("options", "disable ScreenSaver", boolToText(Disabless), inifilename);
+}
+
+void MainForm::fileopen_Click()
+{
+    forms_.cmdselecttaskfile_Click();
+    loadTotalTime();
 }
 
 void MainForm::helpcontents_Click()

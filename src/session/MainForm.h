@@ -1,9 +1,9 @@
 #pragma once
 
-#include "session/Controls.h"
+#include "forms/Form.h"
+#include "forms/FormCalls.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -34,13 +34,13 @@ struct MainServices {
 };
 
 // The main window's behaviour: start-up, the session settings and the session itself.
-// The Qt window `frmmain` forwards every event to the handler of the same name and then
-// shows `controls()`.
-class MainForm {
+// The Qt window `frmmain` raises its controls' events here and then shows `controls()`.
+class MainForm final : public Form {
 public:
     // `programFolder` is the folder of the executable; `commandLine` the arguments after
-    // the program name, joined by blanks.
-    MainForm(MainServices services, std::string programFolder, std::string commandLine);
+    // the program name, joined by blanks. `forms` reaches the other windows.
+    MainForm(MainServices services, FormCalls &forms, std::string programFolder,
+             std::string commandLine);
 
     // Session state shared with the other windows.
     bool TestingMode = false;
@@ -78,6 +78,7 @@ public:
     void startfromspin_UpClick();
     void Timemenu_Click(int index);
     void optionScreenSave_Click();
+    void fileopen_Click();
     void helpcontents_Click();
     void helpabouthelp_Click();
     // Right mouse button on a control: its What's-This topic as a pop-up.
@@ -93,16 +94,12 @@ public:
     bool fExist(const std::string &fileName) const;
     void FormOnTop();
     void UpdateSessionControls(bool stopping);
+    // Checks the "Task Time" entry that the task list in use names (TempTotalTime), after
+    // unchecking the one checked so far.
+    void loadTotalTime();
 
     bool sessionIsRunning() const { return sessionrunning; }
     const std::string &programFolder() const { return programFolder_; }
-    const Controls &controls() const { return controls_; }
-
-    // Called where the window must show the controls at once (before a modal message,
-    // after a repaint request).
-    std::function<void()> onRepaint;
-    // Asked when the user wants to add tasks to an empty list.
-    std::function<void()> onOpenTaskEditor;
 
     static constexpr int kTimeMenuEntries = 10;
     static std::string timeMenuName(int index); // "Timemenu_0" .. "Timemenu_9"
@@ -121,9 +118,9 @@ private:
     ListContext listContext();
 
     MainServices s_;
+    FormCalls &forms_;
     std::string programFolder_;
     std::string commandLine_;
-    Controls controls_;
 
     bool sessionrunning = false;
     std::int64_t taskstarttime = 0;

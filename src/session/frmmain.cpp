@@ -1,7 +1,8 @@
 #include "session/frmmain.h"
 
+#include "app/Program.h"
+#include "forms/qt/ControlBinding.h"
 #include "platform/qt/LocalSingleInstance.h"
-#include "platform/qt/Text.h"
 #include "session/MainForm.h"
 #include "ui_frmmain.h"
 
@@ -28,17 +29,6 @@
 namespace tb {
 namespace {
 
-// Their windows come with later work: until then these entries stay greyed out, whatever
-// the logic reports.
-constexpr std::array<std::string_view, 4> kNotYetAvailable {"fileopen", "fileedit", "editfilesong",
-                                                            "optionsalm"};
-
-bool notYetAvailable(std::string_view name)
-{
-    return std::find(kNotYetAvailable.begin(), kNotYetAvailable.end(), name)
-        != kNotYetAvailable.end();
-}
-
 bool isModifierOnly(int key)
 {
     switch (key) {
@@ -58,15 +48,6 @@ bool isModifierOnly(int key)
     default:
         return false;
     }
-}
-
-// Task texts break lines with CR LF (older files with CR alone).
-QString shownText(const std::string &bytes)
-{
-    QString text = fromFileBytes(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar(u'\r'), QChar(u'\n'));
-    return text;
 }
 
 // Aligns `widget` in whichever layout below `layout` holds it.
@@ -92,8 +73,8 @@ void retainSpaceWhenHidden(QWidget *widget)
 
 } // namespace
 
-frmmain::frmmain(MainForm &logic, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::frmmain>()), logic_(logic),
+frmmain::frmmain(Program &program, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmmain>()), program_(program),
       timemaintime_(new QTimer(this)), timeMenuGroup_(new QActionGroup(this))
 {
     ui->setupUi(this);
@@ -132,162 +113,24 @@ frmmain::frmmain(MainForm &logic, QWidget *parent)
             timeMenuGroup_->addAction(entry);
     }
 
-    connectEvents();
+    connect(ui->cmdexit, &QPushButton::clicked, this, &frmmain::quitProgram);
+    connect(ui->filequit, &QAction::triggered, this, &frmmain::quitProgram);
+    binding_ = new ControlBinding(this, program_, FormId::Main);
     qApp->installEventFilter(this);
-    applyControls();
 }
 
 frmmain::~frmmain() = default;
 
-template<typename Handler> void frmmain::forward(Handler &&handler)
-{
-    handler();
-    applyControls();
-}
-
-void frmmain::connectEvents()
-{
-    connect(ui->cmdstartstop, &QPushButton::clicked, this,
-            [this] { forward([this] { logic_.cmdstartstop_Click(); }); });
-    connect(ui->cmdpause, &QPushButton::clicked, this,
-            [this] { forward([this] { logic_.cmdpause_Click(); }); });
-    connect(ui->cmdexit, &QPushButton::clicked, this, &frmmain::quitProgram);
-    connect(ui->startfromspinUp, &QToolButton::clicked, this,
-            [this] { forward([this] { logic_.startfromspin_UpClick(); }); });
-    connect(ui->startfromspinDown, &QToolButton::clicked, this,
-            [this] { forward([this] { logic_.startfromspin_DownClick(); }); });
-    connect(ui->Imagemoveon, &QToolButton::clicked, this,
-            [this] { forward([this] { logic_.Imagemoveon_Click(); }); });
-    connect(timemaintime_, &QTimer::timeout, this,
-            [this] { forward([this] { logic_.timemaintime_Timer(); }); });
-
-    for (int i = 0; i < MainForm::kTimeMenuEntries; ++i) {
-        const std::string name = MainForm::timeMenuName(i);
-        if (auto *entry = findChild<QAction *>(QString::fromStdString(name))) {
-            connect(entry, &QAction::triggered, this, [this, i, entry, name] {
-                forward([this, i] { logic_.Timemenu_Click(i); });
-                // Qt checked the entry on its own: the logic has the last word.
-                entry->setChecked(logic_.controls().at(name).checked);
-            });
-        }
-    }
-    connect(ui->optionScreenSave, &QAction::triggered, this, [this] {
-        forward([this] { logic_.optionScreenSave_Click(); });
-        ui->optionScreenSave->setChecked(logic_.controls().at("optionScreenSave").checked);
-    });
-    connect(ui->helpcontents, &QAction::triggered, this,
-            [this] { forward([this] { logic_.helpcontents_Click(); }); });
-    connect(ui->helpabouthelp, &QAction::triggered, this,
-            [this] { forward([this] { logic_.helpabouthelp_Click(); }); });
-    connect(ui->helpabout, &QAction::triggered, this, &frmmain::aboutRequested);
-    connect(ui->filequit, &QAction::triggered, this, &frmmain::quitProgram);
-
-    logic_.onRepaint = [this] {
-        applyControls();
-        repaint();
-    };
-}
-
-QObject *frmmain::target(const std::string &name)
-{
-    auto it = targets_.find(name);
-    if (it == targets_.end())
-        it = targets_.emplace(name, findChild<QObject *>(QString::fromStdString(name))).first;
-    return it->second;
-}
-
 void frmmain::applyControls()
 {
-    for (const auto &[name, state] : logic_.controls()) {
-        auto it = shown_.find(name);
-        if (it != shown_.end() && it->second == state)
-            continue;
-        if (QObject *object = target(name))
-            apply(object, name, state, it != shown_.end() ? &it->second : nullptr);
-        if (it != shown_.end())
-            it->second = state;
-        else
-            shown_.emplace(name, state);
-    }
-}
-
-void frmmain::apply(QObject *object, const std::string &name, const ControlState &state,
-                    const ControlState *before)
-{
-    auto *widget = qobject_cast<QWidget *>(object);
-    auto *menu = qobject_cast<QMenu *>(object);
-    auto *action = menu ? menu->menuAction() : qobject_cast<QAction *>(object);
-
-    // An empty caption from the logic clears only what the logic itself put there, never
-    // the window's own texts.
-    const bool captionChanged = before ? before->caption != state.caption : !state.caption.empty();
-    if (captionChanged) {
-        if (auto *label = qobject_cast<QLabel *>(object))
-            label->setText(shownText(state.caption));
-        else if (auto *button = qobject_cast<QAbstractButton *>(object))
-            button->setText(fromFileBytes(state.caption));
-        else if (auto *group = qobject_cast<QGroupBox *>(object))
-            group->setTitle(fromFileBytes(state.caption));
-        else if (menu)
-            menu->setTitle(fromFileBytes(state.caption));
-        else if (action)
-            action->setText(fromFileBytes(state.caption));
-    }
-
-    if (!state.toolTip.empty() && (!before || before->toolTip != state.toolTip)) {
-        if (widget)
-            widget->setToolTip(fromFileBytes(state.toolTip));
-        else if (action)
-            action->setToolTip(fromFileBytes(state.toolTip));
-    }
-
-    const bool enabled = state.enabled && !notYetAvailable(name);
-    if (!before || before->enabled != state.enabled) {
-        if (auto *timer = qobject_cast<QTimer *>(object)) {
-            if (enabled && !timer->isActive())
-                timer->start();
-            else if (!enabled)
-                timer->stop();
-        } else if (menu || !widget) {
-            if (action)
-                action->setEnabled(enabled);
-        } else {
-            widget->setEnabled(enabled);
-        }
-    }
-
-    if (!before || before->visible != state.visible) {
-        if (menu || (!widget && action))
-            action->setVisible(state.visible);
-        else if (widget)
-            widget->setVisible(state.visible);
-    }
-
-    if (action && !menu && action->isCheckable() && action->isChecked() != state.checked)
-        action->setChecked(state.checked);
-
-    if (auto *bar = qobject_cast<QProgressBar *>(object);
-        bar && (!before || before->value != state.value))
-        bar->setValue(std::clamp(state.value, bar->minimum(), bar->maximum()));
+    binding_->apply();
 }
 
 bool frmmain::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
+    if (event->type() == QEvent::KeyPress)
         return keyPressed(watched, static_cast<QKeyEvent *>(event));
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton
-            && (watched == ui->cmdstartstop || watched == ui->cmdpause || watched == ui->cmdexit
-                || watched == ui->txtmessage)) {
-            const std::string name = watched->objectName().toStdString();
-            forward([this, &name] { logic_.ShowControlWhatsThis(name); });
-            return true;
-        }
-        return false;
-    default:
-        return false;
-    }
+    return false;
 }
 
 bool frmmain::keyPressed(QObject *watched, QKeyEvent *event)
@@ -302,11 +145,12 @@ bool frmmain::keyPressed(QObject *watched, QKeyEvent *event)
     if (event->isAutoRepeat() || isModifierOnly(event->key()))
         return false;
 
-    bool swallow = false;
-    forward([&] { swallow = logic_.Form_KeyDown(event->key()); });
+    MainForm &logic = program_.main();
+    const bool swallow = logic.Form_KeyDown(event->key());
+    program_.afterEvent();
     if (event->key() == Qt::Key_F1 && (first == ui->cmdstartstop || first == ui->cmdpause)) {
-        const std::string name = first->objectName().toStdString();
-        forward([this, &name] { logic_.ShowControlHelp(name); });
+        logic.ShowControlHelp(first->objectName().toStdString());
+        program_.afterEvent();
         return true;
     }
     return swallow;
@@ -323,7 +167,7 @@ void frmmain::unload()
         return;
     unloaded_ = true;
     timemaintime_->stop();
-    logic_.Form_Unload();
+    program_.main().Form_Unload();
 }
 
 void frmmain::quitProgram()
@@ -344,15 +188,19 @@ void frmmain::closeEvent(QCloseEvent *event)
 void frmmain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (!unloaded_)
-        forward([this] { logic_.Form_Resize(); });
+    if (!unloaded_) {
+        program_.main().Form_Resize();
+        program_.afterEvent();
+    }
 }
 
 void frmmain::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !unloaded_)
-        forward([this] { logic_.Form_Resize(); });
+    if (event->type() == QEvent::WindowStateChange && !unloaded_) {
+        program_.main().Form_Resize();
+        program_.afterEvent();
+    }
 }
 
 } // namespace tb

@@ -87,7 +87,7 @@ public:
         line.end = i;
         line.terminated = i < content_.size();
         if (line.terminated)
-            i += (content_[i] == '\r' && i + 1 == nextLf_) ? 2 : 1;
+            i += (content_[i] == '\r' && i + 1 == nextLf_) ? 2u : 1u;
         line.next = pos_ = i;
         return true;
     }

@@ -145,14 +145,16 @@ ScopedSystemCalls::~ScopedSystemCalls()
     callsInForce() = std::move(previous_);
 }
 
-FileRead readRegularFile(const std::string &path)
-{
-    const SystemCalls &sys = systemCalls();
+namespace {
 
+// Opens a regular file for reading; a folder, a pipe or a device is refused without
+// blocking. On success `fd` is open and `info` describes the file.
+FileRead openRegularFile(const SystemCalls &sys, const std::string &path, int &fd,
+                         struct stat &info)
+{
+    fd = -1;
     // Look before opening, so that a device is not even opened; the check after opening
     // closes the race with a file swapped in between.
-    struct stat info {
-    };
     if (sys.stat(path.c_str(), &info) != 0) {
         const int error = errno;
         return readFailure(isMissingError(error) ? ReadStatus::Missing : ReadStatus::Error, error,
@@ -164,22 +166,50 @@ FileRead readRegularFile(const std::string &path)
     }
 
     // O_NONBLOCK: a pipe swapped in after the check still cannot make the open wait.
-    const int fd = sys.open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0);
-    if (fd < 0) {
+    const int opened = sys.open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0);
+    if (opened < 0) {
         const int error = errno;
         return readFailure(isMissingError(error) ? ReadStatus::Missing : ReadStatus::Error, error,
                            systemText(error));
     }
-    if (sys.fstat(fd, &info) != 0) {
+    if (sys.fstat(opened, &info) != 0) {
         const int error = errno;
-        sys.close(fd);
+        sys.close(opened);
         return readFailure(ReadStatus::Error, error, systemText(error));
     }
     if (!S_ISREG(info.st_mode)) {
-        sys.close(fd);
+        sys.close(opened);
         auto [error, text] = notAFile(info.st_mode);
         return readFailure(ReadStatus::NotAFile, error, std::move(text));
     }
+    fd = opened;
+    FileRead result;
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+} // namespace
+
+FileRead checkReadableFile(const std::string &path)
+{
+    const SystemCalls &sys = systemCalls();
+    int fd = -1;
+    struct stat info {
+    };
+    FileRead result = openRegularFile(sys, path, fd, info);
+    if (fd >= 0)
+        sys.close(fd);
+    return result;
+}
+
+FileRead readRegularFile(const std::string &path)
+{
+    const SystemCalls &sys = systemCalls();
+    int fd = -1;
+    struct stat info {
+    };
+    if (FileRead failed = openRegularFile(sys, path, fd, info); !failed.ok())
+        return failed;
 
     FileRead result;
     result.status = ReadStatus::Ok;

@@ -33,6 +33,10 @@ struct FileRead {
 // Reads a regular file whole. A folder, a pipe or a device is NotAFile and never blocks.
 FileRead readRegularFile(const std::string &path);
 
+// Whether `path` could be read as readRegularFile would, without reading it: `bytes` stays
+// empty.
+FileRead checkReadableFile(const std::string &path);
+
 struct FileWrite {
     bool ok = false;
     int error = 0;

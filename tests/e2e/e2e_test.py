@@ -210,6 +210,38 @@ class TestmodeSession(TallybellCase):
         self.assertEqual(self.ini("task3", "Alternatetask"), "2")
 
 
+class OpenAnotherTaskList(TallybellCase):
+    def test_file_open_switches_the_next_session_to_the_chosen_list(self):
+        with open(os.path.join(self.folder, "tallydef.ini"), "w", newline="") as f:
+            f.write(TWO_TASKS)
+        lists = os.path.join(self.tmp.name, "lists")
+        os.makedirs(lists)
+        second = os.path.join(lists, "Second.INI")
+        with open(second, "w", newline="") as f:
+            f.write("[Task1]\r\ndescription1=Sight-reading\r\n")
+        self.launch("testmode")
+        wid = self.wait_main_window()
+
+        # File > Open another task list, by its mnemonics, then the path typed into the dialog.
+        self.press(wid, "alt+f")
+        self.xdotool("key", "--clearmodifiers", "o")
+        dialog = wait_for(lambda: self.xdotool("search", "--onlyvisible", "--name",
+                                               "^Please select a Task File$"), 10)
+        self.assertTrue(dialog, "the file dialog did not open")
+        self.xdotool("windowfocus", "--sync", dialog[0])
+        self.xdotool("type", "--delay", "20", second)
+        self.xdotool("key", "Return")
+        store = os.path.join(self.config, "Orvane", "Tallybell", "registry.ini")
+        self.assertTrue(wait_for(lambda: second in open(store, "rb").read().decode(), 10),
+                        "the chosen list was not recorded")
+
+        self.press(wid, "alt+s")
+        self.assertTrue(wait_for(lambda: ini_value(second, "History", "Sessions Completed") == "1",
+                                 20), "the session did not run the chosen list")
+        self.screenshot("other-list.png")
+        self.assertIsNone(self.ini("History", "Sessions Completed"))
+
+
 if __name__ == "__main__":
     if not BINARY or not os.path.exists(BINARY):
         sys.exit("TALLYBELL_BINARY must name the built program")

@@ -76,7 +76,7 @@ void writeWave(const std::string &path, Encoding encoding, int bits, int channel
             } else if (bits == 8) {
                 data += char(std::lround(128 + v * 127)); // 8-bit wave data is unsigned
             } else {
-                const long s = std::lround(v * ((1L << (bits - 1)) - 1));
+                const long s = std::lround(v * double((1L << (bits - 1)) - 1));
                 for (int b = 0; b < bits; b += 8)
                     data += char((s >> b) & 0xff);
             }
@@ -180,7 +180,7 @@ Levels analyse(const std::vector<std::int16_t> &s)
         long crossings = 0;
         for (std::size_t i = first + windowSamples + 1; i < last - windowSamples; ++i)
             crossings += (s[i - 1] < 0) != (s[i] < 0);
-        l.frequency = crossings / 2.0 / (double(last - first - 2 * windowSamples) / recordRate);
+        l.frequency = double(crossings) / 2.0 / (double(last - first - 2 * windowSamples) / recordRate);
     }
     return l;
 }
@@ -320,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Format {"pcm24_stereo_48000", Encoding::Pcm, 24, 2, 48000},
                       Format {"float32_mono_22050", Encoding::Float, 32, 1, 22050},
                       Format {"pcm8_mono_11025", Encoding::Pcm, 8, 1, 11025}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &param) { return std::string(param.param.name); });
 
 TEST_F(SoundThroughPulseAudio, ANewPlayStartsOver)
 {

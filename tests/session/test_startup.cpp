@@ -1,4 +1,4 @@
-#include "MainFormFixture.h"
+#include "support/ProgramFixture.h"
 
 #include "settings/DateText.h"
 
@@ -9,7 +9,7 @@ namespace {
 
 const char *kKey = "SOFTWARE\\Orvane\\Tallybell";
 
-using StartUp = MainFormFixture;
+using StartUp = ProgramFixture;
 
 TEST_F(StartUp, FirstRunRenamesTheDefaultListAndRecordsItInTheStore)
 {

@@ -216,7 +216,7 @@ TEST_F(IniFileTest, HugeLinesAndBinaryJunk)
     for (int round = 0; round < 50; ++round) {
         std::string junk(std::size_t(random() % 4096), '\0');
         for (char &c : junk)
-            c = char(random() % 4 == 0 ? "[]=;\r\n sk"[random() % 9] : random());
+            c = random() % 4 == 0 ? "[]=;\r\n sk"[std::size_t(random() % 9)] : char(random());
         file(junk);
         (void)read("s", "k");
         ASSERT_TRUE(IniWrite("s", "k", "v", path));

@@ -1,8 +1,8 @@
 // The about box on the offscreen platform: its texts and its two links.
 
+#include "WindowsFixture.h"
 #include "about/frmAbout.h"
 #include "platform/Shell.h"
-#include "support/Fakes.h"
 #include "tallybell/Version.h"
 
 #include <QLabel>
@@ -27,12 +27,22 @@ QLabel *label(QWidget *window, const char *name)
     return found;
 }
 
-TEST(AboutBox, ShowsWhoAndWhatTheProgramIs)
+class AboutBox : public WindowsFixture
 {
-    FakeShell shell;
-    QWidget owner;
-    frmAbout *about = frmAbout::showFor(shell, &owner);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+protected:
+    frmAbout *showAbout()
+    {
+        program->show(FormId::About);
+        auto *about = qobject_cast<frmAbout *>(windows->window(FormId::About));
+        EXPECT_NE(about, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(about));
+        return about;
+    }
+};
+
+TEST_F(AboutBox, ShowsWhoAndWhatTheProgramIs)
+{
+    frmAbout *about = showAbout();
 
     EXPECT_EQ(about->windowTitle(), qs("About Tallybell"));
     EXPECT_FALSE(about->isModal());
@@ -59,26 +69,22 @@ TEST(AboutBox, ShowsWhoAndWhatTheProgramIs)
     EXPECT_EQ(ok->text(), qs("OK"));
     EXPECT_TRUE(ok->isDefault());
 
-    // One about box per owner: asking again brings the same one forward.
-    EXPECT_EQ(frmAbout::showFor(shell, &owner), about);
+    // One about box: asking again brings the same one forward.
+    EXPECT_EQ(showAbout(), about);
 
     QPointer<frmAbout> guard(about);
     QTest::mouseClick(ok, Qt::LeftButton);
     QTRY_VERIFY(guard.isNull());
 
     // Escape closes it too.
-    guard = frmAbout::showFor(shell, &owner);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(guard.data()));
+    guard = showAbout();
     QTest::keyClick(guard.data(), Qt::Key_Escape);
     QTRY_VERIFY(guard.isNull());
 }
 
-TEST(AboutBox, ItsLinksOpenTheAddressesOfTheirToolTips)
+TEST_F(AboutBox, ItsLinksOpenTheAddressesOfTheirToolTips)
 {
-    FakeShell shell;
-    QWidget owner;
-    frmAbout *about = frmAbout::showFor(shell, &owner);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+    frmAbout *about = showAbout();
 
     QTest::mouseClick(label(about, "lblgotowebsite"), Qt::LeftButton);
     QTest::mouseClick(label(about, "lblemail"), Qt::LeftButton);

@@ -1,13 +1,7 @@
 // The main window on the offscreen platform: its controls, menus and the events it
 // forwards to its logic.
 
-#include "session/MainForm.h"
-#include "session/QtWindowOps.h"
-#include "session/frmmain.h"
-#include "settings/IniFile.h"
-#include "settings/Registry.h"
-#include "support/Fakes.h"
-#include "support/TempDir.h"
+#include "WindowsFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +10,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -32,35 +25,9 @@ QString qs(const char *text)
     return QString::fromUtf8(text);
 }
 
-class MainWindow : public ::testing::Test
+class MainWindow : public WindowsFixture
 {
 protected:
-    void SetUp() override
-    {
-        ini = folder.file("tasks.ini");
-        IniWrite("Task1", "description1", "Scales & arpeggios%CR%Slowly, then faster", ini);
-        IniWrite("Task2", "description1", "Studies", ini);
-        IniWrite("Task3", "description1", "Pieces", ini);
-        IniWrite("TotalTime", "Time", "2", ini);
-        IniWrite("options", "disable ScreenSaver", "True", ini);
-        registry = std::make_unique<Registry>(config.file("registry.ini"), messages);
-        registry->RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell", "FirstRun",
-                                 "2026-01-05 10:00:00");
-        registry->RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell", "Settings File",
-                                 ini);
-        logic
-            = std::make_unique<MainForm>(MainServices {clock, random, messages, sound, screenSaver,
-                                                       help, instance, ops, *registry},
-                                         folder.path().string(), "");
-        window = std::make_unique<frmmain>(*logic);
-        ops.attach(window.get());
-        ASSERT_TRUE(logic->Form_Load());
-        window->applyControls();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
     template<typename T> T *find(const char *name) const
     {
         T *found = window->findChild<T *>(qs(name));
@@ -95,20 +62,6 @@ protected:
             && !find<QTimer>("timemaintime")->isActive();
     }
 
-    TempDir folder;
-    TempDir config;
-    std::string ini;
-    FakeClock clock;
-    FakeRandom random;
-    FakeMessageBox messages;
-    FakeSound sound;
-    FakeScreenSaver screenSaver;
-    FakeHelp help;
-    FakeSingleInstance instance;
-    QtWindowOps ops;
-    std::unique_ptr<Registry> registry;
-    std::unique_ptr<MainForm> logic;
-    std::unique_ptr<frmmain> window;
 };
 
 TEST_F(MainWindow, EveryControlAndMenuEntryHasItsNameCaptionAndToolTip)
@@ -163,11 +116,11 @@ TEST_F(MainWindow, EveryControlAndMenuEntryHasItsNameCaptionAndToolTip)
         bool enabled;
     };
     for (const Entry &e :
-         {Entry {"fileopen", "&Open another task list", false},
+         {Entry {"fileopen", "&Open another task list", true},
           Entry {"fileedit", "Edit Current &Task List", false},
           Entry {"editfilesong", "Edit &list files", false}, Entry {"filequit", "&Quit", true},
           Entry {"optionScreenSave", "Disable Screen Saver during countdown", true},
-          Entry {"optionsalm", "General Task Options", false},
+          Entry {"optionsalm", "General Task Options", true},
           Entry {"helpcontents", "Tallybell &Help Topics", true},
           Entry {"helpabouthelp", "How &to use Help", true}, Entry {"helpabout", "About", true}}) {
         EXPECT_EQ(action(e.name)->text(), qs(e.caption)) << e.name;
@@ -300,9 +253,8 @@ TEST_F(MainWindow, RightButtonAndF1AskTheHelp)
     EXPECT_EQ(help.calls,
               (std::vector<FakeHelp::Call> {{Help::HELP_FINDER, 0}, {Help::HELP_HELPONHELP, 0}}));
 
-    QSignalSpy about(window.get(), &frmmain::aboutRequested);
     action("helpabout")->trigger();
-    EXPECT_EQ(about.count(), 1);
+    EXPECT_NE(windows->window(FormId::About), nullptr);
 }
 
 TEST_F(MainWindow, TheScreenSaverOptionFollowsTheLogic)

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "session/MainForm.h"
+#include "app/Program.h"
 #include "settings/IniFile.h"
 #include "settings/Registry.h"
+#include "support/FakeFileChooser.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -13,35 +14,49 @@
 
 namespace tb::test {
 
-// A main window's logic over a temporary program folder and registry store, with every
-// outside service scripted.
-class MainFormFixture : public ::testing::Test {
+// The program's logic over a temporary program folder and registry store, with every
+// outside service scripted. `form` is the main window's logic.
+class ProgramFixture : public ::testing::Test {
 protected:
-    void SetUp() override { registry = std::make_unique<Registry>(config.file("registry.ini"), messages); }
+    void SetUp() override
+    {
+        registry = std::make_unique<Registry>(config.file("registry.ini"), messages);
+    }
+
+    // The window operations the main window's logic uses; window tests hand in real ones.
+    virtual WindowOps &windowOps() { return window; }
 
     MainForm &makeForm(const std::string &commandLine = {})
     {
-        form = std::make_unique<MainForm>(
-            MainServices{clock, random, messages, sound, screenSaver, help, instance, window,
-                         *registry},
+        program.reset();
+        program = std::make_unique<Program>(
+            ProgramServices {MainServices {clock, random, messages, sound, screenSaver, help,
+                                           instance, windowOps(), *registry},
+                             chooser, shell},
             folder.path().string(), commandLine);
+        form = &program->main();
         return *form;
     }
 
     // A program that has run before: the store points at `ini`.
-    void useSettingsFile(const std::string &ini)
+    void useSettingsFile(const std::string &file)
     {
         registry->RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell", "FirstRun",
                                  "2026-01-05 10:00:00");
-        registry->RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell", "Settings File",
-                                 ini);
+        registry->RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell",
+                                 "Settings File", file);
+    }
+    std::string storedSettingsFile() const
+    {
+        return registry->RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell",
+                                       "Settings File", "");
     }
 
     // Writes tasks 1..count with one description each: "Task <n>".
-    void writeTasks(const std::string &ini, int count)
+    static void writeTasks(const std::string &file, int count, const std::string &prefix = "Task ")
     {
         for (int n = 1; n <= count; ++n)
-            IniWrite("Task" + std::to_string(n), "description1", "Task " + std::to_string(n), ini);
+            IniWrite("Task" + std::to_string(n), "description1", prefix + std::to_string(n), file);
     }
 
     // A loaded program with `tasks` tasks in its settings file.
@@ -71,8 +86,11 @@ protected:
     FakeHelp help;
     FakeSingleInstance instance;
     FakeWindowOps window;
+    FakeFileChooser chooser;
+    FakeShell shell;
     std::unique_ptr<Registry> registry;
-    std::unique_ptr<MainForm> form;
+    std::unique_ptr<Program> program;
+    MainForm *form = nullptr;
     std::string ini;
 };
 

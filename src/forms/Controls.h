@@ -3,19 +3,27 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tb {
 
-// What one control of a window shows. The window applies it to the widget, menu entry
-// or timer whose objectName is the control's name; fields a kind of control lacks are
+// What one control of a window shows. The window layer applies it to the widget, menu
+// entry or timer whose objectName is the control's name (the window itself for the
+// window's own name, whose caption is the title); fields a kind of control lacks are
 // ignored (a timer uses only `enabled`, a progress bar `value`).
+//
+// A text field or list that the logic leaves empty keeps what the window was designed
+// with: a caption lives either in the window's design or in the logic, never in both.
 struct ControlState {
     std::string caption; // file bytes: UTF-8, or Windows-1252 carried over from older files
     std::string toolTip;
+    std::string text; // the contents of a text box
+    std::vector<std::string> items; // the entries of a list or a drop-down list
+    int listIndex = -1; // the selected entry of a list; -1 for none
     bool enabled = true;
     bool visible = true;
-    bool checked = false;
-    int value = 0;
+    bool checked = false; // check boxes, option buttons and checkable menu entries
+    int value = 0; // progress bars and number boxes
 
     bool operator==(const ControlState &) const = default;
 };
@@ -27,7 +35,7 @@ public:
     {
         auto it = states_.find(name);
         if (it == states_.end())
-            it = states_.emplace(std::string(name), ControlState{}).first;
+            it = states_.emplace(std::string(name), ControlState {}).first;
         return it->second;
     }
     const ControlState &at(std::string_view name) const
@@ -41,7 +49,7 @@ public:
 
 private:
     std::map<std::string, ControlState, std::less<>> states_;
-    ControlState empty_{};
+    ControlState empty_ {};
 };
 
 } // namespace tb

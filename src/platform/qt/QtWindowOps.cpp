@@ -1,4 +1,4 @@
-#include "session/QtWindowOps.h"
+#include "platform/qt/QtWindowOps.h"
 
 #include "platform/qt/Text.h"
 

@@ -1,0 +1,16 @@
+#include "about/SplashForm.h"
+
+#include "about/AboutForm.h"
+#include "tallybell/Version.h"
+
+namespace tb {
+
+void SplashForm::Form_Load()
+{
+    controls_["lblVersion"].caption = versionCaption();
+    controls_["lblProductName"].caption = version::kProductName;
+    controls_["lblCopyright"].caption = version::kLegalNotice;
+    controls_["lblCompanyProduct"].caption = version::kCompanyName;
+}
+
+} // namespace tb
