@@ -11,7 +11,8 @@ class Shell;
 
 // The about box's behaviour: who and what the program is, and its two links. Each link
 // keeps its address as its tool tip, and a click hands exactly that text on.
-class AboutForm final : public Form {
+class AboutForm final : public Form
+{
 public:
     AboutForm(Shell &shell, FormCalls &forms);
 

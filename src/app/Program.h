@@ -29,7 +29,8 @@ struct ProgramServices {
 //
 // Every user event goes through `dispatch`, which then lets each loaded window's logic see
 // what the event changed (`Form::refresh`) and has the windows layer show it.
-class Program final : public FormCalls {
+class Program final : public FormCalls
+{
 public:
     Program(ProgramServices services, std::string programFolder, std::string commandLine);
     ~Program() override;

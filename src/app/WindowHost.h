@@ -5,7 +5,8 @@
 namespace tb {
 
 // What the program's core object asks of the windows layer.
-class WindowHost {
+class WindowHost
+{
 public:
     virtual ~WindowHost() = default;
     // Makes the window of `form` when it has none, shows it and brings it to the front.

@@ -29,7 +29,8 @@ struct ControlState {
 };
 
 // The controls of one window by name.
-class Controls {
+class Controls
+{
 public:
     ControlState &operator[](std::string_view name)
     {

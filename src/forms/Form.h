@@ -16,7 +16,8 @@ enum class ControlEvent { Click, DblClick, Change, LostFocus, RightClick, Timer 
 // The behaviour of one window: the description of its controls and the handlers of the
 // events they raise. The window layer first stores what the user typed, ticked or
 // selected into `controls()`, then raises the event.
-class Form {
+class Form
+{
 public:
     Form() = default;
     Form(const Form &) = delete;
@@ -31,7 +32,7 @@ public:
     bool raise(std::string_view control, ControlEvent event);
 
     // Something this window shows may have been changed by another window.
-    virtual void refresh() {}
+    virtual void refresh() { }
 
 protected:
     void on(std::string_view control, ControlEvent event, std::function<void()> handler);

@@ -7,7 +7,8 @@ enum class FormId { Main, Options, About };
 
 // What one window's logic may ask of the others. The program's core object answers, so
 // that no window reaches into another one.
-class FormCalls {
+class FormCalls
+{
 public:
     virtual ~FormCalls() = default;
 

@@ -21,7 +21,7 @@ inline constexpr std::size_t kMaxRotationItems = 101;
 
 // Longer lines keep their first this many bytes (after the leading spaces): the settings
 // file reads back only 254 characters of an item anyway, and memory stays bounded.
-inline constexpr std::size_t kMaxItemBytes = std::size_t{64} * 1024;
+inline constexpr std::size_t kMaxItemBytes = std::size_t {64} * 1024;
 
 enum class ListReadStatus { Ok, Missing, Error };
 

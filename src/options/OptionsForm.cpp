@@ -27,9 +27,15 @@ struct HelpTopic {
     int topic;
 };
 constexpr HelpTopic kHelpTopics[] = {
-    {"cmdOK", 21},           {"cmdHelp", 29},          {"chkmaxmin", 32},
-    {"chkplaywavefile", 35}, {"chkstopbtasks", 33},    {"cmdselectsndfile", 30},
-    {"cmdPlaySoundFile", 30}, {"cmdselecttaskfile", 20}, {"cmdnewtaskfile", 31},
+    {"cmdOK", 21},
+    {"cmdHelp", 29},
+    {"chkmaxmin", 32},
+    {"chkplaywavefile", 35},
+    {"chkstopbtasks", 33},
+    {"cmdselectsndfile", 30},
+    {"cmdPlaySoundFile", 30},
+    {"cmdselecttaskfile", 20},
+    {"cmdnewtaskfile", 31},
 };
 
 bool isFolder(const std::string &path)
@@ -59,14 +65,14 @@ OptionsForm::OptionsForm(MainForm &main, FormCalls &forms, OptionsServices servi
     on("cmdselecttaskfile", ControlEvent::Click, [this] { cmdselecttaskfile_Click(); });
     on("cmdnewtaskfile", ControlEvent::Click, [this] { cmdnewtaskfile_Click(); });
     for (const HelpTopic &help : kHelpTopics)
-        on(help.control, ControlEvent::RightClick, [this, topic = help.topic] {
-            ShowControlHelp(topic);
-        });
+        on(help.control, ControlEvent::RightClick,
+           [this, topic = help.topic] { ShowControlHelp(topic); });
 }
 
 void OptionsForm::Form_Load()
 {
-    controls_["frmoptions"].caption = std::string(version::kProductName) + " - General task options";
+    controls_["frmoptions"].caption
+        = std::string(version::kProductName) + " - General task options";
     if (!main_.SoundCardOnSystem) {
         for (const char *name : {"FrmSoundFile", "txtsoundfile", "cmdselectsndfile"})
             controls_[name].enabled = false;
@@ -186,8 +192,8 @@ void OptionsForm::cmdselecttaskfile_Click()
 
     controls_["txttasklist"].text = name;
     main_.inifilename = name;
-    s_.registry.RegWriteString(HKEY_CURRENT_USER, std::string(kRegistryKey) + "\\",
-                               "Settings File", main_.inifilename);
+    s_.registry.RegWriteString(HKEY_CURRENT_USER, std::string(kRegistryKey) + "\\", "Settings File",
+                               main_.inifilename);
     // Reading the options afresh: the screen saver switch is only ever switched on by the
     // reading, so the previous list's setting must not carry over.
     main_.Disabless = false;

@@ -25,7 +25,8 @@ struct OptionsServices {
 // The "General task options" window: the three session switches, the sound file and the
 // task list in use. Every change is made in the main window's state and written at once;
 // OK only closes the window.
-class OptionsForm final : public Form {
+class OptionsForm final : public Form
+{
 public:
     OptionsForm(MainForm &main, FormCalls &forms, OptionsServices services);
 

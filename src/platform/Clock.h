@@ -5,13 +5,15 @@
 namespace tb {
 
 // Wall-clock time in whole seconds since the Unix epoch.
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     virtual std::int64_t now() const = 0;
 };
 
-class SystemClock final : public Clock {
+class SystemClock final : public Clock
+{
 public:
     std::int64_t now() const override;
 };

@@ -10,11 +10,13 @@ enum class MsgResult { Ok, Cancel, Yes, No };
 
 // Modal messages and the system beep. Texts are UTF-8 (or bytes kept from older
 // files: the adapter decodes them).
-class MessageBox {
+class MessageBox
+{
 public:
     virtual ~MessageBox() = default;
     virtual MsgResult show(const std::string &text, const std::string &caption, MsgIcon icon,
-                           MsgButtons buttons) = 0;
+                           MsgButtons buttons)
+        = 0;
     virtual void beep() = 0;
 };
 

@@ -5,14 +5,16 @@
 namespace tb {
 
 // Uniform whole numbers.
-class Random {
+class Random
+{
 public:
     virtual ~Random() = default;
     // A whole number from 0 to n - 1, each equally likely; n must be at least 1.
     virtual int below(int n) = 0;
 };
 
-class StdRandom final : public Random {
+class StdRandom final : public Random
+{
 public:
     StdRandom();
     int below(int n) override;

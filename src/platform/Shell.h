@@ -5,7 +5,8 @@
 namespace tb {
 
 // Hands an address (http:, https:, mailto:) to the desktop's default program.
-class Shell {
+class Shell
+{
 public:
     virtual ~Shell() = default;
     virtual void openAddress(const std::string &address) = 0;

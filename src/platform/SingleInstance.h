@@ -3,7 +3,8 @@
 namespace tb {
 
 // One running program per user.
-class SingleInstance {
+class SingleInstance
+{
 public:
     virtual ~SingleInstance() = default;
     // True when another instance runs: it has been asked to restore its main window and

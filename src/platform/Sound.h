@@ -4,7 +4,8 @@
 
 namespace tb {
 
-class Sound {
+class Sound
+{
 public:
     virtual ~Sound() = default;
     // At least one audio output device is present.

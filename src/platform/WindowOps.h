@@ -7,7 +7,8 @@ namespace tb {
 enum class WindowState { Normal, Minimized, Maximized };
 
 // What the main window's logic asks of its own window.
-class WindowOps {
+class WindowOps
+{
 public:
     virtual ~WindowOps() = default;
     virtual WindowState state() const = 0;

@@ -28,8 +28,8 @@ namespace tb {
 namespace {
 
 constexpr const char *kRegistryKey = "SOFTWARE\\Orvane\\Tallybell";
-constexpr const char *kNoTasksQuestion =
-    "No Tasks exist in this Task List, Would you like to add some?";
+constexpr const char *kNoTasksQuestion
+    = "No Tasks exist in this Task List, Would you like to add some?";
 constexpr const char *kPausedText = "Paused...Click on the Pause Button to resume";
 constexpr const char *kCompletedText = "All Tasks Completed, Congratulations!!!";
 constexpr const char *kTimeUpText = "The time is up on this task";
@@ -125,11 +125,11 @@ bool MainForm::Form_Load()
     }
 
     const std::string defaultIni = programFolder_ + "/tallywork.ini";
-    inifilename = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "Settings File",
-                                            defaultIni);
+    inifilename
+        = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", defaultIni);
 
-    const std::string firstRun = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey,
-                                                           "FirstRun", "");
+    const std::string firstRun
+        = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun", "");
     if (!isValidDateText(firstRun)) {
         s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun",
                                    dateTimeText(s_.clock.now()));
@@ -138,8 +138,8 @@ bool MainForm::Form_Load()
         // default list is gone too.
         const int error = renameNoReplace(programFolder_ + "/tallydef.ini", defaultIni);
         if (error != 0 && error != EEXIST && !fExist(defaultIni)) {
-            s_.messages.show(std::string("Couldn't copy the default settings file\r\n\r\n") +
-                                 std::strerror(error),
+            s_.messages.show(std::string("Couldn't copy the default settings file\r\n\r\n")
+                                 + std::strerror(error),
                              std::string(version::kProductName) + " - Disk Error",
                              MsgIcon::Critical, MsgButtons::Ok);
         }
@@ -183,7 +183,8 @@ void MainForm::loadsettings()
 void MainForm::setdelay()
 {
     std::int16_t n = 1;
-    while (n < 32767 && !IniRead("task" + std::to_string(n), "description1", inifilename, "").empty())
+    while (n < 32767
+           && !IniRead("task" + std::to_string(n), "description1", inifilename, "").empty())
         ++n;
     if (n >= 2)
         delay = roundHalfEven((TempTotalTime + 1) * 600.0 / (n - 1));
@@ -283,11 +284,11 @@ void MainForm::restoreScreenSaver()
 void MainForm::UpdateSessionControls(bool stopping)
 {
     controls_["cmdstartstop"].caption = stopping ? "&Start" : "&Stop";
-    for (const char *name : {"startfromspin", "framestartfrom", "lblStartFrom", "Imagemoveon",
-                             "practiceprogress"})
+    for (const char *name :
+         {"startfromspin", "framestartfrom", "lblStartFrom", "Imagemoveon", "practiceprogress"})
         controls_[name].visible = !controls_[name].visible;
-    for (const char *name : {"cmdexit", "menfile", "optionS", "helphelp", "TotalTimeMenu",
-                             "cmdpause"})
+    for (const char *name :
+         {"cmdexit", "menfile", "optionS", "helphelp", "TotalTimeMenu", "cmdpause"})
         controls_[name].enabled = !controls_[name].enabled;
 }
 

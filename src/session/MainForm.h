@@ -35,7 +35,8 @@ struct MainServices {
 
 // The main window's behaviour: start-up, the session settings and the session itself.
 // The Qt window `frmmain` raises its controls' events here and then shows `controls()`.
-class MainForm final : public Form {
+class MainForm final : public Form
+{
 public:
     // `programFolder` is the folder of the executable; `commandLine` the arguments after
     // the program name, joined by blanks. `forms` reaches the other windows.

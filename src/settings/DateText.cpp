@@ -8,7 +8,10 @@
 namespace tb {
 namespace {
 
-bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeap(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 bool validDay(int y, int m, int d)
 {
@@ -66,8 +69,8 @@ bool validTime(std::string_view text)
         if (c != ':')
             return false;
     const int maxHour = twelveHour ? 12 : 23;
-    return parts[0] <= maxHour && (!twelveHour || parts[0] >= 1) && parts[1] <= 59 &&
-           (parts.size() < 3 || parts[2] <= 59);
+    return parts[0] <= maxHour && (!twelveHour || parts[0] >= 1) && parts[1] <= 59
+        && (parts.size() < 3 || parts[2] <= 59);
 }
 
 } // namespace
@@ -75,7 +78,7 @@ bool validTime(std::string_view text)
 std::string dateTimeText(std::int64_t secondsSinceEpoch)
 {
     const std::time_t t = static_cast<std::time_t>(secondsSinceEpoch);
-    std::tm local{};
+    std::tm local {};
     localtime_r(&t, &local);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900,

@@ -12,7 +12,8 @@ namespace tb::test {
 namespace {
 
 // Records what the core object asks of the windows layer.
-class FakeWindowHost : public WindowHost {
+class FakeWindowHost : public WindowHost
+{
 public:
     void open(FormId form) override { calls.push_back("open " + name(form)); }
     void close(FormId form) override { calls.push_back("close " + name(form)); }
@@ -24,7 +25,8 @@ public:
     int updatesNow = 0;
 };
 
-class Options : public ProgramFixture {
+class Options : public ProgramFixture
+{
 protected:
     void SetUp() override
     {
@@ -206,8 +208,8 @@ TEST_F(Options, ATaskListThatCannotBeReadIsRefusedAndNamed)
 TEST_F(Options, ThePausedSessionLocksTheTaskListUntilItResumes)
 {
     const auto locked = [this] {
-        for (const char *name : {"cmdselecttaskfile", "cmdnewtaskfile", "txttasklist",
-                                 "FrmTaskList"})
+        for (const char *name :
+             {"cmdselecttaskfile", "cmdnewtaskfile", "txttasklist", "FrmTaskList"})
             if (option(name).enabled)
                 return false;
         return true;
@@ -267,7 +269,8 @@ TEST_F(Options, OverwritingAnExistingTaskListIsAskedAndReplacesItWhole)
     EXPECT_EQ(readFile(old), before);
     EXPECT_EQ(form->inifilename, ini);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "This settings file already exists\r\nDo you want to overwrite it?");
+    EXPECT_EQ(messages.shown[0].text,
+              "This settings file already exists\r\nDo you want to overwrite it?");
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::None);
 
@@ -296,9 +299,9 @@ TEST_F(Options, HelpForTheWindowAndForEachControl)
 {
     opened();
     click("cmdHelp");
-    for (const char *name : {"cmdOK", "cmdHelp", "chkmaxmin", "chkplaywavefile", "chkstopbtasks",
-                             "cmdselectsndfile", "cmdPlaySoundFile", "cmdselecttaskfile",
-                             "cmdnewtaskfile", "txtsoundfile"})
+    for (const char *name :
+         {"cmdOK", "cmdHelp", "chkmaxmin", "chkplaywavefile", "chkstopbtasks", "cmdselectsndfile",
+          "cmdPlaySoundFile", "cmdselecttaskfile", "cmdnewtaskfile", "txtsoundfile"})
         click(name, ControlEvent::RightClick);
     EXPECT_EQ(help.calls,
               (std::vector<FakeHelp::Call> {{Help::HELP_CONTEXT, 6},

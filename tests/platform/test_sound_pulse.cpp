@@ -180,7 +180,8 @@ Levels analyse(const std::vector<std::int16_t> &s)
         long crossings = 0;
         for (std::size_t i = first + windowSamples + 1; i < last - windowSamples; ++i)
             crossings += (s[i - 1] < 0) != (s[i] < 0);
-        l.frequency = double(crossings) / 2.0 / (double(last - first - 2 * windowSamples) / recordRate);
+        l.frequency
+            = double(crossings) / 2.0 / (double(last - first - 2 * windowSamples) / recordRate);
     }
     return l;
 }

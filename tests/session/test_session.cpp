@@ -19,24 +19,23 @@ void runSeconds(FakeClock &clock, MainForm &f, int seconds)
 bool runningLayout(const MainForm &f)
 {
     const Controls &c = f.controls();
-    return c.at("cmdstartstop").caption == "&Stop" && c.at("cmdpause").enabled &&
-           !c.at("cmdexit").enabled && !c.at("framestartfrom").visible &&
-           !c.at("lblStartFrom").visible && !c.at("startfromspin").visible &&
-           c.at("Imagemoveon").visible && c.at("practiceprogress").visible &&
-           !c.at("menfile").enabled && !c.at("TotalTimeMenu").enabled &&
-           !c.at("helphelp").enabled && c.at("timemaintime").enabled;
+    return c.at("cmdstartstop").caption == "&Stop" && c.at("cmdpause").enabled
+        && !c.at("cmdexit").enabled && !c.at("framestartfrom").visible
+        && !c.at("lblStartFrom").visible && !c.at("startfromspin").visible
+        && c.at("Imagemoveon").visible && c.at("practiceprogress").visible
+        && !c.at("menfile").enabled && !c.at("TotalTimeMenu").enabled && !c.at("helphelp").enabled
+        && c.at("timemaintime").enabled;
 }
 
 bool stoppedLayout(const MainForm &f)
 {
     const Controls &c = f.controls();
-    return c.at("cmdstartstop").caption == "&Start" && !c.at("cmdpause").enabled &&
-           c.at("cmdexit").enabled && c.at("framestartfrom").visible &&
-           c.at("lblStartFrom").visible && c.at("startfromspin").visible &&
-           !c.at("Imagemoveon").visible && !c.at("practiceprogress").visible &&
-           c.at("menfile").enabled && c.at("TotalTimeMenu").enabled && c.at("helphelp").enabled &&
-           c.at("optionS").enabled && !c.at("linepaused").visible &&
-           !c.at("timemaintime").enabled;
+    return c.at("cmdstartstop").caption == "&Start" && !c.at("cmdpause").enabled
+        && c.at("cmdexit").enabled && c.at("framestartfrom").visible && c.at("lblStartFrom").visible
+        && c.at("startfromspin").visible && !c.at("Imagemoveon").visible
+        && !c.at("practiceprogress").visible && c.at("menfile").enabled
+        && c.at("TotalTimeMenu").enabled && c.at("helphelp").enabled && c.at("optionS").enabled
+        && !c.at("linepaused").visible && !c.at("timemaintime").enabled;
 }
 
 TEST_F(Session, StartShowsTheFirstTaskAndCountsDownFromTheClock)
@@ -199,7 +198,7 @@ TEST_F(Session, SkipEndsTheTaskSilentlyButTheLastOneStillRingsTheEnd)
     runSeconds(clock, f, 1);
     EXPECT_EQ(ctl("txtmessage"), kDone);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(sound.played, std::vector<std::string>{"/b.wav"});
+    EXPECT_EQ(sound.played, std::vector<std::string> {"/b.wav"});
 }
 
 TEST_F(Session, ASkipLeftOverFromAStoppedSessionDoesNotCarryOver)
@@ -250,7 +249,8 @@ TEST_F(Session, NoTasksAsksAndDoesNotStart)
     messages.answers = {MsgResult::No, MsgResult::Yes};
     f.cmdstartstop_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "No Tasks exist in this Task List, Would you like to add some?");
+    EXPECT_EQ(messages.shown[0].text,
+              "No Tasks exist in this Task List, Would you like to add some?");
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::None);
     f.cmdstartstop_Click();
@@ -296,19 +296,20 @@ TEST_F(Session, ScreenSaverIsHeldOnlyWhileCounting)
     f.cmdpause_Click();
     f.cmdpause_Click();
     f.cmdstartstop_Click(); // resume, then stop
-    EXPECT_EQ(screenSaver.calls, (std::vector<std::string>{"blank", "restore", "blank", "restore",
-                                                           "blank", "restore"}));
+    EXPECT_EQ(
+        screenSaver.calls,
+        (std::vector<std::string> {"blank", "restore", "blank", "restore", "blank", "restore"}));
     screenSaver.calls.clear();
     f.cmdstartstop_Click();
     runSeconds(clock, f, 20);
     EXPECT_EQ(ctl("txtmessage"), kDone);
-    EXPECT_EQ(screenSaver.calls, (std::vector<std::string>{"blank", "restore"}));
+    EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"}));
 
     // Quitting in the middle of a session lets the screen saver run again.
     screenSaver.calls.clear();
     f.cmdstartstop_Click();
     f.Form_Unload();
-    EXPECT_EQ(screenSaver.calls, (std::vector<std::string>{"blank", "restore"}));
+    EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"}));
 
     // Switched off: nothing is held.
     f.cmdstartstop_Click();
@@ -365,13 +366,14 @@ TEST_F(Session, HelpTopicsOfTheControls)
     f.helpcontents_Click();
     f.helpabouthelp_Click();
     using C = FakeHelp::Call;
-    EXPECT_EQ(help.calls, (std::vector<C>{{Help::HELP_CONTEXTPOPUP, 15},
-                                          {Help::HELP_CONTEXTPOPUP, 18},
-                                          {Help::HELP_CONTEXTPOPUP, 8},
-                                          {Help::HELP_CONTEXTPOPUP, 19},
-                                          {Help::HELP_CONTEXT, 18},
-                                          {Help::HELP_FINDER, 0},
-                                          {Help::HELP_HELPONHELP, 0}}));
+    EXPECT_EQ(help.calls,
+              (std::vector<C> {{Help::HELP_CONTEXTPOPUP, 15},
+                               {Help::HELP_CONTEXTPOPUP, 18},
+                               {Help::HELP_CONTEXTPOPUP, 8},
+                               {Help::HELP_CONTEXTPOPUP, 19},
+                               {Help::HELP_CONTEXT, 18},
+                               {Help::HELP_FINDER, 0},
+                               {Help::HELP_HELPONHELP, 0}}));
 }
 
 } // namespace

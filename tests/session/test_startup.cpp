@@ -1,6 +1,5 @@
-#include "support/ProgramFixture.h"
-
 #include "settings/DateText.h"
+#include "support/ProgramFixture.h"
 
 #include <filesystem>
 
@@ -20,8 +19,9 @@ TEST_F(StartUp, FirstRunRenamesTheDefaultListAndRecordsItInTheStore)
 
     const std::string work = folder.file("tallywork.ini");
     EXPECT_FALSE(std::filesystem::exists(folder.file("tallydef.ini")));
-    EXPECT_EQ(readFile(work), "[Task1]\r\ndescription1=Scales\r\n[options]\r\nwavefile=" +
-                                  folder.file("PINGPONG.WAV") + "\r\n");
+    EXPECT_EQ(readFile(work),
+              "[Task1]\r\ndescription1=Scales\r\n[options]\r\nwavefile="
+                  + folder.file("PINGPONG.WAV") + "\r\n");
     EXPECT_EQ(registry->RegReadString(HKEY_CURRENT_USER, kKey, "Settings File", ""), work);
     const std::string firstRun = registry->RegReadString(HKEY_CURRENT_USER, kKey, "FirstRun", "");
     EXPECT_TRUE(isValidDateText(firstRun)) << firstRun;
@@ -149,7 +149,7 @@ TEST_F(StartUp, TaskTimeMenuAndStoredLength)
         EXPECT_EQ(entry.checked, i == 3) << i;
     }
     // Out-of-range lengths are kept within the menu, so one entry is always checked.
-    for (const auto &[stored, expected] : {std::pair{"42", 9}, {"-3", 0}, {"x", 0}}) {
+    for (const auto &[stored, expected] : {std::pair {"42", 9}, {"-3", 0}, {"x", 0}}) {
         IniWrite("TotalTime", "Time", stored, ini);
         MainForm &g = makeForm();
         ASSERT_TRUE(g.Form_Load());

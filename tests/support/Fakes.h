@@ -21,7 +21,8 @@
 
 namespace tb::test {
 
-class FakeClock : public Clock {
+class FakeClock : public Clock
+{
 public:
     std::int64_t now() const override { return t; }
     void advance(std::int64_t seconds) { t += seconds; }
@@ -29,7 +30,8 @@ public:
 };
 
 // Returns the scripted numbers in turn (each taken modulo n), then `fallback`.
-class FakeRandom : public Random {
+class FakeRandom : public Random
+{
 public:
     int below(int n) override
     {
@@ -55,7 +57,8 @@ struct ShownMessage {
 
 // Records every message; answers from `answers` (then `defaultAnswer`). `whileOpen` runs
 // while a message is "open", so a test can deliver timer ticks to a modal message.
-class FakeMessageBox : public MessageBox {
+class FakeMessageBox : public MessageBox
+{
 public:
     MsgResult show(const std::string &text, const std::string &caption, MsgIcon icon,
                    MsgButtons buttons) override
@@ -79,7 +82,8 @@ public:
     int beeps = 0;
 };
 
-class FakeSound : public Sound {
+class FakeSound : public Sound
+{
 public:
     bool hasOutputDevice() const override { return device; }
     void play(const std::string &fileName) override { played.push_back(fileName); }
@@ -88,14 +92,16 @@ public:
 };
 
 // Records "blank" and "restore" in order.
-class FakeScreenSaver : public ScreenSaver {
+class FakeScreenSaver : public ScreenSaver
+{
 public:
     void blank() override { calls.emplace_back("blank"); }
     void restore() override { calls.emplace_back("restore"); }
     std::vector<std::string> calls;
 };
 
-class FakeHelp : public Help {
+class FakeHelp : public Help
+{
 public:
     struct Call {
         int command;
@@ -106,13 +112,15 @@ public:
     std::vector<Call> calls;
 };
 
-class FakeShell : public Shell {
+class FakeShell : public Shell
+{
 public:
     void openAddress(const std::string &address) override { opened.push_back(address); }
     std::vector<std::string> opened;
 };
 
-class FakeSingleInstance : public SingleInstance {
+class FakeSingleInstance : public SingleInstance
+{
 public:
     bool handOverToRunningInstance() override
     {
@@ -123,7 +131,8 @@ public:
     int asked = 0;
 };
 
-class FakeWindowOps : public WindowOps {
+class FakeWindowOps : public WindowOps
+{
 public:
     WindowState state() const override { return current; }
     void setState(WindowState s) override

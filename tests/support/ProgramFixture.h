@@ -8,7 +8,6 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 
@@ -16,7 +15,8 @@ namespace tb::test {
 
 // The program's logic over a temporary program folder and registry store, with every
 // outside service scripted. `form` is the main window's logic.
-class ProgramFixture : public ::testing::Test {
+class ProgramFixture : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -43,8 +43,8 @@ protected:
     {
         registry->RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell", "FirstRun",
                                  "2026-01-05 10:00:00");
-        registry->RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell",
-                                 "Settings File", file);
+        registry->RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell", "Settings File",
+                                 file);
     }
     std::string storedSettingsFile() const
     {

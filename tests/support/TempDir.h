@@ -4,18 +4,19 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <string>
-
 #include <stdlib.h>
+#include <string>
 
 namespace tb::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
+class TempDir
+{
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallybell-test-XXXXXX").string();
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "tallybell-test-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             throw std::runtime_error("cannot create a temporary folder");
         path_ = pattern;

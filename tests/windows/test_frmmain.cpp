@@ -61,7 +61,6 @@ protected:
             && menu("helphelp")->menuAction()->isEnabled()
             && !find<QTimer>("timemaintime")->isActive();
     }
-
 };
 
 TEST_F(MainWindow, EveryControlAndMenuEntryHasItsNameCaptionAndToolTip)

@@ -69,8 +69,8 @@ void QtWindows::update(bool now)
     for (const auto &[form, window] : windows_) {
         if (!window)
             continue;
-        if (auto *binding = window->findChild<ControlBinding *>(QString(),
-                                                                 Qt::FindDirectChildrenOnly))
+        if (auto *binding
+            = window->findChild<ControlBinding *>(QString(), Qt::FindDirectChildrenOnly))
             binding->apply();
         if (now)
             window->repaint();

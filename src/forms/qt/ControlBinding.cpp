@@ -274,7 +274,8 @@ void ControlBinding::apply()
     applying_ = false;
 }
 
-void ControlBinding::applyOne(QObject *object, const ControlState &state, const ControlState *before)
+void ControlBinding::applyOne(QObject *object, const ControlState &state,
+                              const ControlState *before)
 {
     auto *widget = qobject_cast<QWidget *>(object);
     auto *menu = qobject_cast<QMenu *>(object);

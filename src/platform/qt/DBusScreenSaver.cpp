@@ -11,11 +11,11 @@ namespace tb {
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.ScreenSaver");
-const QString interfaceName = QStringLiteral("org.freedesktop.ScreenSaver");
+constexpr auto service = QLatin1StringView("org.freedesktop.ScreenSaver");
+constexpr auto interfaceName = QLatin1StringView("org.freedesktop.ScreenSaver");
 // Desktops publish the service at the first path; some older ones only at the second.
-const QStringList paths
-    = {QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("/ScreenSaver")};
+constexpr QLatin1StringView paths[]
+    = {QLatin1StringView("/org/freedesktop/ScreenSaver"), QLatin1StringView("/ScreenSaver")};
 
 // Asks the bus itself, which always answers, whether anyone offers the service. Calling a
 // missing service would also do no harm, but Qt may then print a warning as the program ends.
@@ -45,14 +45,14 @@ DBusScreenSaver::DBusScreenSaver(QDBusConnection bus) : bus_(std::move(bus))
 
 DBusScreenSaver::~DBusScreenSaver()
 {
-    restore();
+    DBusScreenSaver::restore();
 }
 
 void DBusScreenSaver::blank()
 {
     if (cookie_ || !bus_.isConnected() || !serviceAvailable(bus_, callTimeoutMs))
         return;
-    for (const QString &path : paths) {
+    for (const QLatin1StringView path : paths) {
         QDBusMessage call = QDBusMessage::createMethodCall(service, path, interfaceName,
                                                            QStringLiteral("Inhibit"));
         call << QStringLiteral("Tallybell") << QStringLiteral("A practice session is running");

@@ -14,7 +14,7 @@ namespace tb {
 
 namespace {
 
-const QByteArray kRaiseRequest = QByteArrayLiteral("raise\n");
+constexpr QByteArrayView kRaiseRequest("raise\n");
 constexpr int kConnectTimeoutMs = 500;
 constexpr int kWriteTimeoutMs = 1000;
 
@@ -66,7 +66,7 @@ bool LocalSingleInstance::askRunningInstance()
     socket.connectToServer(serverName_);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    socket.write(kRaiseRequest);
+    socket.write(kRaiseRequest.data(), kRaiseRequest.size());
     socket.waitForBytesWritten(kWriteTimeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)

@@ -41,9 +41,9 @@ bool isValidUtf8(std::string_view bytes)
             ++i;
             continue;
         }
-        std::size_t length;
-        char32_t code;
-        char32_t minimum;
+        std::size_t length = 0;
+        char32_t code = 0;
+        char32_t minimum = 0;
         if (lead >= 0xC2 && lead <= 0xDF) {
             length = 2;
             code = lead & 0x1F;
