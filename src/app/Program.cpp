@@ -2,7 +2,9 @@
 
 #include "about/AboutForm.h"
 #include "app/WindowHost.h"
+#include "lists/ListEditorForm.h"
 #include "options/OptionsForm.h"
+#include "taskeditor/TaskEditorForm.h"
 
 #include <algorithm>
 
@@ -27,6 +29,10 @@ Form *Program::form(FormId form)
         return &main_;
     case FormId::Options:
         return options_.get();
+    case FormId::TaskEditor:
+        return taskEditor_.get();
+    case FormId::ListEditor:
+        return listEditor_.get();
     case FormId::About:
         return about_.get();
     }
@@ -64,7 +70,8 @@ void Program::showChangesNow()
 
 void Program::refreshAll()
 {
-    for (const FormId id : {FormId::Main, FormId::Options, FormId::About})
+    for (const FormId id :
+         {FormId::Main, FormId::Options, FormId::TaskEditor, FormId::ListEditor, FormId::About})
         if (Form *loaded = form(id))
             loaded->refresh();
 }
@@ -87,6 +94,20 @@ bool Program::load(FormId form)
                 OptionsServices {s_.main.messages, s_.main.sound, s_.main.help, s_.fileChooser,
                                  s_.main.registry});
             options_->Form_Load();
+        }
+        return true;
+    case FormId::TaskEditor:
+        if (!taskEditor_) {
+            taskEditor_ = std::make_unique<TaskEditorForm>(
+                main_, *this, TaskEditorServices {s_.main.messages, s_.main.help});
+            taskEditor_->Form_Load();
+        }
+        return true;
+    case FormId::ListEditor:
+        if (!listEditor_) {
+            listEditor_ = std::make_unique<ListEditorForm>(
+                main_, *this, ListEditorServices {s_.main.messages, s_.main.help});
+            listEditor_->Form_Load();
         }
         return true;
     case FormId::About:
@@ -127,10 +148,22 @@ void Program::drop(FormId form)
 {
     if (host_)
         host_->close(form);
-    if (form == FormId::Options)
+    switch (form) {
+    case FormId::Main:
+        break;
+    case FormId::Options:
         options_.reset();
-    else if (form == FormId::About)
+        break;
+    case FormId::TaskEditor:
+        taskEditor_.reset();
+        break;
+    case FormId::ListEditor:
+        listEditor_.reset();
+        break;
+    case FormId::About:
         about_.reset();
+        break;
+    }
 }
 
 void Program::dropPendingUnloads()

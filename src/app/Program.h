@@ -12,7 +12,9 @@ namespace tb {
 
 class AboutForm;
 class FileChooser;
+class ListEditorForm;
 class OptionsForm;
+class TaskEditorForm;
 class Shell;
 class WindowHost;
 
@@ -42,6 +44,8 @@ public:
     // The logic of `form`, or null when it is not loaded.
     Form *form(FormId form);
     OptionsForm *loadedOptions() { return options_.get(); }
+    TaskEditorForm *loadedTaskEditor() { return taskEditor_.get(); }
+    ListEditorForm *loadedListEditor() { return listEditor_.get(); }
 
     // Raises `event` of `control` on the window `form`, then shows what changed. False when
     // the window is not loaded or has no such handler.
@@ -65,6 +69,8 @@ private:
     ProgramServices s_;
     MainForm main_;
     std::unique_ptr<OptionsForm> options_;
+    std::unique_ptr<TaskEditorForm> taskEditor_;
+    std::unique_ptr<ListEditorForm> listEditor_;
     std::unique_ptr<AboutForm> about_;
     WindowHost *host_ = nullptr;
     int dispatching_ = 0;

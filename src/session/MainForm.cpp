@@ -81,9 +81,8 @@ MainForm::MainForm(MainServices services, FormCalls &forms, std::string programF
     controls_["Imagemoveon"].visible = false;
     controls_["linepaused"].visible = false;
     controls_["timemaintime"].enabled = false;
-    // Their windows come with later work.
-    controls_["fileedit"].enabled = false;
-    controls_["editfilesong"].enabled = false;
+    for (const char *name : {"fileedit", "editfilesong"})
+        controls_[name];
 
     on("cmdstartstop", ControlEvent::Click, [this] { cmdstartstop_Click(); });
     on("cmdpause", ControlEvent::Click, [this] { cmdpause_Click(); });
@@ -96,6 +95,8 @@ MainForm::MainForm(MainServices services, FormCalls &forms, std::string programF
     on("optionScreenSave", ControlEvent::Click, [this] { optionScreenSave_Click(); });
     on("fileopen", ControlEvent::Click, [this] { fileopen_Click(); });
     on("optionsalm", ControlEvent::Click, [this] { forms_.show(FormId::Options); });
+    on("fileedit", ControlEvent::Click, [this] { forms_.show(FormId::TaskEditor); });
+    on("editfilesong", ControlEvent::Click, [this] { forms_.show(FormId::ListEditor); });
     on("helpcontents", ControlEvent::Click, [this] { helpcontents_Click(); });
     on("helpabouthelp", ControlEvent::Click, [this] { helpabouthelp_Click(); });
     on("helpabout", ControlEvent::Click, [this] { forms_.show(FormId::About); });
@@ -258,8 +259,9 @@ bool MainForm::askToAddTasks()
     if (totaltasks != 1)
         return false;
     repaint();
-    // The task list editor that a Yes opens comes with its own window.
-    s_.messages.show(kNoTasksQuestion, version::kProductName, MsgIcon::None, MsgButtons::YesNo);
+    if (s_.messages.show(kNoTasksQuestion, version::kProductName, MsgIcon::None, MsgButtons::YesNo)
+        == MsgResult::Yes)
+        forms_.show(FormId::TaskEditor);
     return true;
 }
 

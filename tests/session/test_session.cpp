@@ -253,7 +253,9 @@ TEST_F(Session, NoTasksAsksAndDoesNotStart)
               "No Tasks exist in this Task List, Would you like to add some?");
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::None);
+    EXPECT_EQ(program->loadedTaskEditor(), nullptr);
     f.cmdstartstop_Click();
+    EXPECT_NE(program->loadedTaskEditor(), nullptr); // Yes opens the task list editor
     EXPECT_FALSE(f.sessionIsRunning());
     EXPECT_TRUE(stoppedLayout(f));
 }

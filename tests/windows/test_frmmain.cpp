@@ -116,8 +116,8 @@ TEST_F(MainWindow, EveryControlAndMenuEntryHasItsNameCaptionAndToolTip)
     };
     for (const Entry &e :
          {Entry {"fileopen", "&Open another task list", true},
-          Entry {"fileedit", "Edit Current &Task List", false},
-          Entry {"editfilesong", "Edit &list files", false}, Entry {"filequit", "&Quit", true},
+          Entry {"fileedit", "Edit Current &Task List", true},
+          Entry {"editfilesong", "Edit &list files", true}, Entry {"filequit", "&Quit", true},
           Entry {"optionScreenSave", "Disable Screen Saver during countdown", true},
           Entry {"optionsalm", "General Task Options", true},
           Entry {"helpcontents", "Tallybell &Help Topics", true},

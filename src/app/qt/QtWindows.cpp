@@ -3,8 +3,10 @@
 #include "about/frmAbout.h"
 #include "app/Program.h"
 #include "forms/qt/ControlBinding.h"
+#include "lists/frmeditsonglist.h"
 #include "options/frmoptions.h"
 #include "session/frmmain.h"
+#include "taskeditor/frmeditfile.h"
 
 namespace tb {
 
@@ -26,6 +28,10 @@ QWidget *QtWindows::make(FormId form)
         return &main_;
     case FormId::Options:
         return new frmoptions(program_, &main_);
+    case FormId::TaskEditor:
+        return new frmeditfile(program_, &main_);
+    case FormId::ListEditor:
+        return new frmeditsonglist(program_, &main_);
     case FormId::About:
         return new frmAbout(program_, &main_);
     }
