@@ -1,14 +1,358 @@
 #include "lists/ListEditorForm.h"
 
+#include "lists/ListFiles.h"
+#include "lists/Rotation.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "session/MainForm.h"
+#include "settings/Conversions.h"
+#include "settings/IniFile.h"
+#include "settings/SafeFile.h"
+#include "tallybell/Version.h"
+
+#include <algorithm>
+#include <limits>
+#include <unistd.h>
+#include <utility>
+
 namespace tb {
+namespace {
+
+constexpr const char *kNoSong = "*** No Song Currently Selected ***";
+constexpr int kFirstList = 1;
+constexpr int kLastList = 9;
+constexpr std::int16_t kMaxInterval = std::numeric_limits<std::int16_t>::max();
+
+std::vector<std::string> nonEmptyLines(const std::string &bytes)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        if (end > start)
+            lines.emplace_back(bytes, start, end - start);
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
 
 ListEditorForm::ListEditorForm(MainForm &main, FormCalls &forms, ListEditorServices services)
     : main_(main), forms_(forms), s_(services)
 {
+    const auto click = [this](const char *control, void (ListEditorForm::*handler)()) {
+        on(control, ControlEvent::Click, [this, handler] { (this->*handler)(); });
+    };
+    click("cmdAdd", &ListEditorForm::cmdAdd_Click);
+    click("cmdDelete", &ListEditorForm::cmdDelete_Click);
+    click("Listsongtitles", &ListEditorForm::Listsongtitles_Click);
+    on("Listsongtitles", ControlEvent::DblClick, [this] { Listsongtitles_DblClick(); });
+    click("Optionsongselcron", &ListEditorForm::Optionsongselcron_Click);
+    click("Optionsongselrand", &ListEditorForm::Optionsongselrand_Click);
+    click("spindaysDown", &ListEditorForm::spindays_DownClick);
+    click("spindaysUp", &ListEditorForm::spindays_UpClick);
+    click("SpinListNumberDown", &ListEditorForm::SpinListNumber_DownClick);
+    click("SpinListNumberUp", &ListEditorForm::SpinListNumber_UpClick);
+    click("cmdOK", &ListEditorForm::cmdOK_Click);
+    click("FileExit", &ListEditorForm::FileExit_Click);
+    click("cmdHelp", &ListEditorForm::cmdHelp_Click);
+    // Nothing to do: handling it makes the window hand over what is typed.
+    on("txtsongentry", ControlEvent::Change, [] {});
 }
 
 void ListEditorForm::Form_Load()
 {
+    controls_["frmeditsonglist"].caption = std::string(version::kProductName) + " Edit List Files";
+    showList(kFirstList);
+}
+
+void ListEditorForm::refresh()
+{
+    if (main_.inifilename != shownSettings_) {
+        showlistsettings();
+        return;
+    }
+    // Shown again only when the stored item changes (the rotation moved on): a list file
+    // deleted here leaves the item on screen as it was.
+    std::string stored = storedCurrentItem();
+    if (stored != storedItem_) {
+        controls_["TextCurrentSong"].text = stored;
+        storedItem_ = std::move(stored);
+    }
+}
+
+std::string ListEditorForm::listFile() const
+{
+    return listFilePath(main_.programFolder(), listNumber_);
+}
+
+std::vector<std::string> &ListEditorForm::items()
+{
+    return controls_["Listsongtitles"].items;
+}
+
+std::string ListEditorForm::takeFocusRequest()
+{
+    return std::exchange(focusRequest_, {});
+}
+
+void ListEditorForm::showList(int listNumber)
+{
+    listNumber_ = listNumber;
+    controls_["lblCurrentListNo"].caption = std::to_string(listNumber);
+    showlistsettings();
+    loadlistfile(listFile());
+}
+
+void ListEditorForm::loadlistfile(const std::string &FileName)
+{
+    ControlState &list = controls_["Listsongtitles"];
+    list.items.clear();
+    list.listIndex = -1;
+    savedItems_.clear();
+    const FileRead file = readRegularFile(FileName);
+    if (file.status == ReadStatus::Missing)
+        return;
+    if (!file.ok()) {
+        s_.messages.show("A disk error has occurred trying to open the song list\r\n\r\n"
+                             + file.errorText,
+                         version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    list.items = nonEmptyLines(file.bytes);
+    savedItems_ = list.items;
+}
+
+bool ListEditorForm::savelistfile(const std::string &FileName)
+{
+    // An unchanged list is left as it is: also a file that could not be read, which an
+    // empty list box would otherwise delete.
+    const std::vector<std::string> &entries = items();
+    if (entries == savedItems_)
+        return true;
+    if (entries.empty()) {
+        ::unlink(FileName.c_str()); // a failure is not reported
+        savedItems_.clear();
+        return true;
+    }
+
+    std::size_t size = 0;
+    for (const std::string &entry : entries)
+        size += entry.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const std::string &entry : entries) {
+        bytes += entry;
+        bytes += "\r\n";
+    }
+    if (const FileWrite written = writeFileAtomically(FileName, bytes); !written) {
+        s_.messages.show("A disk error has occurred trying to save this list file\r\n\r\n"
+                             + written.errorText,
+                         version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
+        return false;
+    }
+    savedItems_ = entries;
+    return true;
+}
+
+void ListEditorForm::showlistsettings()
+{
+    shownSettings_ = main_.inifilename;
+    const std::string section = listGroupSection(listNumber_);
+    // Not a number: shown as the rotation reads it.
+    changeInterval_ = textToNumber(IniRead(section, "Change Song", main_.inifilename, "1"));
+    showinterval(changeInterval_);
+    const bool random
+        = IniRead(section, "Change Song Random", main_.inifilename, "False") == "True";
+    controls_["Optionsongselrand"].checked = random;
+    controls_["Optionsongselcron"].checked = !random;
+    showCurrentItem();
+}
+
+std::string ListEditorForm::storedCurrentItem() const
+{
+    return IniRead(listGroupSection(listNumber_), "Current Item", main_.inifilename, kNoSong);
+}
+
+void ListEditorForm::showCurrentItem()
+{
+    storedItem_ = storedCurrentItem();
+    controls_["TextCurrentSong"].text = main_.fExist(listFile()) ? storedItem_ : kNoSong;
+}
+
+void ListEditorForm::showinterval(std::int16_t interval)
+{
+    controls_["labdayschange"].caption = "Change list item after " + std::to_string(interval)
+        + " practice " + (interval == 1 ? "session" : "sessions");
+}
+
+void ListEditorForm::cmdAdd_Click()
+{
+    ControlState &entry = controls_["txtsongentry"];
+    if (entry.text.empty()) {
+        s_.messages.show(
+            "You must type a list item in the Selected List Item to add a new list item",
+            version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
+        focusRequest_ = "txtsongentry";
+        return;
+    }
+    // A line break would split the item into two lines of the file.
+    std::string text = entry.text;
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+
+    ControlState &list = controls_["Listsongtitles"];
+    const int selected = list.listIndex;
+    if (selected >= 0 && std::size_t(selected) < list.items.size())
+        list.items[std::size_t(selected)] = std::move(text);
+    else
+        list.items.push_back(std::move(text));
+    list.listIndex = -1;
+    entry.text.clear();
+}
+
+void ListEditorForm::cmdDelete_Click()
+{
+    ControlState &list = controls_["Listsongtitles"];
+    const int selected = list.listIndex;
+    if (selected < 0 || std::size_t(selected) >= list.items.size())
+        return;
+    if (s_.messages.show("Are you sure you wish to delete this list item?", version::kProductName,
+                         MsgIcon::None, MsgButtons::YesNo)
+        != MsgResult::Yes)
+        return;
+    list.items.erase(list.items.begin() + selected);
+    list.listIndex = -1;
+    controls_["txtsongentry"].text.clear();
+    if (list.items.empty())
+        savelistfile(listFile());
+}
+
+void ListEditorForm::Listsongtitles_Click()
+{
+    const ControlState &list = controls_.at("Listsongtitles");
+    if (list.listIndex >= 0 && std::size_t(list.listIndex) < list.items.size())
+        controls_["txtsongentry"].text = list.items[std::size_t(list.listIndex)];
+}
+
+void ListEditorForm::Listsongtitles_DblClick()
+{
+    const ControlState &list = controls_.at("Listsongtitles");
+    if (list.listIndex < 0 || std::size_t(list.listIndex) >= list.items.size())
+        return;
+    if (s_.messages.show("Are you sure you want to make this Item the current Item?",
+                         version::kProductName, MsgIcon::None, MsgButtons::YesNo)
+        != MsgResult::Yes)
+        return;
+    const std::string &ini = main_.inifilename;
+    const std::string section = listGroupSection(listNumber_);
+    const std::string &item = list.items[std::size_t(list.listIndex)];
+    IniWrite(section, "Current Item", item, ini);
+    controls_["TextCurrentSong"].text = item;
+    IniWrite(section, "Last Change Session Number",
+             IniRead("History", "Sessions Completed", ini, "0"), ini);
+}
+
+void ListEditorForm::Optionsongselcron_Click()
+{
+    controls_["Optionsongselcron"].checked = true;
+    controls_["Optionsongselrand"].checked = false;
+    IniWrite(listGroupSection(listNumber_), "Change Song Random", "False", main_.inifilename);
+}
+
+void ListEditorForm::Optionsongselrand_Click()
+{
+    controls_["Optionsongselrand"].checked = true;
+    controls_["Optionsongselcron"].checked = false;
+    IniWrite(listGroupSection(listNumber_), "Change Song Random", "True", main_.inifilename);
+}
+
+void ListEditorForm::writeInterval()
+{
+    showinterval(changeInterval_);
+    IniWrite(listGroupSection(listNumber_), "Change Song", numberToText(changeInterval_),
+             main_.inifilename);
+}
+
+void ListEditorForm::spindays_DownClick()
+{
+    if (changeInterval_ - 1 <= 0)
+        return;
+    --changeInterval_;
+    writeInterval();
+}
+
+void ListEditorForm::spindays_UpClick()
+{
+    if (changeInterval_ >= kMaxInterval)
+        return;
+    // A stored interval below 1 (text that is no number reads as 0) comes up to 1 at once.
+    changeInterval_ = std::max<std::int16_t>(std::int16_t(changeInterval_ + 1), 1);
+    writeInterval();
+}
+
+void ListEditorForm::switchList(int step)
+{
+    const int next = listNumber_ + step;
+    if (next < kFirstList || next > kLastList) {
+        s_.messages.beep();
+        return;
+    }
+    // The entries stay on screen when they could not be saved.
+    if (!savelistfile(listFile()))
+        return;
+    showList(next);
+    controls_["txtsongentry"].text.clear();
+}
+
+void ListEditorForm::SpinListNumber_DownClick()
+{
+    switchList(-1);
+}
+
+void ListEditorForm::SpinListNumber_UpClick()
+{
+    switchList(+1);
+}
+
+void ListEditorForm::Form_KeyDown(int KeyCode)
+{
+    if (KeyCode == vbKeyReturn && !controls_.at("txtsongentry").text.empty())
+        cmdAdd_Click();
+    else if (KeyCode == vbKeyDelete && controls_.at("Listsongtitles").listIndex >= 0)
+        cmdDelete_Click();
+}
+
+void ListEditorForm::cmdOK_Click()
+{
+    if (savelistfile(listFile()))
+        forms_.unload(FormId::ListEditor);
+}
+
+void ListEditorForm::FileExit_Click()
+{
+    cmdOK_Click();
+}
+
+void ListEditorForm::cmdHelp_Click()
+{
+    s_.help.WinHelp(Help::HELP_CONTEXT, 12);
+}
+
+bool ListEditorForm::Form_QueryUnload()
+{
+    if (items() == savedItems_)
+        return false;
+    const MsgResult answer
+        = s_.messages.show("The items of list " + std::to_string(listNumber_)
+                               + " have been changed.\r\n\r\nDo you want to save the changes?",
+                           version::kProductName, MsgIcon::None, MsgButtons::YesNoCancel);
+    if (answer == MsgResult::Cancel)
+        return true;
+    return answer == MsgResult::Yes && !savelistfile(listFile());
 }
 
 } // namespace tb
