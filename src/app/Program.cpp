@@ -82,39 +82,37 @@ OptionsForm &Program::options()
     return *options_;
 }
 
+namespace {
+
+// Makes a window's logic and runs its Form_Load, unless it is loaded already.
+template<typename F, typename... Args> void loadOnce(std::unique_ptr<F> &form, Args &&...args)
+{
+    if (form)
+        return;
+    form = std::make_unique<F>(std::forward<Args>(args)...);
+    form->Form_Load();
+}
+
+} // namespace
+
 bool Program::load(FormId form)
 {
+    MainServices &m = s_.main;
     switch (form) {
     case FormId::Main:
         return true;
     case FormId::Options:
-        if (!options_) {
-            options_ = std::make_unique<OptionsForm>(
-                main_, *this,
-                OptionsServices {s_.main.messages, s_.main.sound, s_.main.help, s_.fileChooser,
-                                 s_.main.registry});
-            options_->Form_Load();
-        }
+        loadOnce(options_, main_, *this,
+                 OptionsServices {m.messages, m.sound, m.help, s_.fileChooser, m.registry});
         return true;
     case FormId::TaskEditor:
-        if (!taskEditor_) {
-            taskEditor_ = std::make_unique<TaskEditorForm>(
-                main_, *this, TaskEditorServices {s_.main.messages, s_.main.help});
-            taskEditor_->Form_Load();
-        }
+        loadOnce(taskEditor_, main_, *this, TaskEditorServices {m.messages, m.help});
         return true;
     case FormId::ListEditor:
-        if (!listEditor_) {
-            listEditor_ = std::make_unique<ListEditorForm>(
-                main_, *this, ListEditorServices {s_.main.messages, s_.main.help});
-            listEditor_->Form_Load();
-        }
+        loadOnce(listEditor_, main_, *this, ListEditorServices {m.messages, m.help});
         return true;
     case FormId::About:
-        if (!about_) {
-            about_ = std::make_unique<AboutForm>(s_.shell, *this);
-            about_->Form_Load();
-        }
+        loadOnce(about_, s_.shell, *this);
         return true;
     }
     return false;
