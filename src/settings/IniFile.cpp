@@ -295,4 +295,49 @@ bool IniWrite(std::string_view section, std::string_view key, std::string_view v
     return bool(writeFileAtomically(fileName, edit.content));
 }
 
+IniBatch::IniBatch(std::string fileName)
+    : fileName_(std::move(fileName)), file_(readRegularFile(fileName_))
+{
+}
+
+std::string IniBatch::read(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const
+{
+    return iniValueFromContent(file_.bytes, section, key, defaultValue);
+}
+
+bool IniBatch::write(std::string_view section, std::string_view key, std::string_view value)
+{
+    // Only a file that is not there may be created; one that cannot be read is left alone.
+    if (!file_.ok() && file_.status != ReadStatus::Missing)
+        return false;
+    IniEdit edit = setIniValue(file_.bytes, section, key, value);
+    if (edit.status == IniEdit::Refused)
+        return false;
+    if (edit.status == IniEdit::Changed) {
+        file_.bytes = std::move(edit.content);
+        changed_ = true;
+    }
+    return true;
+}
+
+FileWrite IniBatch::commit()
+{
+    if (!file_.ok() && file_.status != ReadStatus::Missing) {
+        FileWrite failed;
+        failed.error = file_.error;
+        failed.errorText = file_.errorText;
+        return failed;
+    }
+    if (!changed_) {
+        FileWrite unchanged;
+        unchanged.ok = true;
+        return unchanged;
+    }
+    FileWrite written = writeFileAtomically(fileName_, file_.bytes);
+    if (written)
+        changed_ = false;
+    return written;
+}
+
 } // namespace tb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SafeFile.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,5 +55,30 @@ struct IniEdit {
 // `content` with `key` of `section` set to `value`, as IniWrite would write it.
 IniEdit setIniValue(std::string_view content, std::string_view section, std::string_view key,
                     std::string_view value);
+
+// Many reads and writes of one settings file, applied to the file's bytes in memory and
+// written back in one crash-safe replacement. The bytes left on disk are those the same
+// sequence of IniRead and IniWrite calls would have left; a failure leaves the old file
+// whole.
+class IniBatch
+{
+public:
+    explicit IniBatch(std::string fileName);
+
+    // As IniRead, over the writes made so far.
+    std::string read(std::string_view section, std::string_view key,
+                     std::string_view defaultValue) const;
+    // As IniWrite, in memory: false when the entry is not writable or the file exists but
+    // cannot be read.
+    bool write(std::string_view section, std::string_view key, std::string_view value);
+    // Replaces the file once when a write changed it. Not ok when the file could not be read
+    // or written; the reason is in the result.
+    FileWrite commit();
+
+private:
+    std::string fileName_;
+    FileRead file_;
+    bool changed_ = false;
+};
 
 } // namespace tb

@@ -90,7 +90,7 @@ void DescriptionTable::load(const std::string &fileName)
     }
 }
 
-bool DescriptionTable::save(const std::string &fileName) const
+bool DescriptionTable::save(IniBatch &file) const
 {
     int targetTask = 1;
     for (int t = 1; t <= kTasks; ++t) {
@@ -98,14 +98,13 @@ bool DescriptionTable::save(const std::string &fileName) const
         for (int d = 1; d <= kDescriptions; ++d) {
             // Emptied before it may be written again below, so a rewritten key keeps its
             // new text.
-            if (!IniRead(taskSection(t), descriptionKey(d), fileName, "").empty()
-                && !IniWrite(taskSection(t), descriptionKey(d), "", fileName))
+            if (!file.read(taskSection(t), descriptionKey(d), "").empty()
+                && !file.write(taskSection(t), descriptionKey(d), ""))
                 return false;
             const std::string &text = cell(t, d);
             if (text.empty())
                 continue;
-            if (!IniWrite(taskSection(targetTask), descriptionKey(targetDescription), text,
-                          fileName))
+            if (!file.write(taskSection(targetTask), descriptionKey(targetDescription), text))
                 return false;
             ++targetDescription;
         }

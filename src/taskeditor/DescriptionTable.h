@@ -5,6 +5,8 @@
 
 namespace tb {
 
+class IniBatch;
+
 // The task list editor's copy of every description of a task list: task t's descriptions
 // are cells (t, 1) to (t, 9), the first its main description. An empty text is an empty
 // cell. Reading and saving pack the tasks and their descriptions from 1, so that the gaps
@@ -28,9 +30,9 @@ public:
 
     // Fills the table from [TaskN] descriptionM of `fileName`, packed.
     void load(const std::string &fileName);
-    // Writes the non-empty cells packed into `fileName`, emptying every other description
-    // key that held text; the keys stay. False at the first write that fails.
-    bool save(const std::string &fileName) const;
+    // Writes the non-empty cells packed into the batch's file, emptying every other
+    // description key that held text; the keys stay. False at the first write refused.
+    bool save(IniBatch &file) const;
 
 private:
     static bool inRange(int task, int description);

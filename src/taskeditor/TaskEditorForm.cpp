@@ -9,7 +9,6 @@
 #include "tallybell/Version.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace tb {
 namespace {
@@ -63,22 +62,6 @@ std::string withBreakMarkers(const std::string &text)
         }
     }
     return out;
-}
-
-// IniWrite tells only that it failed. Writing the file's own bytes back the same
-// crash-safe way fails for the same reason, and leaves no trace when it succeeds.
-std::string whyNotWritten(const std::string &fileName)
-{
-    const FileRead current = readRegularFile(fileName);
-    if (!current.ok() && current.status != ReadStatus::Missing)
-        return current.errorText;
-    if (const FileWrite probe = writeFileAtomically(fileName, current.bytes); !probe)
-        return probe.errorText;
-    if (current.status == ReadStatus::Missing) {
-        std::error_code ignored;
-        std::filesystem::remove(fileName, ignored);
-    }
-    return "The reason is not known.";
 }
 
 } // namespace
@@ -141,10 +124,17 @@ void TaskEditorForm::loadtasklist(const std::string &fileName)
     selectTotalTime(stored >= 0 && stored < kTotalTimeEntries ? stored : main_.TempTotalTime);
 }
 
-bool TaskEditorForm::savetasklist(const std::string &fileName)
+FileWrite TaskEditorForm::savetasklist(const std::string &fileName)
 {
-    return table_.save(fileName)
-        && IniWrite("TotalTime", "Time", numberToText(totalTimeIndex_), main_.inifilename);
+    IniBatch file(fileName);
+    table_.save(file);
+    // The session length belongs to the task list in use, which is normally the same file.
+    if (fileName == main_.inifilename)
+        file.write("TotalTime", "Time", numberToText(totalTimeIndex_));
+    FileWrite written = file.commit();
+    if (written && fileName != main_.inifilename)
+        IniWrite("TotalTime", "Time", numberToText(totalTimeIndex_), main_.inifilename);
+    return written;
 }
 
 void TaskEditorForm::getinfo(int Task, int alternate)
@@ -244,20 +234,21 @@ void TaskEditorForm::cbtotaltime_LostFocus()
 
 void TaskEditorForm::cmdOK_Click()
 {
-    if (changed_ && !savetasklist(main_.inifilename)) {
-        reportFailedSave(main_.inifilename);
-        return;
+    if (changed_) {
+        if (const FileWrite saved = savetasklist(main_.inifilename); !saved) {
+            reportFailedSave(main_.inifilename, saved.errorText);
+            return;
+        }
     }
     main_.setdelay();
     main_.currenttask = 1;
-    main_.controls()["lblStartFrom"].caption = "1";
+    main_.controls()["lblStartFrom"].caption = numberToText(main_.currenttask);
     forms_.unload(FormId::TaskEditor);
 }
 
-void TaskEditorForm::reportFailedSave(const std::string &fileName)
+void TaskEditorForm::reportFailedSave(const std::string &fileName, const std::string &reason)
 {
-    s_.messages.show("The task list could not be saved:\r\n" + fileName + "\r\n\r\n"
-                         + whyNotWritten(fileName)
+    s_.messages.show("The task list could not be saved:\r\n" + fileName + "\r\n\r\n" + reason
                          + "\r\n\r\nYour changes are still in the editor.",
                      version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
 }
@@ -337,7 +328,7 @@ void TaskEditorForm::TaskInsertTask_Click()
     table_.insertTask(task);
     SelStart = SelLength = 0;
     setDescriptionText({});
-    controls_["lblAltTaskNum"].caption = "1";
+    controls_["lblAltTaskNum"].caption = numberToText(1);
 }
 
 void TaskEditorForm::TaskInsertAlt_Click()

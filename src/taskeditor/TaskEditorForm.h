@@ -2,6 +2,7 @@
 
 #include "forms/Form.h"
 #include "forms/FormCalls.h"
+#include "settings/SafeFile.h"
 #include "taskeditor/DescriptionTable.h"
 
 #include <cstdint>
@@ -32,8 +33,9 @@ public:
     void refresh() override;
 
     void loadtasklist(const std::string &fileName);
-    // False when a write failed; the file may then hold part of the table.
-    bool savetasklist(const std::string &fileName);
+    // The table and the session length written in one crash-safe replacement of the file;
+    // when it fails the old file is whole and the result says why.
+    FileWrite savetasklist(const std::string &fileName);
     void getinfo(int Task, int alternate);
     void insertmarker(const std::string &marker);
 
@@ -69,7 +71,7 @@ private:
     void selectTotalTime(int index);
     // Asks whether unsaved changes may be lost; true when there are none or the user agrees.
     bool changesMayBeLost();
-    void reportFailedSave(const std::string &fileName);
+    void reportFailedSave(const std::string &fileName, const std::string &reason);
 
     MainForm &main_;
     FormCalls &forms_;

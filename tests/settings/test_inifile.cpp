@@ -3,8 +3,10 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -431,4 +433,92 @@ TEST_F(IniFileTest, MissingFileIsCreated)
 {
     ASSERT_TRUE(IniWrite("s", "k", "", path));
     EXPECT_EQ(readFile(path), "[s]\r\nk=\r\n");
+}
+
+// A batch leaves the bytes, and reads the values, that the same single calls would.
+TEST(IniBatchTest, EqualsTheSameSequenceOfSingleCalls)
+{
+    struct Start {
+        const char *what;
+        std::optional<std::string> bytes; // nothing: no file yet
+    };
+    const Start starts[] = {
+        {"no file", std::nullopt},
+        {"comments and odd spacing",
+         "; my list\r\n[ Task1 ]\r\n  description1 =  Scales  \r\n;description2=x\r\n\r\n"
+         "[Other]\r\nkeep=me\r\n"},
+        {"duplicate keys and sections",
+         "[Task1]\r\ndescription1=first\r\ndescription1=second\r\n[task1]\r\ndescription2=b\r\n"},
+        {"CR-only line ends", "[Task1]\rdescription1=a\rdescription3=c\r[TotalTime]\rTime=4\r"},
+        {"LF and no final line end", "[Task2]\ndescription1=z\n[Task1]\ndescription9=y"},
+    };
+    // Emptying keys that hold text, then writing the packed cells, as the task editor does.
+    const auto apply = [](auto read, auto write) {
+        std::vector<std::string> seen;
+        for (int t = 1; t <= 3; ++t) {
+            const std::string section = "Task" + std::to_string(t);
+            for (int d = 1; d <= 9; ++d) {
+                const std::string key = "description" + std::to_string(d);
+                seen.push_back(read(section, key));
+                if (!seen.back().empty())
+                    write(section, key, "");
+            }
+            write(section, "description1", "task " + std::to_string(t));
+            seen.push_back(read(section, "description1"));
+        }
+        write("TotalTime", "Time", "7");
+        write("Bad]", "k", "refused");
+        return seen;
+    };
+
+    for (const Start &start : starts) {
+        TempDir dir;
+        const std::string single = dir.file("single.ini");
+        const std::string batched = dir.file("batched.ini");
+        if (start.bytes) {
+            writeFile(single, *start.bytes);
+            writeFile(batched, *start.bytes);
+        }
+        const auto seenSingle = apply(
+            [&](const std::string &s, const std::string &k) { return IniRead(s, k, single, ""); },
+            [&](const std::string &s, const std::string &k, const std::string &v) {
+                IniWrite(s, k, v, single);
+            });
+        IniBatch batch(batched);
+        const auto seenBatch = apply(
+            [&](const std::string &s, const std::string &k) { return batch.read(s, k, ""); },
+            [&](const std::string &s, const std::string &k, const std::string &v) {
+                batch.write(s, k, v);
+            });
+        ASSERT_TRUE(batch.commit()) << start.what;
+        EXPECT_EQ(seenBatch, seenSingle) << start.what;
+        EXPECT_EQ(readFile(batched), readFile(single)) << start.what;
+    }
+}
+
+TEST(IniBatchTest, AFailureLeavesTheOldFileWholeAndSaysWhy)
+{
+    TempDir dir;
+    const std::string path = dir.file("tasks.ini");
+    writeFile(path, "[Task1]\r\ndescription1=old\r\n");
+    {
+        SystemCalls calls = realSystemCalls();
+        calls.write = [](int, const void *, size_t) -> ssize_t {
+            errno = ENOSPC;
+            return -1;
+        };
+        ScopedSystemCalls full(calls);
+        IniBatch batch(path);
+        EXPECT_TRUE(batch.write("Task1", "description1", "new"));
+        const FileWrite written = batch.commit();
+        EXPECT_FALSE(written);
+        EXPECT_EQ(written.errorText, std::strerror(ENOSPC));
+    }
+    EXPECT_EQ(readFile(path), "[Task1]\r\ndescription1=old\r\n");
+
+    // A folder where the file should be: nothing is written and the reason is given.
+    std::filesystem::create_directory(dir.file("folder.ini"));
+    IniBatch folder(dir.file("folder.ini"));
+    EXPECT_FALSE(folder.write("Task1", "description1", "x"));
+    EXPECT_EQ(folder.commit().errorText, std::strerror(EISDIR));
 }
