@@ -232,14 +232,75 @@ class OpenAnotherTaskList(TallybellCase):
         self.xdotool("type", "--delay", "20", second)
         self.xdotool("key", "Return")
         store = os.path.join(self.config, "Orvane", "Tallybell", "registry.ini")
-        self.assertTrue(wait_for(lambda: second in open(store, "rb").read().decode(), 10),
-                        "the chosen list was not recorded")
+        def recorded():
+            with open(store, "rb") as f:
+                return second in f.read().decode()
+        self.assertTrue(wait_for(recorded, 10), "the chosen list was not recorded")
 
         self.press(wid, "alt+s")
         self.assertTrue(wait_for(lambda: ini_value(second, "History", "Sessions Completed") == "1",
                                  20), "the session did not run the chosen list")
         self.screenshot("other-list.png")
         self.assertIsNone(self.ini("History", "Sessions Completed"))
+
+
+class Editors(TallybellCase):
+    def other_window(self, name, exclude):
+        found = wait_for(lambda: [w for w in self.xdotool("search", "--onlyvisible", "--name", name)
+                                  if w not in exclude], 10)
+        self.assertTrue(found, f"no window {name} opened")
+        return found[0]
+
+    def test_both_editors_shape_the_next_session(self):
+        with open(os.path.join(self.folder, "tallydef.ini"), "w", newline="") as f:
+            f.write("[Task1]\r\ndescription1=Warm up\r\n")
+        self.launch("testmode")
+        wid = self.wait_main_window()
+        tasks = os.path.join(self.folder, "tallywork.ini")
+
+        # File > Edit Current Task List: a new text for task 1, then Ok.
+        self.press(wid, "alt+f")
+        self.xdotool("key", "--clearmodifiers", "t")
+        editor = self.other_window("^Tallybell$", [wid])
+        self.xdotool("windowfocus", "--sync", editor)
+        self.xdotool("key", "--clearmodifiers", "ctrl+a")
+        self.xdotool("type", "--delay", "20", "Play %list1%")
+        self.xdotool("key", "--clearmodifiers", "alt+o")
+        self.assertTrue(wait_for(lambda: ini_value(tasks, "Task1", "description1")
+                                 == "Play %list1%", 10), "the editor did not save the task")
+
+        # File > Edit list files: an item typed into list 1, made current by a double-click.
+        self.press(wid, "alt+f")
+        self.xdotool("key", "--clearmodifiers", "l")
+        lists = self.other_window("Edit List Files$", [])
+        self.xdotool("windowfocus", "--sync", lists)
+        self.xdotool("type", "--delay", "20", "Scale in G")
+        self.xdotool("key", "Return")
+        # The item is the list box's first row, near the window's top left corner.
+        geometry = dict(v.split("=") for v in self.xdotool("getwindowgeometry", "--shell", lists))
+        self.xdotool("mousemove", str(int(geometry["X"]) + 60), str(int(geometry["Y"]) + 67),
+                     "click", "--repeat", "2", "--delay", "80", "1")
+        question = self.other_window("^Tallybell$", [wid])
+        self.xdotool("windowfocus", "--sync", question)
+        self.xdotool("key", "--clearmodifiers", "alt+y")
+        self.assertTrue(wait_for(lambda: ini_value(tasks, "List Group Number 1", "Current Item")
+                                 == "Scale in G", 10), "the item was not made current")
+        self.xdotool("windowfocus", "--sync", lists)
+        self.xdotool("key", "--clearmodifiers", "alt+o")
+        list1 = os.path.join(self.folder, "List1.txt")
+        self.assertTrue(wait_for(lambda: os.path.exists(list1), 10), "list 1 was not saved")
+        with open(list1, "rb") as f:
+            self.assertEqual(f.read(), b"Scale in G\r\n")
+        self.assertEqual(ini_value(tasks, "List Group Number 1", "Last Change Session Number"),
+                         "0")
+
+        # The next session runs the edited task with the hand-picked item, and keeps it.
+        self.press(wid, "alt+s")
+        time.sleep(1)
+        self.screenshot("edited-session.png")
+        self.assertTrue(wait_for(lambda: ini_value(tasks, "History", "Sessions Completed") == "1",
+                                 15), "the session did not complete")
+        self.assertEqual(ini_value(tasks, "List Group Number 1", "Current Item"), "Scale in G")
 
 
 if __name__ == "__main__":
