@@ -86,8 +86,12 @@ public:
         line.begin = pos_;
         line.end = i;
         line.terminated = i < content_.size();
-        if (line.terminated)
-            i += (content_[i] == '\r' && i + 1 == nextLf_) ? 2u : 1u;
+        if (line.terminated) {
+            // CR LF is one line end; a CR that is the file's last byte is one on its own.
+            const bool crLf
+                = content_[i] == '\r' && i + 1 < content_.size() && content_[i + 1] == '\n';
+            i += crLf ? 2u : 1u;
+        }
         line.next = pos_ = i;
         return true;
     }

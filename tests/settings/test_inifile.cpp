@@ -294,6 +294,15 @@ TEST_F(IniFileTest, LineEndsOfTheFileAreKeptAndWrittenLinesUseCrLf)
     file("[a]\nx=1");
     ASSERT_TRUE(IniWrite("a", "x", "2", path));
     EXPECT_EQ(readFile(path), "[a]\nx=2") << "an in-place change adds no line end";
+
+    // A CR as the file's last byte ends the last line on its own (older Mac files).
+    file("[s]\rk=1\r");
+    ASSERT_TRUE(IniWrite("s", "n", "3", path));
+    EXPECT_EQ(readFile(path), "[s]\rk=1\rn=3\r\n");
+    EXPECT_EQ(read("s", "k"), "1");
+    file("[options]\rPlay Sound=True\r");
+    ASSERT_TRUE(IniWrite("options", "wavefile", "/x/PINGPONG.WAV", path));
+    EXPECT_EQ(read("options", "wavefile"), "/x/PINGPONG.WAV");
 }
 
 TEST_F(IniFileTest, SectionsAndKeysAppearInTheOrderTheyWereFirstWritten)
