@@ -75,8 +75,12 @@ void ListEditorForm::refresh()
         showlistsettings();
         return;
     }
-    // Shown again only when the stored item changes (the rotation moved on): a list file
-    // deleted here leaves the item on screen as it was.
+    // Shown again only when the stored item changes (the rotation moved on, which it can
+    // only when a task text was composed): a list file deleted here leaves the item on
+    // screen as it was. Most events, the countdown's tick among them, read nothing.
+    if (main_.taskTextsComposed() == seenTaskTexts_)
+        return;
+    seenTaskTexts_ = main_.taskTextsComposed();
     std::string stored = storedCurrentItem();
     if (stored != storedItem_) {
         controls_["TextCurrentSong"].text = stored;
@@ -180,6 +184,7 @@ std::string ListEditorForm::storedCurrentItem() const
 void ListEditorForm::showCurrentItem()
 {
     storedItem_ = storedCurrentItem();
+    seenTaskTexts_ = main_.taskTextsComposed();
     controls_["TextCurrentSong"].text = main_.fExist(listFile()) ? storedItem_ : kNoSong;
 }
 

@@ -90,6 +90,7 @@ private:
     std::string shownSettings_;
     // "Current Item" as last read.
     std::string storedItem_;
+    std::uint64_t seenTaskTexts_ = 0;
     std::string focusRequest_;
 };
 

@@ -240,6 +240,7 @@ void MainForm::Form_Unload()
 void MainForm::getnexttask(std::int16_t tasknumber)
 {
     controls_["txtmessage"].caption = tb::getnexttask(tasknumber, listContext());
+    ++taskTextsComposed_;
 }
 
 void MainForm::checksong(std::int16_t listnumber)

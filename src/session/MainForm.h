@@ -101,6 +101,8 @@ public:
 
     bool sessionIsRunning() const { return sessionrunning; }
     const std::string &programFolder() const { return programFolder_; }
+    // Counts the task texts composed; only then may a list's current item have moved on.
+    std::uint64_t taskTextsComposed() const { return taskTextsComposed_; }
 
     static constexpr int kTimeMenuEntries = 10;
     static std::string timeMenuName(int index); // "Timemenu_0" .. "Timemenu_9"
@@ -127,6 +129,7 @@ private:
     std::int64_t taskstarttime = 0;
     std::string savedmessage;
     bool endingTask_ = false;
+    std::uint64_t taskTextsComposed_ = 0;
 };
 
 } // namespace tb

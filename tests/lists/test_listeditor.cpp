@@ -261,8 +261,12 @@ TEST_F(ListEditor, RefreshShowsWhatOtherWindowsChanged)
 {
     writeFile(list(1), "A\r\nB\r\n");
     open();
-    // The rotation moves the item on while a session runs.
+    // The rotation moves the item on while a session runs, as a task text is composed.
+    const std::string before = c("TextCurrentSong").text;
     IniWrite(group(1), "Current Item", "B", ini);
+    program->afterEvent();
+    EXPECT_EQ(c("TextCurrentSong").text, before) << "a tick alone reads nothing";
+    form->getnexttask(1);
     program->afterEvent();
     EXPECT_EQ(c("TextCurrentSong").text, "B");
 
