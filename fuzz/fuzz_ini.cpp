@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the settings file engine as the content of a settings file:
-// reads of the sections and keys the bytes seem to hold, then one write, checking that
-// the write changed its own line (or added its own lines) and nothing else.
+// reads of the sections and keys the bytes seem to hold, then a few writes one after the
+// other, checking that each write reads back as written, changed its own line (or added
+// its own lines) and nothing else. An exception from the engine ends the run as a crash.
 
 #include "settings/IniFile.h"
 
@@ -115,34 +116,24 @@ std::optional<std::string> stored(std::string_view content, const Pair &p)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
-    const std::string_view content(reinterpret_cast<const char *>(data), size);
-    const std::vector<Pair> pairs = candidatePairs(content);
+namespace {
 
+// One write of `value` to `target` in `content`, checked. The file's bytes after it.
+std::string writeAndCheck(const std::string &content, const std::vector<Pair> &pairs,
+                          const Pair &target, const std::string &value)
+{
     std::vector<std::optional<std::string>> before;
     before.reserve(pairs.size());
-    for (const Pair &p : pairs) {
+    for (const Pair &p : pairs)
         before.push_back(stored(content, p));
-        const std::string value = iniValueFromContent(content, p.first, p.second, "<default>");
-        check(value == "<default>" || (!value.empty() && value.size() <= 254),
-              "a read gives the default or at most 254 characters");
-        check(value.find_first_of("\r\n") == std::string::npos || value == "<default>",
-              "a value never spans lines");
-    }
 
-    // The write: a pair chosen by the first byte, a value from the last bytes.
-    const Pair &target = pairs[size > 0 ? data[0] % pairs.size() : 0];
-    const std::string value(content.substr(size - std::min<std::size_t>(size, 12)));
     const IniEdit edit = setIniValue(content, target.first, target.second, value);
-
     if (!isWritableIniEntry(target.first, target.second, value)) {
         check(edit.status == IniEdit::Refused, "a write that would forge lines is refused");
-        return 0;
+        return content;
     }
     check(edit.status != IniEdit::Refused, "a valid write is not refused");
-    const std::string_view after
-        = edit.status == IniEdit::Changed ? std::string_view(edit.content) : content;
+    const std::string after = edit.status == IniEdit::Changed ? edit.content : content;
 
     check(findIniValue(after, target.first, target.second) == trim(value),
           "the written key reads back the written value");
@@ -155,9 +146,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     if (edit.status == IniEdit::Unchanged)
-        return 0;
+        return after;
     constexpr std::string_view bom = "\xEF\xBB\xBF";
-    check(after.starts_with(bom) == content.starts_with(bom),
+    check(std::string_view(after).starts_with(bom) == std::string_view(content).starts_with(bom),
           "a byte-order mark is kept, and none is added");
 
     const std::vector<std::string_view> old = lines(content);
@@ -181,5 +172,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const IniEdit again = setIniValue(after, target.first, target.second, value);
     check(again.status == IniEdit::Unchanged, "writing the same value again changes nothing");
+    return after;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    std::string content(reinterpret_cast<const char *>(data), size);
+    const std::vector<Pair> pairs = candidatePairs(content);
+
+    for (const Pair &p : pairs) {
+        const std::string value = iniValueFromContent(content, p.first, p.second, "<default>");
+        check(value == "<default>" || (!value.empty() && value.size() <= 254),
+              "a read gives the default or at most 254 characters");
+        check(value.find_first_of("\r\n") == std::string::npos || value == "<default>",
+              "a value never spans lines");
+    }
+
+    // Three writes in a row: pairs chosen by the first bytes, values from the last bytes.
+    for (std::size_t round = 0; round < 3; ++round) {
+        const Pair &target
+            = pairs[size > round ? data[round] % pairs.size() : round % pairs.size()];
+        const std::size_t length = std::min<std::size_t>(size, 12);
+        const std::size_t from = size - length;
+        std::string value(reinterpret_cast<const char *>(data) + from, length - length * round / 3);
+        // The file's own last bytes often end a line: keep line breaks in one round only, so
+        // that the other writes are not all refused.
+        if (round != 1)
+            std::erase_if(value, [](char c) { return isLineBreak(c); });
+        content = writeAndCheck(content, pairs, target, value);
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "about/frmSplash.h"
 #include "app/Program.h"
+#include "app/qt/GuardedApplication.h"
 #include "app/qt/QtWindows.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
@@ -27,7 +28,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    tb::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tb::version::kProductName));
     QApplication::setOrganizationName(QString::fromUtf8(tb::version::kCompanyName));
     QApplication::setApplicationVersion(QString::fromUtf8(tb::version::kVersionText));
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     tb::SystemClock clock;
     tb::StdRandom random;
     tb::QtMessageBox messages;
+    app.setMessages(&messages);
     tb::QtSound sound;
     tb::DBusScreenSaver screenSaver;
     tb::QtHelp help;
@@ -76,5 +78,8 @@ int main(int argc, char *argv[])
     QObject::connect(splash, &tb::frmSplash::finished, splash, &QObject::deleteLater);
     splash->handOverTo(&window);
 
-    return app.exec();
+    const int code = tb::GuardedApplication::exec();
+    // The message box goes before the application object does.
+    app.setMessages(nullptr);
+    return code;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 
 namespace tb {
 namespace {
@@ -211,7 +212,7 @@ bool isWritableIniEntry(std::string_view section, std::string_view key, std::str
 {
     if (holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value))
         return false;
-    if (section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos)
+    if (key.find('=') != std::string_view::npos)
         return false;
     const std::string_view name = trim(key);
     return name.empty() || (name.front() != '[' && name.front() != ';');
@@ -265,20 +266,28 @@ IniEdit setIniValue(std::string_view content, std::string_view section, std::str
 std::string IniRead(std::string_view section, std::string_view key, const std::string &fileName,
                     std::string_view defaultValue)
 {
-    const FileRead file = readRegularFile(fileName);
-    if (!file.ok())
-        return std::string(defaultValue);
-    return iniValueFromContent(file.bytes, section, key, defaultValue);
+    // No file, however large or strange, may end the program: a read that cannot be done
+    // (memory exhausted by a huge file, say) gives the default like a missing file.
+    try {
+        const FileRead file = readRegularFile(fileName);
+        if (file.ok())
+            return iniValueFromContent(file.bytes, section, key, defaultValue);
+    } catch (const std::exception &) {
+    }
+    return std::string(defaultValue);
 }
 
 std::optional<std::string> iniReadRaw(std::string_view section, std::string_view key,
                                       const std::string &fileName)
 {
-    const FileRead file = readRegularFile(fileName);
-    if (!file.ok())
-        return std::nullopt;
-    if (const auto value = findIniValue(file.bytes, section, key))
-        return std::string(*value);
+    try {
+        const FileRead file = readRegularFile(fileName);
+        if (!file.ok())
+            return std::nullopt;
+        if (const auto value = findIniValue(file.bytes, section, key))
+            return std::string(*value);
+    } catch (const std::exception &) {
+    }
     return std::nullopt;
 }
 
@@ -287,16 +296,22 @@ bool IniWrite(std::string_view section, std::string_view key, std::string_view v
 {
     if (!isWritableIniEntry(section, key, value))
         return false;
-    const FileRead file = readRegularFile(fileName);
-    // Only a file that is not there may be created; one that cannot be read is left alone.
-    if (!file.ok() && file.status != ReadStatus::Missing)
+    try {
+        const FileRead file = readRegularFile(fileName);
+        // Only a file that is not there may be created; one that cannot be read is left
+        // alone.
+        if (!file.ok() && file.status != ReadStatus::Missing)
+            return false;
+        const IniEdit edit = setIniValue(file.bytes, section, key, value);
+        if (edit.status == IniEdit::Refused)
+            return false;
+        if (edit.status == IniEdit::Unchanged)
+            return true;
+        return bool(writeFileAtomically(fileName, edit.content));
+    } catch (const std::exception &) {
+        // The old file is whole: the replacement is made complete or not at all.
         return false;
-    const IniEdit edit = setIniValue(file.bytes, section, key, value);
-    if (edit.status == IniEdit::Refused)
-        return false;
-    if (edit.status == IniEdit::Unchanged)
-        return true;
-    return bool(writeFileAtomically(fileName, edit.content));
+    }
 }
 
 IniBatch::IniBatch(std::string fileName)

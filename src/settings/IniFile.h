@@ -42,7 +42,7 @@ std::string iniValueFromContent(std::string_view content, std::string_view secti
                                 std::string_view key, std::string_view defaultValue);
 
 // False when the names or the value cannot be written without forging other lines:
-// a line break anywhere, "]" in the section, "=" in the key, or a key that would read as a
+// a line break anywhere, "=" in the key, or a key that would read as a
 // section line or a comment (first character "[" or ";").
 bool isWritableIniEntry(std::string_view section, std::string_view key, std::string_view value);
 

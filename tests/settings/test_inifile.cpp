@@ -373,12 +373,18 @@ TEST_F(IniFileTest, WritesThatWouldForgeOtherLinesAreRefused)
     EXPECT_FALSE(IniWrite("s", "k", "cr\ronly", path));
     EXPECT_FALSE(IniWrite("s", "k\n", "v", path));
     EXPECT_FALSE(IniWrite("s\nx", "k", "v", path));
-    EXPECT_FALSE(IniWrite("a]b", "k", "v", path));
     EXPECT_FALSE(IniWrite("s", "a=b", "v", path));
     EXPECT_FALSE(IniWrite("s", "[k", "v", path));
     EXPECT_FALSE(IniWrite("s", " ;k", "v", path));
     EXPECT_EQ(identity(path), before);
     EXPECT_EQ(readFile(path), content);
+
+    // A "]" in a section name forges nothing: a header runs to its last "]".
+    ASSERT_TRUE(IniWrite("a]b", "k", "v", path));
+    EXPECT_EQ(readFile(path), content + "[a]b]\r\nk=v\r\n");
+    EXPECT_EQ(read("a]b", "k"), "v");
+    EXPECT_EQ(read("a", "k"), "");
+    file(content);
 
     EXPECT_FALSE(IniWrite("s", "k", "a\nb", dir.file("new.ini")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("new.ini")));
@@ -476,7 +482,7 @@ TEST(IniBatchTest, EqualsTheSameSequenceOfSingleCalls)
             seen.push_back(read(section, "description1"));
         }
         write("TotalTime", "Time", "7");
-        write("Bad]", "k", "refused");
+        write("Task1", "bad=key", "refused");
         return seen;
     };
 
