@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <unistd.h>
@@ -109,6 +111,46 @@ void syncFolder(const SystemCalls &sys, const std::string &folder)
         return;
     sys.fsync(fd);
     sys.close(fd);
+}
+
+bool isTempSuffix(std::string_view suffix)
+{
+    if (suffix.size() != 6)
+        return false;
+    for (const char c : suffix) {
+        const bool letterOrDigit
+            = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!letterOrDigit)
+            return false;
+    }
+    return true;
+}
+
+// A save interrupted by a crash or a kill leaves its temporary file behind. Those of
+// `name` in `folder` are removed at its next save: only our own pattern, only the user's
+// own regular files, and only when old enough that no save of another instance can still
+// be writing them.
+void removeStaleTemps(const std::string &folder, const std::string &name)
+{
+    constexpr std::time_t kStaleSeconds = 10;
+    DIR *dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return;
+    const std::string stem = "." + name + ".";
+    const std::time_t now = std::time(nullptr);
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string_view entryName(entry->d_name);
+        if (!entryName.starts_with(stem) || !isTempSuffix(entryName.substr(stem.size())))
+            continue;
+        struct stat info {
+        };
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
+            && now - info.st_mtim.tv_sec >= kStaleSeconds)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 } // namespace
@@ -305,6 +347,7 @@ FileWrite writeFileAtomically(const std::string &path, std::string_view bytes)
         return writeFailure(errno);
     }
     syncFolder(sys, folder);
+    removeStaleTemps(folder, name);
 
     FileWrite result;
     result.ok = true;

@@ -3,6 +3,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -301,4 +303,43 @@ TEST(WriteFileAtomically, TemporaryFileIsHiddenBesideTheTargetAndFlushed)
     EXPECT_EQ(temp.rfind(dir.file(".list.ini."), 0), 0u) << temp;
     EXPECT_EQ(temp.size(), dir.file(".list.ini.").size() + 6);
     EXPECT_GE(flushes, 1);
+}
+
+TEST(WriteFileAtomically, RemovesItsOwnStaleTemporaryFilesAtTheNextSave)
+{
+    TempDir dir;
+    const std::string target = dir.file("tallywork.ini");
+    writeFile(target, "old");
+    const auto age = [&](const std::string &name, std::time_t seconds) {
+        const std::string path = dir.file(name);
+        const timespec times[2]
+            = {{std::time(nullptr) - seconds, 0}, {std::time(nullptr) - seconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << name;
+    };
+    struct Entry {
+        const char *name;
+        std::time_t age;
+        bool folder;
+        bool removed;
+    };
+    const Entry entries[] = {
+        {".tallywork.ini.Ab12Cd", 3600, false, true}, // left by a killed save
+        {".tallywork.ini.Zz99zz", 11, false, true},
+        {".tallywork.ini.Young1", 2, false, false}, // another save may still be writing it
+        {".tallywork.ini.abc", 3600, false, false}, // not our pattern
+        {".tallywork.ini.Ab12C!", 3600, false, false},
+        {".other.ini.Ab12Cd", 3600, false, false}, // another file's
+        {".tallywork.ini.Dir123", 3600, true, false},
+    };
+    for (const Entry &e : entries) {
+        if (e.folder)
+            std::filesystem::create_directory(dir.file(e.name));
+        else
+            writeFile(dir.file(e.name), "partial");
+        age(e.name, e.age);
+    }
+    ASSERT_TRUE(writeFileAtomically(target, "new"));
+    for (const Entry &e : entries)
+        EXPECT_EQ(std::filesystem::exists(dir.file(e.name)), !e.removed) << e.name;
+    EXPECT_EQ(readFile(target), "new");
 }
