@@ -151,13 +151,12 @@ bool MainForm::Form_Load()
     TestingMode = commandLine_ == "testmode";
     loadsettings();
     s_.window.setCaption(version::kProductName);
+    loadTotalTime();
     setdelay();
     controls_["lblStartFrom"].caption = numberToText(currenttask);
     controls_["optionScreenSave"].checked = Disabless;
     for (int i = 0; i < kTimeMenuEntries; ++i)
         controls_[timeMenuName(i)].caption = std::to_string((i + 1) * 10) + " Minutes";
-
-    loadTotalTime();
     return true;
 }
 
@@ -194,6 +193,9 @@ void MainForm::setdelay()
     totaltasks = n;
     if (TestingMode)
         delay = 10;
+    // Stopped, the timer shows what the first tick will count down from.
+    if (!sessionrunning)
+        controls_["lblTimer"].caption = formatTime(delay);
 }
 
 bool MainForm::fExist(const std::string &fileName) const
@@ -319,6 +321,7 @@ void MainForm::cmdstartstop_Click()
 
     if (!sessionrunning) {
         showFullTaskLength();
+        controls_["practiceprogress"].value = 100;
         controls_["timemaintime"].enabled = true;
         // A stored start task below 1 would run no task at all and count the session.
         if (currenttask < 1)
@@ -342,6 +345,7 @@ void MainForm::cmdstartstop_Click()
     setStoppedLayout();
     restoreScreenSaver();
     sessionrunning = false;
+    controls_["lblTimer"].caption = formatTime(delay);
     taskstarttime = s_.clock.now();
 }
 
@@ -418,7 +422,6 @@ void MainForm::endOfTask()
             endOfSession();
     }
     taskstarttime = s_.clock.now();
-    controls_["practiceprogress"].value = 0;
 }
 
 void MainForm::endOfSession()
@@ -439,7 +442,7 @@ void MainForm::endOfSession()
         PlaySoundFile(s_.sound, SoundCardOnSystem, Soundfile);
     FormOnTop();
     controls_["txtmessage"].caption = kCompletedText;
-    controls_["lblTimer"].caption = "00:00";
+    controls_["lblTimer"].caption = formatTime(delay);
 }
 
 void MainForm::startfromspin_DownClick()

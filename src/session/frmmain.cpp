@@ -10,6 +10,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -64,6 +65,36 @@ bool alignInLayout(QLayout *layout, QWidget *widget, Qt::Alignment alignment)
     return false;
 }
 
+// The widest text the timer shows; its size is fixed to it so that a tick never lays out
+// the window.
+const QString kWidestTime = QStringLiteral("000:00");
+constexpr int kTimerSlack = 8;
+
+void setTimerFont(QLabel *timer, const QFont &font)
+{
+    timer->setFont(font);
+    const QSize size = QFontMetrics(font).size(0, kWidestTime);
+    timer->setFixedSize(size.width() + kTimerSlack, size.height());
+}
+
+struct Colours {
+    const char *title;
+    const char *timer;
+    const char *text;
+    const char *textBack;
+    const char *textBorder;
+    const char *bar;
+    const char *barBack;
+    const char *barBorder;
+};
+
+// Both sets keep the timer, the task text and the bar at 4.5:1 or more against what lies
+// behind them.
+constexpr Colours kLight {"#7a4a08", "#1f3f74", "#202020", "#fffdf5",
+                          "#d8cfb8", "#2a6cb8", "#ffffff", "#9aa4b0"};
+constexpr Colours kDark {"#e8b458", "#8ab4f8", "#ece6d6", "#2a2620",
+                         "#5c5240", "#5aa9f0", "#1e1e1e", "#5c6670"};
+
 void retainSpaceWhenHidden(QWidget *widget)
 {
     QSizePolicy policy = widget->sizePolicy();
@@ -85,15 +116,14 @@ frmmain::frmmain(Program &program, QWidget *parent)
     ui->txtmessage->setTextFormat(Qt::PlainText);
 
     // The countdown repaints every second: keep that repaint small. A timer label of fixed
-    // size never makes the window lay itself out again, and a flat bar chunk is drawn
-    // without the style's gradient work.
-    const QSize timerSize = ui->lblTimer->fontMetrics().size(0, QStringLiteral("000:00"));
-    ui->lblTimer->setFixedSize(timerSize.width() + 8, timerSize.height());
+    // size never makes the window lay itself out again (its size changes only with the
+    // window's), and a flat bar chunk is drawn without the style's gradient work.
+    designSize_ = size();
+    timerFont_ = ui->lblTimer->font();
+    textFont_ = ui->txtmessage->font();
+    setTimerFont(ui->lblTimer, timerFont_);
     alignInLayout(centralWidget()->layout(), ui->lblTimer, Qt::AlignCenter);
-    ui->practiceprogress->setStyleSheet(
-        QStringLiteral("QProgressBar { border: 1px solid #9aa4b0; border-radius: 2px;"
-                       " background: #ffffff; }"
-                       "QProgressBar::chunk { background: #3a8fd6; }"));
+    applyColours();
 
     // The running and stopped layouts differ only in what is shown: keep the rest still.
     retainSpaceWhenHidden(ui->linepaused);
@@ -124,6 +154,97 @@ frmmain::~frmmain() = default;
 void frmmain::applyControls()
 {
     binding_->apply();
+    // Only a new task text is measured, not every tick.
+    if (ui->txtmessage->text() != fittedText_)
+        fitTaskText();
+}
+
+void frmmain::applyColours()
+{
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    if (static_cast<int>(dark) == darkColours_)
+        return;
+    darkColours_ = dark ? 1 : 0;
+    const Colours &c = dark ? kDark : kLight;
+    const auto q = [](const char *colour) { return QLatin1String(colour); };
+    ui->LabelAppTitle->setStyleSheet(QStringLiteral("color: %1;").arg(q(c.title)));
+    ui->lblTimer->setStyleSheet(QStringLiteral("color: %1;").arg(q(c.timer)));
+    ui->txtmessage->setStyleSheet(
+        QStringLiteral("#txtmessage { background: %1; color: %2; border: 1px solid %3;"
+                       " border-radius: 6px; padding: 10px; }")
+            .arg(q(c.textBack), q(c.text), q(c.textBorder)));
+    ui->practiceprogress->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid %1; border-radius: 2px;"
+                       " background: %2; }"
+                       "QProgressBar::chunk { background: %3; }")
+            .arg(q(c.barBorder), q(c.barBack), q(c.bar)));
+}
+
+double frmmain::growth() const
+{
+    if (designSize_.isEmpty())
+        return 1.0;
+    return std::min(static_cast<double>(width()) / designSize_.width(),
+                    static_cast<double>(height()) / designSize_.height());
+}
+
+void frmmain::fitToSize()
+{
+    QFont timer = timerFont_;
+    const double grown = growth();
+    if (grown > 1.0) {
+        // The timer grows faster than the window, to about a third of a full screen's
+        // height, and never wider than most of the window.
+        const QSize base = QFontMetrics(timerFont_).size(0, kWidestTime);
+        const double scale = std::min({1.0 + 3.0 * (grown - 1.0), 0.3 * height() / base.height(),
+                                       0.6 * width() / base.width()});
+        if (scale > 1.0)
+            timer.setPointSizeF(timerFont_.pointSizeF() * scale);
+    }
+    if (timer != ui->lblTimer->font()) {
+        // A grown timer must not keep the window from getting small again: hold the
+        // window's smallest size at what it is with the designed timer.
+        const bool grownTimer = timer != timerFont_;
+        if (grownTimer && !minimumHeld_) {
+            setMinimumSize(minimumSizeHint());
+            layout()->setSizeConstraint(QLayout::SetNoConstraint);
+            minimumHeld_ = true;
+        }
+        setTimerFont(ui->lblTimer, timer);
+        if (!grownTimer && minimumHeld_) {
+            layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+            setMinimumSize(0, 0);
+            minimumHeld_ = false;
+        }
+        centralWidget()->layout()->activate();
+    }
+    fitTaskText();
+}
+
+void frmmain::fitTaskText()
+{
+    QLabel *text = ui->txtmessage;
+    fittedText_ = text->text();
+    QFont font = textFont_;
+    const double grown = growth();
+    if (grown > 1.0) {
+        // As large as the window has grown, smaller when a long text would not fit, never
+        // smaller than designed.
+        const QRect room = text->contentsRect();
+        const double smallest = textFont_.pointSizeF();
+        double points = smallest * grown;
+        for (; points > smallest; points *= 0.92) {
+            font.setPointSizeF(points);
+            const QRect needed = QFontMetrics(font).boundingRect(
+                QRect(0, 0, room.width(), room.height()), Qt::TextWordWrap, fittedText_);
+            if (needed.height() <= room.height())
+                break;
+        }
+        if (points <= smallest)
+            font = textFont_;
+    }
+    if (font != text->font())
+        text->setFont(font);
 }
 
 bool frmmain::eventFilter(QObject *watched, QEvent *event)
@@ -188,6 +309,7 @@ void frmmain::closeEvent(QCloseEvent *event)
 void frmmain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    fitToSize();
     if (!unloaded_) {
         program_.main().Form_Resize();
         program_.afterEvent();
@@ -197,6 +319,8 @@ void frmmain::resizeEvent(QResizeEvent *event)
 void frmmain::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyColours();
     if (event->type() == QEvent::WindowStateChange && !unloaded_) {
         program_.main().Form_Resize();
         program_.afterEvent();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QMainWindow>
+#include <QSize>
 
 #include <memory>
 
@@ -42,6 +44,12 @@ protected:
 
 private:
     bool keyPressed(QObject *watched, QKeyEvent *event);
+    // Colours for a light or a dark palette; the designed ones are for light.
+    void applyColours();
+    // Grows the timer and the task text with the window, from its designed size up.
+    void fitToSize();
+    void fitTaskText();
+    double growth() const;
     void unload();
     void quitProgram();
 
@@ -51,6 +59,12 @@ private:
     QActionGroup *timeMenuGroup_;
     ControlBinding *binding_ = nullptr;
     bool unloaded_ = false;
+    int darkColours_ = -1;
+    bool minimumHeld_ = false;
+    QSize designSize_;
+    QFont timerFont_;
+    QFont textFont_;
+    QString fittedText_;
 };
 
 } // namespace tb

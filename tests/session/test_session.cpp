@@ -49,6 +49,7 @@ TEST_F(Session, StartShowsTheFirstTaskAndCountsDownFromTheClock)
     EXPECT_TRUE(f.controls().at("optionS").enabled == false);
     EXPECT_EQ(ctl("txtmessage"), "Task 1");
     EXPECT_EQ(ctl("lblTimer"), "07:30");
+    EXPECT_EQ(f.controls().at("practiceprogress").value, 100) << "full from the start";
     EXPECT_EQ(read("currenttask", "number"), "1");
 
     f.timemaintime_Timer(); // no second boundary yet
@@ -70,7 +71,7 @@ TEST_F(Session, StartShowsTheFirstTaskAndCountsDownFromTheClock)
     EXPECT_EQ(ctl("txtmessage"), "Task 2");
     EXPECT_EQ(ctl("lblTimer"), "07:30");
     EXPECT_EQ(f.currenttask, 2);
-    EXPECT_EQ(f.controls().at("practiceprogress").value, 0);
+    EXPECT_EQ(f.controls().at("practiceprogress").value, 100);
     runSeconds(clock, f, 1);
     EXPECT_EQ(ctl("lblTimer"), "07:29");
 }
@@ -98,7 +99,7 @@ TEST_F(Session, AWholeSessionFromTaskThreeCountsTheHistory)
     runSeconds(clock, f, 1);
 
     EXPECT_EQ(ctl("txtmessage"), kDone);
-    EXPECT_EQ(ctl("lblTimer"), "00:00");
+    EXPECT_EQ(ctl("lblTimer"), "00:10") << "what the next session counts down from";
     EXPECT_EQ(ctl("lblStartFrom"), "1");
     EXPECT_EQ(f.currenttask, 1);
     EXPECT_TRUE(stoppedLayout(f));
@@ -135,6 +136,32 @@ TEST_F(Session, StopKeepsTheTaskForTheNextStartAndTheNextRun)
     MainForm &restarted = makeForm();
     ASSERT_TRUE(restarted.Form_Load());
     EXPECT_EQ(restarted.currenttask, 2);
+}
+
+TEST_F(Session, StoppedTheTimerShowsTheLengthOfOneTask)
+{
+    MainForm &f = loaded(4); // 20 minutes
+    EXPECT_EQ(ctl("lblTimer"), "05:00");
+    f.Timemenu_Click(2);
+    EXPECT_EQ(ctl("lblTimer"), "07:30");
+
+    f.cmdstartstop_Click();
+    runSeconds(clock, f, 100);
+    EXPECT_EQ(ctl("lblTimer"), "05:50");
+    f.cmdstartstop_Click();
+    EXPECT_EQ(ctl("lblTimer"), "07:30") << "after Stop";
+
+    // The task editor and a switch of task list recount the tasks.
+    writeTasks(ini, 6);
+    f.setdelay();
+    EXPECT_EQ(ctl("lblTimer"), "05:00");
+
+    // Running, only the ticks change the timer.
+    f.cmdstartstop_Click();
+    runSeconds(clock, f, 1);
+    writeTasks(ini, 8);
+    f.setdelay();
+    EXPECT_EQ(ctl("lblTimer"), "04:59");
 }
 
 TEST_F(Session, PauseDoesNotCountAndAnyKeyToggles)

@@ -5,15 +5,21 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPalette>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -85,7 +91,7 @@ TEST_F(MainWindow, EveryControlAndMenuEntryHasItsNameCaptionAndToolTip)
     EXPECT_TRUE(shown("Shape1"));
     EXPECT_EQ(find<QGroupBox>("framestartfrom")->title(), qs("Start from task"));
     EXPECT_EQ(label("lblStartFrom")->text(), qs("1"));
-    EXPECT_EQ(label("lblTimer")->text(), qs("00:00"));
+    EXPECT_EQ(label("lblTimer")->text(), qs("10:00")); // one task's length, before Start
     EXPECT_TRUE(label("txtmessage")->text().isEmpty());
     EXPECT_EQ(label("txtmessage")->textFormat(), Qt::PlainText);
     EXPECT_TRUE(label("txtmessage")->wordWrap());
@@ -168,6 +174,7 @@ TEST_F(MainWindow, StartAndStopFlipTheLayout)
     QTest::mouseClick(button("cmdstartstop"), Qt::LeftButton);
     EXPECT_TRUE(runningLayout());
     EXPECT_EQ(label("lblTimer")->text(), qs("10:00")); // 30 minutes over 3 tasks
+    EXPECT_EQ(find<QProgressBar>("practiceprogress")->value(), 100);
     // The task's CR LF breaks the line; its ampersand is text, not a mnemonic.
     EXPECT_EQ(label("txtmessage")->text(), qs("Scales & arpeggios\nSlowly, then faster"));
     EXPECT_EQ(screenSaver.calls, std::vector<std::string> {"blank"});
@@ -185,7 +192,117 @@ TEST_F(MainWindow, StartAndStopFlipTheLayout)
     EXPECT_TRUE(stoppedLayout());
     EXPECT_EQ(label("lblStartFrom")->text(), qs("2"));
     EXPECT_TRUE(label("txtmessage")->text().isEmpty());
+    EXPECT_EQ(label("lblTimer")->text(), qs("10:00"));
     EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"}));
+}
+
+double luminance(const QColor &colour)
+{
+    const auto linear
+        = [](float c) { return c <= 0.03928f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    return dark;
+}
+
+TEST_F(MainWindow, TimerTextAndBarStayReadableInALightAndADarkPalette)
+{
+    const QPalette before = QApplication::palette();
+    QTest::mouseClick(button("cmdstartstop"), Qt::LeftButton);
+    ASSERT_TRUE(runningLayout());
+    auto *timer = label("lblTimer");
+    auto *text = label("txtmessage");
+    auto *bar = find<QProgressBar>("practiceprogress");
+    bar->setValue(50);
+
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+        QCoreApplication::processEvents();
+        const QColor back = window->palette().color(QPalette::Window);
+        ASSERT_EQ(back.lightness() < 128, dark);
+        EXPECT_GE(contrast(timer->palette().color(timer->foregroundRole()), back), 4.5) << dark;
+
+        const QColor box = text->palette().color(text->backgroundRole());
+        EXPECT_GE(contrast(text->palette().color(text->foregroundRole()), box), 4.5) << dark;
+        EXPECT_EQ(box.lightness() < 128, dark) << "the task box follows the theme";
+
+        // The bar's colours live in its style sheet: read them from its drawing.
+        const QImage drawn = bar->grab().toImage();
+        const int y = drawn.height() / 2;
+        const QColor chunk = drawn.pixelColor(drawn.width() / 4, y);
+        const QColor groove = drawn.pixelColor(drawn.width() * 3 / 4, y);
+        EXPECT_GE(contrast(chunk, groove), 4.5) << dark;
+        EXPECT_EQ(groove.lightness() < 128, dark);
+    }
+    QApplication::setPalette(before);
+}
+
+TEST_F(MainWindow, TimerAndTaskTextGrowWithTheWindowAndFitIt)
+{
+    auto *timer = label("lblTimer");
+    auto *text = label("txtmessage");
+    const auto resizeTo = [this](int width, int height) {
+        window->resize(width, height);
+        QTRY_COMPARE(window->size(), QSize(width, height));
+        QCoreApplication::processEvents();
+    };
+    const auto textFits = [text] { return text->heightForWidth(text->width()) <= text->height(); };
+    const auto timerFits = [timer] {
+        return timer->minimumSize() == timer->maximumSize()
+            && timer->fontMetrics().horizontalAdvance(qs("000:00")) <= timer->width()
+            && timer->fontMetrics().height() <= timer->height();
+    };
+
+    QTest::mouseClick(button("cmdstartstop"), Qt::LeftButton);
+    const QString longText = QString(qs("Play the whole movement through slowly, ")).repeated(40);
+    double shortTextPoints = 0;
+    for (const QString &task : {text->text(), longText}) {
+        logic->controls()["txtmessage"].caption = task.toStdString();
+        window->applyControls();
+
+        resizeTo(600, 500); // the designed look
+        EXPECT_EQ(timer->font().pointSizeF(), 48.0);
+        EXPECT_EQ(text->font().pointSizeF(), 16.0);
+        EXPECT_TRUE(timerFits());
+
+        resizeTo(1920, 1080);
+        EXPECT_GE(timer->fontMetrics().height(), 1080 / 4) << "a quarter of the height or more";
+        EXPECT_TRUE(timerFits());
+        EXPECT_TRUE(text->wordWrap());
+        EXPECT_TRUE(textFits()) << task.size();
+        EXPECT_GT(text->font().pointSizeF(), 16.0) << task.size();
+        if (task == longText) {
+            EXPECT_LT(text->font().pointSizeF(), shortTextPoints) << "smaller, to fit";
+        } else {
+            shortTextPoints = text->font().pointSizeF();
+            EXPECT_GE(shortTextPoints, 32.0);
+        }
+
+        // A tick changes no size.
+        const QSize timerSize = timer->size();
+        clock.advance(1);
+        logic->timemaintime_Timer();
+        window->applyControls();
+        EXPECT_EQ(timer->size(), timerSize);
+    }
 }
 
 TEST_F(MainWindow, AKeyPausesARunningSessionWithoutPressingTheFocusedButton)
