@@ -181,7 +181,7 @@ TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReported)
     EXPECT_EQ(read(appKey, "Settings File"), "/a.ini");
 
     // The hive is shown as the signed number of its handle.
-    EXPECT_TRUE(registry.RegWriteString(0x80000002u, "x]y", "v", "d"));
+    EXPECT_TRUE(registry.RegWriteString(0x80000002u, "x", "v", "line\nbreak"));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error Creating Key: -2147483646");
 
