@@ -182,6 +182,16 @@ TEST_F(Options, OpenAnotherTaskListSwitchesTheWholeProgram)
     // The next session runs the new list.
     form->cmdstartstop_Click();
     EXPECT_EQ(ctl("txtmessage"), "Second 3");
+    form->cmdstartstop_Click();
+
+    // A list without a session length of its own: 20 minutes.
+    const std::string third = folder.file("third.ini");
+    writeTasks(third, 2);
+    chooser.answers = {third};
+    program->dispatch(FormId::Main, "fileopen", ControlEvent::Click);
+    EXPECT_EQ(form->TempTotalTime, 1);
+    EXPECT_TRUE(form->controls().at("Timemenu_1").checked);
+    EXPECT_FALSE(form->controls().at("Timemenu_5").checked);
 }
 
 TEST_F(Options, ATaskListThatCannotBeReadIsRefusedAndNamed)
