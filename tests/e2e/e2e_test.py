@@ -107,8 +107,11 @@ class TallybellCase(unittest.TestCase):
         self.tmp.cleanup()
 
     def launch(self, *args):
-        p = subprocess.Popen([self.binary, *args], env=self.env, cwd=self.tmp.name,
-                             stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        # Its output goes to a file: a pipe nobody reads could stall the program once full.
+        log = os.path.join(self.tmp.name, f"tallybell-{len(self.procs)}.log")
+        with open(log, "wb") as out:
+            p = subprocess.Popen([self.binary, *args], env=self.env, cwd=self.tmp.name,
+                                 stdout=out, stderr=subprocess.STDOUT)
         self.procs.append(p)
         return p
 
