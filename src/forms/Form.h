@@ -2,6 +2,7 @@
 
 #include "forms/Controls.h"
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <string>
@@ -34,8 +35,21 @@ public:
     // Something this window shows may have been changed by another window.
     virtual void refresh() { }
 
+    // A control with a short help topic of its own, shown on a right click.
+    struct HelpTopic {
+        const char *control;
+        int topic;
+    };
+
 protected:
     void on(std::string_view control, ControlEvent event, std::function<void()> handler);
+    // Each control's right click shows its topic through `show`.
+    template<std::size_t N>
+    void onRightClick(const HelpTopic (&topics)[N], const std::function<void(int)> &show)
+    {
+        for (const HelpTopic &help : topics)
+            on(help.control, ControlEvent::RightClick, [show, topic = help.topic] { show(topic); });
+    }
 
     Controls controls_;
 

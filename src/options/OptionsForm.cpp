@@ -21,12 +21,7 @@ namespace {
 constexpr const char *kRegistryKey = "SOFTWARE\\Orvane\\Tallybell";
 constexpr std::uint32_t kDialogFlags = 0x00080004; // explorer style, no read-only box
 
-// The controls with a short help topic of their own, shown on a right click.
-struct HelpTopic {
-    const char *control;
-    int topic;
-};
-constexpr HelpTopic kHelpTopics[] = {
+constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},
     {"cmdHelp", 29},
     {"chkmaxmin", 32},
@@ -64,9 +59,7 @@ OptionsForm::OptionsForm(MainForm &main, FormCalls &forms, OptionsServices servi
     on("cmdselectsndfile", ControlEvent::Click, [this] { cmdselectsndfile_Click(); });
     on("cmdselecttaskfile", ControlEvent::Click, [this] { cmdselecttaskfile_Click(); });
     on("cmdnewtaskfile", ControlEvent::Click, [this] { cmdnewtaskfile_Click(); });
-    for (const HelpTopic &help : kHelpTopics)
-        on(help.control, ControlEvent::RightClick,
-           [this, topic = help.topic] { ShowControlHelp(topic); });
+    onRightClick(kHelpTopics, [this](int topic) { ShowControlHelp(topic); });
 }
 
 void OptionsForm::Form_Load()

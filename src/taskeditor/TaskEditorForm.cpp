@@ -27,11 +27,7 @@ constexpr const char *kNoMoreAlternates = "Sorry you can't insert another task h
 
 constexpr int kTotalTimeEntries = 10;
 
-struct HelpTopic {
-    const char *control;
-    int topic;
-};
-constexpr HelpTopic kHelpTopics[] = {
+constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},  {"cmdcancel", 22}, {"cmdHelp", 29}, {"Frame1", 25},
     {"Frame2", 23}, {"Frame3", 24},    {"Frame4", 19},
 };
@@ -87,9 +83,7 @@ TaskEditorForm::TaskEditorForm(MainForm &main, FormCalls &forms, TaskEditorServi
     on("TaskDelete", ControlEvent::Click, [this] { TaskDelete_Click(); });
     for (const Marker &m : kMarkers)
         on(m.item, ControlEvent::Click, [this, text = m.text] { insertmarker(text); });
-    for (const HelpTopic &help : kHelpTopics)
-        on(help.control, ControlEvent::RightClick,
-           [this, topic = help.topic] { ShowControlHelp(topic); });
+    onRightClick(kHelpTopics, [this](int topic) { ShowControlHelp(topic); });
 }
 
 void TaskEditorForm::Form_Load()

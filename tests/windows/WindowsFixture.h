@@ -12,6 +12,11 @@
 
 namespace tb::test {
 
+inline QString qs(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
 // The program with its real windows on the offscreen platform, the main window shown over
 // a task list of three tasks; the outside services are the scripted fakes.
 class WindowsFixture : public ProgramFixture

@@ -15,11 +15,6 @@
 namespace tb::test {
 namespace {
 
-QString qs(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 QLabel *label(QWidget *window, const char *name)
 {
     auto *found = window->findChild<QLabel *>(qs(name));

@@ -20,11 +20,6 @@
 namespace tb::test {
 namespace {
 
-QString qs(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 class EditorWindow : public WindowsFixture
 {
 protected:

@@ -18,11 +18,6 @@
 namespace tb::test {
 namespace {
 
-QString qs(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 class ListEditorWindow : public WindowsFixture
 {
 protected:

@@ -26,11 +26,6 @@
 namespace tb::test {
 namespace {
 
-QString qs(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 class MainWindow : public WindowsFixture
 {
 protected:

@@ -17,11 +17,6 @@
 namespace tb::test {
 namespace {
 
-QString qs(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 class OptionsWindow : public WindowsFixture
 {
 protected:
