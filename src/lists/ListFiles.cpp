@@ -1,10 +1,13 @@
 #include "lists/ListFiles.h"
 
+#include "text/Encoding.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <string_view>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -38,6 +41,12 @@ std::string errorText(int error)
     return std::generic_category().message(error);
 }
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Enough of a line to cut it as an item: a UTF-8 character straddling the cut ends at most
+// three bytes past it.
+constexpr std::size_t kKeptLineBytes = kMaxItemBytes + 3;
+
 // Collects the items of a byte stream, one line at a time.
 class ItemCollector
 {
@@ -51,6 +60,46 @@ public:
 
     // Feeds one chunk; stops early once the list is full.
     void feed(const char *data, std::size_t size)
+    {
+        if (!started_) {
+            const std::size_t used = skipBom(data, size);
+            data += used;
+            size -= used;
+        }
+        if (started_)
+            scan(data, size);
+    }
+
+    // Ends the last line at the end of the stream.
+    void finish()
+    {
+        if (!started_) {
+            started_ = true;
+            scan(kUtf8Bom.data(), bomSeen_);
+        }
+        endLine();
+    }
+
+private:
+    // Consumes what matches the byte order mark at the start of the stream, which may come
+    // a byte at a time. Bytes that only began like one are text after all.
+    std::size_t skipBom(const char *data, std::size_t size)
+    {
+        std::size_t used = 0;
+        while (used < size && bomSeen_ < kUtf8Bom.size() && data[used] == kUtf8Bom[bomSeen_]) {
+            ++used;
+            ++bomSeen_;
+        }
+        if (bomSeen_ == kUtf8Bom.size()) {
+            started_ = true;
+        } else if (used < size) {
+            started_ = true;
+            scan(kUtf8Bom.data(), bomSeen_);
+        }
+        return used;
+    }
+
+    void scan(const char *data, std::size_t size)
     {
         const char *end = data + size;
         // The next CR and the next LF at or after `data`, each found once (memchr is much
@@ -75,25 +124,34 @@ public:
                 while (data < stop && *data == ' ')
                     ++data;
             }
-            const std::size_t room = kMaxItemBytes - std::min(kMaxItemBytes, line_.size());
-            line_.append(data, std::min<std::size_t>(room, std::size_t(stop - data)));
+            const auto length = std::size_t(stop - data);
+            if (!holdsNul_)
+                holdsNul_ = std::memchr(data, '\0', length) != nullptr;
+            const std::size_t room = kKeptLineBytes - std::min(kKeptLineBytes, line_.size());
+            line_.append(data, std::min(room, length));
             data = stop;
         }
     }
 
     void endLine()
     {
-        while (!line_.empty() && line_.back() == ' ')
-            line_.pop_back();
-        if (!line_.empty() && !full())
-            items_.push_back(std::move(line_));
+        if (!holdsNul_ && !full()) {
+            line_.resize(utf8CutLength(line_, kMaxItemBytes));
+            while (!line_.empty() && line_.back() == ' ')
+                line_.pop_back();
+            if (!line_.empty())
+                items_.push_back(std::move(line_));
+        }
         line_.clear();
+        holdsNul_ = false;
     }
 
-private:
     std::vector<std::string> &items_;
     std::size_t maxItems_;
     std::string line_;
+    bool holdsNul_ = false;
+    bool started_ = false; // past the byte order mark, or sure there is none
+    std::size_t bomSeen_ = 0;
 };
 
 } // namespace
@@ -136,7 +194,7 @@ ListItems readRotationItemsFrom(const ChunkSource &source, std::size_t maxItems)
             break;
         collector.feed(buffer, std::size_t(got));
     }
-    collector.endLine();
+    collector.finish();
     return result;
 }
 

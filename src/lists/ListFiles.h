@@ -19,9 +19,9 @@ std::string listFilePath(const std::string &programFolder, int listNumber);
 // The rotation considers the first 101 items of a list only.
 inline constexpr std::size_t kMaxRotationItems = 101;
 
-// Longer lines keep their first this many bytes (after the leading spaces): the settings
-// file reads back only 254 characters of an item anyway, and memory stays bounded.
-inline constexpr std::size_t kMaxItemBytes = std::size_t {64} * 1024;
+// An item is kept as the task list can read it back: a settings value is read back as at
+// most 254 characters, so longer items are cut there (never inside a UTF-8 character).
+inline constexpr std::size_t kMaxItemBytes = 254;
 
 enum class ListReadStatus { Ok, Missing, Error };
 
@@ -33,11 +33,13 @@ struct ListItems {
     std::string errorText;
 };
 
-// Reads the rotation items of a list file as a stream: lines end at any run of CR and LF,
-// leading and trailing space characters (only the blank, not tabs) are removed, empty lines
-// are skipped, reading stops after `maxItems` items. A file that does not exist is
-// Missing; one that cannot be opened, or is not a regular file (a folder, a pipe, a
-// device), is Error. Never blocks.
+// Reads the rotation items of a list file as a stream: a UTF-8 byte order mark at the
+// start is skipped, lines end at any run of CR and LF, leading and trailing space
+// characters (only the blank, not tabs) are removed, empty lines and lines holding a NUL
+// byte (not text) are skipped, items are cut to kMaxItemBytes by utf8CutLength, reading
+// stops after `maxItems` items. Memory stays bounded whatever the lines' length. A file
+// that does not exist is Missing; one that cannot be opened, or is not a regular file (a
+// folder, a pipe, a device), is Error. Never blocks.
 ListItems readRotationItems(const std::string &path, std::size_t maxItems = kMaxRotationItems);
 
 // The chunk source behind readRotationItems: fills the buffer and returns the number of

@@ -2,6 +2,7 @@
 
 #include "settings/Conversions.h"
 #include "settings/IniFile.h"
+#include "text/Encoding.h"
 
 #include <string_view>
 
@@ -38,6 +39,9 @@ std::string getnexttask(std::int16_t taskNumber, const ListContext &context)
         text = IniRead(section, "description1", ini, "");
     }
     IniWrite(section, "Alternatetask", numberToText(alternate + 1), ini);
+    // The description and a list item may come from systems of different eras: each piece
+    // is made UTF-8 on its own, so that neither spoils how the other reads.
+    text = asUtf8(text);
 
     if (const std::size_t note = text.find("%note%"); note != std::string::npos)
         text.replace(note, 6, 1, char('A' + context.random.below(7)));
@@ -55,7 +59,7 @@ std::string getnexttask(std::int16_t taskNumber, const ListContext &context)
         text.replace(list, 7,
                      item.empty()
                          ? " ***Error List " + numberToText(listNumber) + " contains no items *** "
-                         : " " + item + " ");
+                         : " " + asUtf8(item) + " ");
     }
     return text;
 }

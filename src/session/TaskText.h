@@ -11,7 +11,8 @@ namespace tb {
 // next session resumes, picks this time's alternate description and advances the choice,
 // then fills the first "%note%" (a note letter A to G), the first "%CR%" (or, when there is
 // none, the first "%NL%") and the first "%listN%" (list N's current item, after `checksong`
-// has rotated it). Each kind of placeholder is replaced at most once.
+// has rotated it). Each kind of placeholder is replaced at most once. The text is UTF-8:
+// the description and the list item are each kept when UTF-8, else read as Windows-1252.
 // An empty text means there is no such task: the end of the task list.
 std::string getnexttask(std::int16_t taskNumber, const ListContext &context);
 

@@ -38,22 +38,59 @@ TEST(ListFileReading, SplitsLinesTrimsBlanksAndSkipsEmptyLines)
     const ListItems read = readRotationItems(dir.file("List1.txt"));
     EXPECT_EQ(read.status, ListReadStatus::Ok);
     EXPECT_EQ(read.items, (Items {"Etude 5", "Scale", "Scale in G", "\tTabbed\t", "Last"}));
+}
 
-    // The same bytes fed one at a time: no chunk boundary splits or joins a line.
-    const std::string bytes = " A  B \r\n  \r\nC\r";
+namespace {
+
+// The items of `bytes` fed to the reader `chunk` bytes at a time.
+Items readInChunks(const std::string &bytes, std::size_t chunk)
+{
     std::size_t at = 0;
-    const ListItems trickled = readRotationItemsFrom([&](char *buffer, std::size_t) -> ssize_t {
-        if (at == bytes.size())
-            return 0;
-        *buffer = bytes[at++];
-        return 1;
+    const ListItems read = readRotationItemsFrom([&](char *buffer, std::size_t size) -> ssize_t {
+        const std::size_t count = std::min({chunk, size, bytes.size() - at});
+        std::memcpy(buffer, bytes.data() + at, count);
+        at += count;
+        return ssize_t(count);
     });
-    EXPECT_EQ(trickled.items, (Items {"A  B", "C"}));
+    EXPECT_EQ(read.status, ListReadStatus::Ok);
+    return read.items;
+}
 
-    writeFile(dir.file("List2.txt"), std::string(100000, ' ') + "x" + std::string(70000, 'y'));
-    const ListItems longLine = readRotationItems(dir.file("List2.txt"));
-    ASSERT_EQ(longLine.items.size(), 1u);
-    EXPECT_EQ(longLine.items[0], "x" + std::string(kMaxItemBytes - 1, 'y'));
+} // namespace
+
+TEST(ListFileReading, ItemsAreCutAsTheTaskListReadsThemBackAndOnlyTextCounts)
+{
+    using namespace std::string_literals;
+    const std::string a252(252, 'a');
+    const std::string a253(253, 'a');
+    const struct {
+        const char *what;
+        std::string bytes;
+        Items items;
+    } cases[] = {
+        {"1 MB line",
+         "   " + std::string(1 << 20, 'x') + "\r\nnext",
+         {std::string(254, 'x'), "next"}},
+        {"UTF-8 straddling the cut", a252 + "\u20AC\u20AC", {a252}},
+        {"UTF-8 4-byte straddling", a253 + "\U0001F3B5", {a253}},
+        {"UTF-8 ending at the cut", a252 + "\u00E9\u00E9", {a252 + "\u00E9"}},
+        {"Windows-1252 cut at 254", a253 + "\xE9\xE9\xE9", {a253 + "\xE9"}},
+        {"UTF-8 lead byte that is Windows-1252", a253 + "\xC3x", {a253 + "\xC3"}},
+        {"NUL lines",
+         "One\r\nT\0wo\n"s + std::string(1 << 20, '\0') + "\r\nThree",
+         {"One", "Three"}},
+        {"BOM only", "\xEF\xBB\xBF", {}},
+        {"BOM, blanks, item", "\xEF\xBB\xBF  First  item \r\nSecond", {"First  item", "Second"}},
+        {"BOM begun, then text", "\xEF\xBBx", {"\xEF\xBBx"}},
+    };
+    for (const auto &c : cases) {
+        for (const std::size_t chunk : {std::size_t {1}, std::size_t {2}, std::size_t {1} << 16}) {
+            const Items got = readInChunks(c.bytes, chunk);
+            // Not EXPECT_EQ: a wrong item may be a megabyte long.
+            EXPECT_TRUE(got == c.items) << c.what << ", chunks of " << chunk << ": "
+                                        << ::testing::PrintToString(got).substr(0, 300);
+        }
+    }
 }
 
 TEST(ListFileReading, StopsAfterThe101stItemOfAnEndlessStream)

@@ -127,6 +127,29 @@ TEST_F(TaskText, ListItemsAndTheEmptyListErrorAreSetOffByBlanks)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(TaskText, TheDescriptionAndTheListItemAreEachMadeUtf8)
+{
+    const struct {
+        const char *what;
+        std::string description;
+        std::string item;
+        std::string shown;
+    } cases[] = {
+        {"UTF-8 description, Windows-1252 item", "\u00C9tude: %list1%", "Caf\xE9 \x80\x81",
+         "\u00C9tude:  Caf\u00E9 \u20AC\xC2\x81 "},
+        {"Windows-1252 description, UTF-8 item", "\xC9tude \x96 %list1%", "Caf\u00E9 \u266A",
+         "\u00C9tude \u2013  Caf\u00E9 \u266A "},
+        {"both UTF-8", "\u00C9tude %list1%", "F\u00FCr Elise", "\u00C9tude  F\u00FCr Elise "},
+        {"both ASCII", "Play %list1%!", "Minuet", "Play  Minuet !"},
+    };
+    for (const auto &c : cases) {
+        writeFile(dir.file("List1.txt"), c.item + "\r\n");
+        set("List Group Number 1", "Current Item", ""); // due at once: the file's item
+        set("task1", "description1", c.description);
+        EXPECT_EQ(task(1), c.shown) << c.what;
+    }
+}
+
 namespace {
 
 // The lines of a settings file, without its blank lines.
