@@ -2,9 +2,10 @@
 
 #include <QDBusError>
 #include <QDBusMessage>
-#include <QStringList>
-#include <QVariant>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
+#include <iterator>
 #include <utility>
 
 namespace tb {
@@ -16,25 +17,14 @@ constexpr auto interfaceName = QLatin1StringView("org.freedesktop.ScreenSaver");
 // Desktops publish the service at the first path; some older ones only at the second.
 constexpr QLatin1StringView paths[]
     = {QLatin1StringView("/org/freedesktop/ScreenSaver"), QLatin1StringView("/ScreenSaver")};
+constexpr int pathCount = static_cast<int>(std::size(paths));
 
-// Asks the bus itself, which always answers, whether anyone offers the service. Calling a
-// missing service would also do no harm, but Qt may then print a warning as the program ends.
-bool serviceAvailable(const QDBusConnection &bus, int timeoutMs)
+// Only a missing object or method is worth a try at the other path; no service, or no
+// answer in time, means there is nobody to ask.
+bool worthAnotherPath(QDBusError::ErrorType error)
 {
-    const QString busService = QStringLiteral("org.freedesktop.DBus");
-    const QString busPath = QStringLiteral("/org/freedesktop/DBus");
-    QDBusMessage owner = QDBusMessage::createMethodCall(busService, busPath, busService,
-                                                        QStringLiteral("NameHasOwner"));
-    owner << service;
-    QDBusMessage reply = bus.call(owner, QDBus::Block, timeoutMs);
-    if (reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool())
-        return true;
-    // Not running yet, but the bus may start it on the first call.
-    const QDBusMessage activatable = QDBusMessage::createMethodCall(
-        busService, busPath, busService, QStringLiteral("ListActivatableNames"));
-    reply = bus.call(activatable, QDBus::Block, timeoutMs);
-    return reply.type() == QDBusMessage::ReplyMessage
-        && reply.arguments().value(0).toStringList().contains(service);
+    return error == QDBusError::UnknownObject || error == QDBusError::UnknownMethod
+        || error == QDBusError::UnknownInterface;
 }
 
 } // namespace
@@ -50,44 +40,63 @@ DBusScreenSaver::~DBusScreenSaver()
 
 void DBusScreenSaver::blank()
 {
-    if (cookie_ || !bus_.isConnected() || !serviceAvailable(bus_, callTimeoutMs))
+    wanted_ = true;
+    if (cookie_ || asking_ || !bus_.isConnected())
         return;
-    for (const QLatin1StringView path : paths) {
-        QDBusMessage call = QDBusMessage::createMethodCall(service, path, interfaceName,
-                                                           QStringLiteral("Inhibit"));
-        call << QStringLiteral("Tallybell") << QStringLiteral("A practice session is running");
-        const QDBusMessage reply = bus_.call(call, QDBus::Block, callTimeoutMs);
-        if (reply.type() == QDBusMessage::ReplyMessage) {
-            const QList<QVariant> args = reply.arguments();
-            if (args.size() == 1 && args.first().canConvert<uint>()) {
-                cookie_ = args.first().toUInt();
-                heldAtPath_ = path;
-            }
-            return;
-        }
-        // Only a missing object or method is worth a try at the other path; no service or
-        // no answer in time means there is nobody to ask.
-        const QDBusError::ErrorType error = reply.type() == QDBusMessage::ErrorMessage
-            ? QDBusError(reply).type()
-            : QDBusError::Other;
-        if (error != QDBusError::UnknownObject && error != QDBusError::UnknownMethod
-            && error != QDBusError::UnknownInterface)
-            return;
-    }
+    ask(0);
 }
 
 void DBusScreenSaver::restore()
 {
+    wanted_ = false;
     if (!cookie_)
         return;
     const uint cookie = *cookie_;
     cookie_.reset();
+    release(heldAtPath_, cookie);
+}
+
+void DBusScreenSaver::ask(int pathIndex)
+{
+    const QLatin1StringView path = paths[pathIndex];
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(service, path, interfaceName, QStringLiteral("Inhibit"));
+    call << QStringLiteral("Tallybell") << QStringLiteral("A practice session is running");
+    asking_ = new QDBusPendingCallWatcher(bus_.asyncCall(call), &calls_);
+    QObject::connect(
+        asking_, &QDBusPendingCallWatcher::finished, &calls_,
+        [this, pathIndex](QDBusPendingCallWatcher *watcher) { answered(watcher, pathIndex); });
+}
+
+void DBusScreenSaver::answered(QDBusPendingCallWatcher *watcher, int pathIndex)
+{
+    watcher->deleteLater();
+    asking_ = nullptr;
+    const QDBusPendingReply<uint> reply = *watcher;
+    if (reply.isError()) {
+        if (wanted_ && pathIndex + 1 < pathCount && worthAnotherPath(reply.error().type()))
+            ask(pathIndex + 1);
+        return;
+    }
+    const QString path = paths[pathIndex];
+    if (wanted_) {
+        cookie_ = reply.value();
+        heldAtPath_ = path;
+    } else {
+        // Paused or stopped while the service was thinking: it is not wanted any more.
+        release(path, reply.value());
+    }
+}
+
+void DBusScreenSaver::release(const QString &path, uint cookie)
+{
     if (!bus_.isConnected())
         return;
-    QDBusMessage call = QDBusMessage::createMethodCall(service, heldAtPath_, interfaceName,
-                                                       QStringLiteral("UnInhibit"));
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(service, path, interfaceName, QStringLiteral("UnInhibit"));
     call << cookie;
-    bus_.call(call, QDBus::Block, callTimeoutMs);
+    // Nothing follows from the answer, so nobody waits for it.
+    bus_.send(call);
 }
 
 } // namespace tb

@@ -2,12 +2,15 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QWidget>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tb {
@@ -17,31 +20,85 @@ namespace {
 constexpr QByteArrayView kRaiseRequest("raise\n");
 constexpr int kConnectTimeoutMs = 500;
 constexpr int kWriteTimeoutMs = 1000;
+constexpr mode_t kPrivateMode = S_IRWXU;
+constexpr mode_t kPermissionBits = S_IRWXU | S_IRWXG | S_IRWXO;
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// A real folder (not a link to one) of this user's that nobody else may enter.
+bool isPrivateFolder(const QString &folder)
+{
+    struct stat info {
+    };
+    return QDir::isAbsolutePath(folder)
+        && ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+        && info.st_uid == ::getuid() && (info.st_mode & kPermissionBits) == kPrivateMode;
+}
+
+// Makes `folder` this user's private folder, or checks that it is one: a real folder owned
+// by the user, which is then closed to everybody else. Answers why not, or nothing.
+QString makePrivateFolder(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    const uid_t uid = ::getuid();
+    if (::mkdir(path.constData(), kPrivateMode) != 0 && errno != EEXIST)
+        return folder + QStringLiteral(" cannot be made: ") + errnoText(errno) + u'.';
+
+    struct stat info {
+    };
+    // Older versions kept their socket at the folder's name; one of ours left by a crash
+    // makes way.
+    if (::lstat(path.constData(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == uid
+        && ::unlink(path.constData()) == 0 && ::mkdir(path.constData(), kPrivateMode) != 0)
+        return folder + QStringLiteral(" cannot be made: ") + errnoText(errno) + u'.';
+
+    // Opened without following a link, so that what is checked and closed is what is used.
+    const int fd
+        = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (::lstat(path.constData(), &info) == 0 && S_ISLNK(info.st_mode))
+            return folder + QStringLiteral(" is a link, not a folder.");
+        if (::lstat(path.constData(), &info) == 0 && !S_ISDIR(info.st_mode))
+            return folder + QStringLiteral(" is not a folder.");
+        return folder + QStringLiteral(" cannot be opened: ") + errnoText(error) + u'.';
+    }
+    QString refusal;
+    if (::fstat(fd, &info) != 0)
+        refusal = folder + QStringLiteral(" cannot be read: ") + errnoText(errno) + u'.';
+    else if (info.st_uid != uid)
+        refusal = folder + QStringLiteral(" belongs to another user.");
+    // Made by this user with other rights, or under a umask that took the user's own: once
+    // closed, and once what it holds is checked, it is as good as new.
+    else if ((info.st_mode & kPermissionBits) != kPrivateMode && ::fchmod(fd, kPrivateMode) != 0)
+        refusal = folder + QStringLiteral(" cannot be closed to other users: ") + errnoText(errno)
+            + u'.';
+    ::close(fd);
+    return refusal;
+}
 
 } // namespace
 
 LocalSingleInstance::LocalSingleInstance(QObject *parent)
-    : LocalSingleInstance(defaultServerName(), parent)
+    : LocalSingleInstance(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                          QStringLiteral("/tmp/tallybell-") + QString::number(::getuid()), parent)
 {
 }
 
-LocalSingleInstance::LocalSingleInstance(const QString &serverName, QObject *parent)
-    : QObject(parent), serverName_(serverName)
+LocalSingleInstance::LocalSingleInstance(const QString &runtimeFolder,
+                                         const QString &fallbackFolder, QObject *parent)
+    : QObject(parent), runtimeFolder_(runtimeFolder), fallbackFolder_(fallbackFolder)
 {
 }
 
 LocalSingleInstance::~LocalSingleInstance() = default;
 
-QString LocalSingleInstance::defaultServerName()
+QString LocalSingleInstance::socketFileName()
 {
-    const QString uid = QString::number(::getuid());
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QFileInfo runtimeInfo(runtime);
-    if (!runtime.isEmpty() && runtimeInfo.isDir() && runtimeInfo.isWritable()
-        && runtimeInfo.ownerId() == ::getuid())
-        return QDir(runtime).filePath(QStringLiteral("tallybell-") + uid
-                                      + QStringLiteral(".socket"));
-    return QStringLiteral("tallybell-") + uid;
+    return QStringLiteral("tallybell-") + QString::number(::getuid()) + QStringLiteral(".socket");
 }
 
 bool LocalSingleInstance::isListening() const
@@ -49,14 +106,50 @@ bool LocalSingleInstance::isListening() const
     return server_ && server_->isListening();
 }
 
+InstanceCheck LocalSingleInstance::checkForRunningInstance()
+{
+    using Outcome = InstanceCheck::Outcome;
+    if (isListening())
+        return {Outcome::Proceed, {}};
+    const QString refusal = findSafePlace();
+    if (!refusal.isEmpty())
+        return {Outcome::Refused, refusal.toStdString()};
+    if (askRunningInstance())
+        return {Outcome::HandedOver, {}};
+    if (!listen()) {
+        const QString cannotListen = serverName_
+            + QStringLiteral(" cannot be opened for later starts: ") + server_->errorString()
+            + u'.';
+        delete server_;
+        server_ = nullptr;
+        return {Outcome::Refused, cannotListen.toStdString()};
+    }
+    return {Outcome::Proceed, {}};
+}
+
 bool LocalSingleInstance::handOverToRunningInstance()
 {
-    if (isListening())
-        return false;
-    if (askRunningInstance())
-        return true;
-    listen();
-    return false;
+    return checkForRunningInstance().outcome == InstanceCheck::Outcome::HandedOver;
+}
+
+QString LocalSingleInstance::findSafePlace()
+{
+    serverName_.clear();
+    QString folder = runtimeFolder_;
+    if (!isPrivateFolder(folder)) {
+        folder = fallbackFolder_;
+        if (QString refusal = makePrivateFolder(folder); !refusal.isEmpty())
+            return refusal;
+    }
+    const QString socket = QDir(folder).filePath(socketFileName());
+    // Only another user's file can be in the way of ours: the folder was open to others
+    // before it was closed, or root put it there. Ours, a stale socket, is replaced.
+    struct stat info {
+    };
+    if (::lstat(QFile::encodeName(socket).constData(), &info) == 0 && info.st_uid != ::getuid())
+        return socket + QStringLiteral(" belongs to another user.");
+    serverName_ = socket;
+    return {};
 }
 
 bool LocalSingleInstance::askRunningInstance()
@@ -81,13 +174,12 @@ bool LocalSingleInstance::listen()
     connect(server_, &QLocalServer::newConnection, this, &LocalSingleInstance::acceptConnections);
     if (server_->listen(serverName_))
         return true;
-    // Nobody answered, so a socket left here belongs to a program that has gone.
+    // Nobody answered, so a socket left in our own folder belongs to a program that has gone.
     if (server_->serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(serverName_);
         if (server_->listen(serverName_))
             return true;
     }
-    // Without a server this instance still runs; only later starts cannot find it.
     return false;
 }
 

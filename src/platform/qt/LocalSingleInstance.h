@@ -11,40 +11,49 @@ class QWidget;
 
 namespace tb {
 
-// One running program per user, over a local socket that only the same user may reach.
+// One running program per user, over a local socket in a folder only the user may enter.
 // The first instance listens; a later one connects, sends a raise request and ends. The
 // first instance then emits raiseRequested(), which the main window answers by coming
 // back from the task bar and to the front (restoreAndRaise below).
+//
+// The socket lives in the user's runtime folder when that is a real folder of the user's
+// that nobody else may enter. Otherwise it lives in a folder of its own in /tmp, which the
+// first start makes; because anyone can make that name first, it is used only when it is
+// a real folder (not a link) of the user's, and a start refuses when it is not.
 class LocalSingleInstance final : public QObject, public SingleInstance
 {
     Q_OBJECT
 public:
-    // Uses defaultServerName().
+    // $XDG_RUNTIME_DIR, else /tmp/tallybell-<uid>.
     explicit LocalSingleInstance(QObject *parent = nullptr);
-    // `serverName` is a plain name (placed in the system's temporary folder) or an absolute
-    // socket path.
-    explicit LocalSingleInstance(const QString &serverName, QObject *parent = nullptr);
+    // The same rule over given folders. An empty runtimeFolder means there is none.
+    LocalSingleInstance(const QString &runtimeFolder, const QString &fallbackFolder,
+                        QObject *parent = nullptr);
     ~LocalSingleInstance() override;
 
+    InstanceCheck checkForRunningInstance() override;
+    // True only when handed over; a refusal answers false.
     bool handOverToRunningInstance() override;
 
     // True once this instance listens for later starts.
     bool isListening() const;
+    // The socket's path, once a check has found a safe place for it.
     QString serverName() const { return serverName_; }
-
-    // A socket path in the user's private runtime folder when there is one, else a name
-    // holding the user id in the temporary folder.
-    static QString defaultServerName();
+    // The socket's name within its folder.
+    static QString socketFileName();
 
 Q_SIGNALS:
     void raiseRequested();
 
 private:
+    QString findSafePlace();
     bool askRunningInstance();
     bool listen();
     void acceptConnections();
     void readRequest(QLocalSocket *socket);
 
+    QString runtimeFolder_;
+    QString fallbackFolder_;
     QString serverName_;
     QLocalServer *server_ = nullptr;
 };
