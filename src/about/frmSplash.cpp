@@ -46,6 +46,12 @@ void frmSplash::handOverTo(QWidget *next)
     timer_->start();
 }
 
+void frmSplash::bringToFront()
+{
+    raise();
+    activateWindow();
+}
+
 void frmSplash::keyPressEvent(QKeyEvent *event)
 {
     event->accept();

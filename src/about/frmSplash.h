@@ -29,6 +29,11 @@ public:
 
     // Shows the splash; when its time is up or a key is pressed it hides and shows `next`.
     void handOverTo(QWidget *next);
+    // True from handOverTo until the splash has gone.
+    bool isUp() const { return next_ && !finished_; }
+    // While the splash is up, what another start's raise request brings to the front: the
+    // main window appears only when the splash goes.
+    void bringToFront();
 
 Q_SIGNALS:
     // The splash has gone and the next window is showing.

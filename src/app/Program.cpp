@@ -59,6 +59,8 @@ void Program::afterEvent()
     refreshAll();
     if (host_)
         host_->update(false);
+    // Said over the window as the event left it.
+    main_.reportFailedSaves();
 }
 
 void Program::showChangesNow()

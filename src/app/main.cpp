@@ -4,6 +4,7 @@
 #include "app/qt/QtWindows.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "platform/qt/DBusNotifier.h"
 #include "platform/qt/DBusScreenSaver.h"
 #include "platform/qt/LocalSingleInstance.h"
 #include "platform/qt/QtFileChooser.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QPointer>
 #include <QScreen>
 #include <QStringList>
 
@@ -40,6 +42,7 @@ int main(int argc, char *argv[])
     app.setMessages(&messages);
     tb::QtSound sound;
     tb::DBusScreenSaver screenSaver;
+    tb::DBusNotifier notifier;
     tb::QtHelp help;
     tb::QtShell shell;
     tb::LocalSingleInstance instance;
@@ -55,11 +58,11 @@ int main(int argc, char *argv[])
         arguments.removeFirst();
     const std::string commandLine = arguments.join(QChar(u' ')).toStdString();
 
-    tb::Program program(
-        {{clock, random, messages, sound, screenSaver, help, instance, windowOps, registry},
-         fileChooser,
-         shell},
-        programFolder, commandLine);
+    tb::Program program({{clock, random, messages, sound, screenSaver, help, instance, windowOps,
+                          registry, notifier},
+                         fileChooser,
+                         shell},
+                        programFolder, commandLine);
     tb::frmmain window(program);
     windowOps.attach(&window);
     tb::QtWindows windows(program, window);
@@ -71,12 +74,18 @@ int main(int argc, char *argv[])
     if (const QScreen *screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
 
-    QObject::connect(&instance, &tb::LocalSingleInstance::raiseRequested, &window,
-                     &tb::frmmain::restoreAndRaise);
-
     auto *splash = new tb::frmSplash;
     QObject::connect(splash, &tb::frmSplash::finished, splash, &QObject::deleteLater);
     splash->handOverTo(&window);
+
+    QPointer<tb::frmSplash> showingSplash(splash);
+    QObject::connect(&instance, &tb::LocalSingleInstance::raiseRequested, &window,
+                     [&window, showingSplash] {
+                         if (showingSplash && showingSplash->isUp())
+                             showingSplash->bringToFront();
+                         else
+                             window.restoreAndRaise();
+                     });
 
     const int code = tb::GuardedApplication::exec();
     // The message box goes before the application object does.

@@ -9,8 +9,10 @@
 #include "settings/IniFile.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
+#include "text/Encoding.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 #include <unistd.h>
 #include <utility>
@@ -23,10 +25,15 @@ constexpr int kFirstList = 1;
 constexpr int kLastList = 9;
 constexpr std::int16_t kMaxInterval = std::numeric_limits<std::int16_t>::max();
 
+// A list longer than this is not loaded into the editor: a list box of millions of lines
+// would freeze the window, and the rotation reads only the first lines anyway.
+constexpr std::uintmax_t kLargestEditableList = std::uintmax_t {8} * 1024 * 1024;
+
 std::vector<std::string> nonEmptyLines(const std::string &bytes)
 {
     std::vector<std::string> lines;
-    std::size_t start = 0;
+    // A byte order mark is no part of the first item.
+    std::size_t start = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos)
@@ -117,6 +124,18 @@ void ListEditorForm::loadlistfile(const std::string &FileName)
     list.items.clear();
     list.listIndex = -1;
     savedItems_.clear();
+    tooLarge_ = false;
+    std::error_code error;
+    if (const std::uintmax_t size = std::filesystem::file_size(FileName, error);
+        !error && size > kLargestEditableList) {
+        // Kept as it is: an edited empty list must not replace it.
+        tooLarge_ = true;
+        s_.messages.show("This list file is too large to edit here (" + std::to_string(size >> 20)
+                             + " MB; at most " + std::to_string(kLargestEditableList >> 20)
+                             + " MB)\r\n\r\n" + FileName,
+                         version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
     const FileRead file = readRegularFile(FileName);
     if (file.status == ReadStatus::Missing)
         return;
@@ -196,6 +215,12 @@ void ListEditorForm::showinterval(std::int16_t interval)
 
 void ListEditorForm::cmdAdd_Click()
 {
+    // A list too large to load stays as it is on disk: nothing is added to the empty box
+    // that would replace it.
+    if (tooLarge_) {
+        s_.messages.beep();
+        return;
+    }
     ControlState &entry = controls_["txtsongentry"];
     if (entry.text.empty()) {
         s_.messages.show(
@@ -254,7 +279,9 @@ void ListEditorForm::Listsongtitles_DblClick()
         return;
     const std::string &ini = main_.inifilename;
     const std::string section = listGroupSection(listNumber_);
-    const std::string &item = list.items[std::size_t(list.listIndex)];
+    // As much of the line as the task list reads back, never half a character.
+    std::string item = list.items[std::size_t(list.listIndex)];
+    item.resize(utf8CutLength(item, kMaxItemBytes));
     IniWrite(section, "Current Item", item, ini);
     controls_["TextCurrentSong"].text = item;
     IniWrite(section, "Last Change Session Number",

@@ -86,6 +86,7 @@ private:
     std::int16_t changeInterval_ = 1;
     // The items as the list file holds them: what a save would not need to write.
     std::vector<std::string> savedItems_;
+    bool tooLarge_ = false;
     // The task list whose settings are shown.
     std::string shownSettings_;
     // "Current Item" as last read.

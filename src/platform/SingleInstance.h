@@ -27,16 +27,9 @@ class SingleInstance
 public:
     virtual ~SingleInstance() = default;
 
-    virtual InstanceCheck checkForRunningInstance()
-    {
-        return {handOverToRunningInstance() ? InstanceCheck::Outcome::HandedOver
-                                            : InstanceCheck::Outcome::Proceed,
-                {}};
-    }
-
-    // The older question, which cannot tell a refusal: true when handed over. It stays
-    // until every caller asks checkForRunningInstance() instead.
-    virtual bool handOverToRunningInstance() = 0;
+    // Asks any running instance to come to the front; when none runs, this one listens
+    // for later starts.
+    virtual InstanceCheck checkForRunningInstance() = 0;
 };
 
 } // namespace tb

@@ -16,6 +16,8 @@ public:
     virtual void setCaption(const std::string &caption) = 0;
     // Brings the window in front of the others without keeping it on top.
     virtual void bringToFront() = 0;
+    // Whether the window has the keyboard focus of the desktop, so the user sees it.
+    virtual bool isActive() const = 0;
 };
 
 } // namespace tb

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/Notifier.h"
 #include "platform/ScreenSaver.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
@@ -13,6 +14,7 @@
 #include "settings/DateText.h"
 #include "settings/IniFile.h"
 #include "settings/Registry.h"
+#include "settings/SafeFile.h"
 #include "tallybell/Version.h"
 
 #include <algorithm>
@@ -34,6 +36,18 @@ constexpr const char *kPausedText = "Paused...Click on the Pause Button to resum
 constexpr const char *kCompletedText = "All Tasks Completed, Congratulations!!!";
 constexpr const char *kTimeUpText = "The time is up on this task";
 constexpr int kSpaceKey = 32;
+
+std::string diskErrorCaption()
+{
+    return std::string(version::kProductName) + " - Disk Error";
+}
+
+// A task text as one line of a notification: its line breaks become plain ones.
+std::string notificationText(std::string text)
+{
+    std::erase(text, '\r');
+    return text;
+}
 
 std::string twoDigits(int value)
 {
@@ -65,7 +79,10 @@ int renameNoReplace(const std::string &from, const std::string &to)
 MainForm::MainForm(MainServices services, FormCalls &forms, std::string programFolder,
                    std::string commandLine)
     : s_(services), forms_(forms), programFolder_(std::move(programFolder)),
-      commandLine_(std::move(commandLine))
+      commandLine_(std::move(commandLine)),
+      saveWatch_([this](const std::string &file, const std::string &reason) {
+          failedSaves_.emplace_back(file, reason);
+      })
 {
     // The stopped layout. Captions that never change are part of the window's design.
     controls_["LabelAppTitle"].caption = version::kProductName;
@@ -120,35 +137,32 @@ bool MainForm::Form_Load()
     SoundCardOnSystem = s_.sound.hasOutputDevice();
     controls_["LabelAppTitle"].caption = version::kProductName;
 
-    if (s_.instance.handOverToRunningInstance()) {
+    const InstanceCheck instance = s_.instance.checkForRunningInstance();
+    if (instance.outcome == InstanceCheck::Outcome::HandedOver) {
         s_.messages.beep();
         return false;
     }
+    // Someone else's file or folder is where the guard must live: the user decides.
+    if (instance.outcome == InstanceCheck::Outcome::Refused
+        && s_.messages.show(std::string(version::kProductName)
+                                + " cannot make sure that it runs only once:\r\n\r\n"
+                                + instance.reason
+                                + "\r\n\r\nTwo copies at once would overwrite each other's "
+                                  "files. Start anyway?",
+                            version::kProductName, MsgIcon::Exclamation, MsgButtons::YesNo)
+            != MsgResult::Yes)
+        return false;
 
     const std::string defaultIni = programFolder_ + "/tallywork.ini";
     inifilename
         = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", defaultIni);
 
-    const std::string firstRun
-        = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun", "");
-    if (!isValidDateText(firstRun)) {
-        s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun",
-                                   dateTimeText(s_.clock.now()));
-        s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", defaultIni);
-        // A task list already in place is never replaced, and is no error: also when the
-        // default list is gone too.
-        const int error = renameNoReplace(programFolder_ + "/tallydef.ini", defaultIni);
-        if (error != 0 && error != EEXIST && !fExist(defaultIni)) {
-            s_.messages.show(std::string("Couldn't copy the default settings file\r\n\r\n")
-                                 + std::strerror(error),
-                             std::string(version::kProductName) + " - Disk Error",
-                             MsgIcon::Critical, MsgButtons::Ok);
-        }
-        const std::string wave = programFolder_ + "/PINGPONG.WAV";
-        IniWrite("options", "wavefile", fExist(wave) ? wave : std::string(), defaultIni);
-    }
+    if (!isValidDateText(
+            s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun", "")))
+        firstRun(defaultIni);
 
     TestingMode = commandLine_ == "testmode";
+    checkTaskListReadable();
     loadsettings();
     s_.window.setCaption(version::kProductName);
     loadTotalTime();
@@ -157,7 +171,62 @@ bool MainForm::Form_Load()
     controls_["optionScreenSave"].checked = Disabless;
     for (int i = 0; i < kTimeMenuEntries; ++i)
         controls_[timeMenuName(i)].caption = std::to_string((i + 1) * 10) + " Minutes";
+    reportFailedSaves();
     return true;
+}
+
+void MainForm::firstRun(const std::string &defaultIni)
+{
+    // A task list already in place is never replaced, and is no error: also when the
+    // default list is gone too.
+    const int error = renameNoReplace(programFolder_ + "/tallydef.ini", defaultIni);
+    const bool placed = error == 0;
+    if (!placed && !fExist(defaultIni)) {
+        s_.messages.show(std::string("Couldn't copy the default settings file\r\n\r\n")
+                             + std::strerror(error),
+                         diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
+        // Without a task list in place the first run is not over: the next start tries
+        // again, when the folder may be writable.
+        return;
+    }
+    s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun",
+                               dateTimeText(s_.clock.now()));
+    s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", defaultIni);
+    // Only the list just put in place gets the shipped bell: a list that was there already
+    // (a store that lost its first-run date) keeps the sound its user chose.
+    if (placed) {
+        const std::string wave = programFolder_ + "/PINGPONG.WAV";
+        IniWrite("options", "wavefile", fExist(wave) ? wave : std::string(), defaultIni);
+    }
+}
+
+void MainForm::checkTaskListReadable()
+{
+    const FileRead check = checkReadableFile(inifilename);
+    if (check.status != ReadStatus::NotAFile && check.status != ReadStatus::Error)
+        return;
+    // The failed writes that follow from it would only say the same again.
+    saidFailedSaves_.insert(inifilename);
+    s_.messages.show("Couldn't read the task list\r\n\r\n" + inifilename + "\r\n\r\n"
+                         + check.errorText
+                         + "\r\n\r\nThe task list is left as it is and shows no tasks. Choose "
+                           "another one with Open in the File menu.",
+                     diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
+}
+
+void MainForm::reportFailedSaves()
+{
+    std::vector<std::pair<std::string, std::string>> failures;
+    failures.swap(failedSaves_);
+    for (const auto &[file, reason] : failures) {
+        if (!saidFailedSaves_.insert(file).second)
+            continue;
+        std::string text = "Couldn't save the settings file\r\n\r\n";
+        text.append(file).append("\r\n\r\n").append(reason);
+        text += "\r\n\r\nThe file on disk is unchanged. Later changes to it may not be kept "
+                "either; this message is not repeated until the program is started again.";
+        s_.messages.show(text, diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
+    }
 }
 
 void MainForm::loadTotalTime()
@@ -190,6 +259,9 @@ void MainForm::setdelay()
         delay = roundHalfEven((TempTotalTime + 1) * 600.0 / (n - 1));
     if (currenttask > n - 1)
         currenttask = static_cast<std::int16_t>(n - 1);
+    // Start begins at task 1 at the least: show and step from that.
+    if (currenttask < 1)
+        currenttask = 1;
     totaltasks = n;
     if (TestingMode)
         delay = 10;
@@ -219,7 +291,8 @@ void MainForm::repaint()
 
 void MainForm::Form_Resize()
 {
-    if (s_.window.state() == WindowState::Normal)
+    // The time in the title is for the task bar entry of a minimised window only.
+    if (s_.window.state() != WindowState::Minimized)
         s_.window.setCaption(version::kProductName);
 }
 
@@ -398,12 +471,31 @@ void MainForm::timemaintime_Timer()
     endingTask_ = false;
 }
 
+void MainForm::notifyTaskEnd()
+{
+    // Only a user working in another window needs telling.
+    if (s_.window.isActive() && s_.window.state() != WindowState::Minimized)
+        return;
+    const int next = currenttask + 1;
+    const bool last
+        = IniRead("task" + std::to_string(next), "description1", inifilename, "").empty();
+    s_.notifier.notify(kTimeUpText,
+                       notificationText(controls_["txtmessage"].caption)
+                           + (last ? "\nThat was the last task of the session."
+                                   : "\nNext: task " + std::to_string(next) + " of "
+                                      + std::to_string(totaltasks - 1) + "."));
+}
+
 void MainForm::endOfTask()
 {
     showFullTaskLength();
     controls_["practiceprogress"].value = 100;
+    // The title no longer counts: the task is over.
+    s_.window.setCaption(version::kProductName);
     if (playwavefiletasks && !skippedtonext)
         PlaySoundFile(s_.sound, SoundCardOnSystem, Soundfile);
+    if (!skippedtonext)
+        notifyTaskEnd();
     if (StopBTasks && !skippedtonext) {
         repaint();
         s_.messages.show(kTimeUpText, version::kProductName, MsgIcon::Information, MsgButtons::Ok);

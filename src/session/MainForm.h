@@ -2,16 +2,21 @@
 
 #include "forms/Form.h"
 #include "forms/FormCalls.h"
+#include "settings/WriteFailures.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tb {
 
 class Clock;
 class Help;
 class MessageBox;
+class Notifier;
 class Random;
 class Registry;
 class ScreenSaver;
@@ -31,6 +36,7 @@ struct MainServices {
     SingleInstance &instance;
     WindowOps &window;
     Registry &registry;
+    Notifier &notifier;
 };
 
 // The main window's behaviour: start-up, the session settings and the session itself.
@@ -99,6 +105,10 @@ public:
     // unchecking the one checked so far.
     void loadTotalTime();
 
+    // Says which settings files could not be saved since the last call, and why: once per
+    // file in a run, so that a full disk does not pile up messages during a session.
+    void reportFailedSaves();
+
     bool sessionIsRunning() const { return sessionrunning; }
     const std::string &programFolder() const { return programFolder_; }
     // Counts the task texts composed; only then may a list's current item have moved on.
@@ -110,6 +120,9 @@ public:
     static std::string formatTime(int seconds);
 
 private:
+    void firstRun(const std::string &defaultIni);
+    void checkTaskListReadable();
+    void notifyTaskEnd();
     void showFullTaskLength();
     void setStoppedLayout();
     void endOfTask();
@@ -130,6 +143,11 @@ private:
     std::string savedmessage;
     bool endingTask_ = false;
     std::uint64_t taskTextsComposed_ = 0;
+
+    // Settings writes that failed and are not yet said; the files already said.
+    std::vector<std::pair<std::string, std::string>> failedSaves_;
+    std::set<std::string> saidFailedSaves_;
+    ScopedWriteFailureListener saveWatch_;
 };
 
 } // namespace tb

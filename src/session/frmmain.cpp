@@ -96,6 +96,30 @@ constexpr Colours kLight {"#7a4a08", "#1f3f74", "#202020", "#fffdf5",
 constexpr Colours kDark {"#e8b458", "#8ab4f8", "#ece6d6", "#2a2620",
                          "#5c5240", "#5aa9f0", "#1e1e1e", "#5c6670"};
 
+// A word longer than this many characters gets a line break opportunity (an invisible
+// zero-width space) after every so many of its characters, so that it wraps instead of
+// widening the window.
+constexpr int kLongestUnbrokenWord = 24;
+
+QString breakLongWords(const QString &text)
+{
+    QString broken;
+    broken.reserve(text.size() + text.size() / kLongestUnbrokenWord);
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestUnbrokenWord) {
+            broken.append(QChar(0x200B));
+            run = 1;
+        }
+        broken.append(c);
+    }
+    return broken;
+}
+
+// The task text never shrinks below this many points to fit its box.
+constexpr double kSmallestTextPoints = 8.0;
+
 void retainSpaceWhenHidden(QWidget *widget)
 {
     QSizePolicy policy = widget->sizePolicy();
@@ -115,6 +139,11 @@ frmmain::frmmain(Program &program, QWidget *parent)
         QIcon(QStringLiteral(":/icons/picture2.svg")).pixmap(ui->Picture2->maximumSize()));
     ui->Imagemoveon->setIcon(QIcon(QStringLiteral(":/icons/moveon.svg")));
     ui->txtmessage->setTextFormat(Qt::PlainText);
+    // The text fits itself into the room it is given (fitTaskText): however long it is, it
+    // never asks the window for more.
+    QSizePolicy textPolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    textPolicy.setVerticalStretch(ui->txtmessage->sizePolicy().verticalStretch());
+    ui->txtmessage->setSizePolicy(textPolicy);
 
     // The countdown repaints every second: keep that repaint small. A timer label of fixed
     // size never makes the window lay itself out again (its size changes only with the
@@ -156,8 +185,10 @@ void frmmain::applyControls()
 {
     binding_->apply();
     // Only a new task text is measured, not every tick.
-    if (ui->txtmessage->text() != fittedText_)
+    if (ui->txtmessage->text() != fittedText_) {
+        ui->txtmessage->setText(breakLongWords(ui->txtmessage->text()));
         fitTaskText();
+    }
 }
 
 void frmmain::applyColours()
@@ -227,26 +258,33 @@ void frmmain::fitTaskText()
     QLabel *text = ui->txtmessage;
     fittedText_ = text->text();
     QFont font = textFont_;
-    const double grown = growth();
-    if (grown > 1.0) {
-        // As large as the window has grown, smaller when a long text would not fit, never
-        // smaller than designed.
-        const QRect room = text->contentsRect();
-        const double smallest = textFont_.pointSizeF();
-        // Each step 8 % smaller than the one before, until the text fits.
-        bool fits = false;
-        for (int step = 0; !fits; ++step) {
-            const double points = smallest * grown * std::pow(0.92, step);
-            if (points <= smallest)
-                break;
-            font.setPointSizeF(points);
-            const QRect needed = QFontMetrics(font).boundingRect(
-                QRect(0, 0, room.width(), room.height()), Qt::TextWordWrap, fittedText_);
-            fits = needed.height() <= room.height();
+    // As large as the window has grown, smaller when a long text would not fit: the
+    // designed size in the designed window, below it only for a text too long for it.
+    const double designed = textFont_.pointSizeF();
+    const double largest = designed * std::max(1.0, growth());
+    // Measured as the label lays the text out; its size does not follow its font.
+    const auto fitsAt = [&](double points) {
+        font.setPointSizeF(points);
+        text->setFont(font);
+        return text->heightForWidth(text->width()) <= text->height();
+    };
+    // Each step 8 % smaller than the one before, until the text fits; the designed size is
+    // always one of the steps. Below the smallest size a text is cut at the bottom.
+    double points = largest;
+    while (!fitsAt(points)) {
+        const double next = points * 0.92;
+        if (points > designed && next < designed) {
+            points = designed;
+            continue;
         }
-        if (!fits)
-            font = textFont_;
+        if (next < kSmallestTextPoints) {
+            font.setPointSizeF(std::max(next, kSmallestTextPoints));
+            break;
+        }
+        points = next;
     }
+    if (textFont_.pointSizeF() == font.pointSizeF())
+        font = textFont_;
     if (font != text->font())
         text->setFont(font);
 }

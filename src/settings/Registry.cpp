@@ -122,12 +122,22 @@ bool Registry::RegWriteString(std::uint32_t hive, std::string_view subkey,
     stored.reserve(stringType.size() + data.size() + 2);
     stored.append(stringType).append("\"").append(data).append("\"");
 
-    const bool written = !storeFile_.empty() && makeFolders(parentFolder(storeFile_))
-        && IniWrite(registrySection(hive, subkey), valueName, stored, storeFile_);
+    bool written = false;
+    if (!storeFile_.empty() && makeFolders(parentFolder(storeFile_))) {
+        // Written as a batch of one: a failed write of the store is said here, as a key
+        // error, and not a second time as a failed save of a settings file.
+        IniBatch store(storeFile_);
+        written
+            = store.write(registrySection(hive, subkey), valueName, stored) && store.commit().ok;
+    }
     if (written)
         return false;
-    messages_.show("Error Creating Key: " + std::to_string(std::int32_t(hive)),
-                   version::kProductName, MsgIcon::None, MsgButtons::Ok);
+    // A store that cannot be written fails at every write; one message per run is enough.
+    if (!errorShown_) {
+        errorShown_ = true;
+        messages_.show("Error Creating Key: " + std::to_string(std::int32_t(hive)),
+                       version::kProductName, MsgIcon::None, MsgButtons::Ok);
+    }
     return true;
 }
 

@@ -26,8 +26,9 @@ public:
     std::string RegReadString(std::uint32_t hive, std::string_view subkey,
                               std::string_view valueName, std::string_view defaultValue) const;
 
-    // Stores a string value. When the store cannot be written it shows
-    // "Error Creating Key: <hive as signed decimal>" and returns true; false on success.
+    // Stores a string value. When the store cannot be written it returns true (false on
+    // success) and, the first time only, shows "Error Creating Key: <hive as signed
+    // decimal>".
     bool RegWriteString(std::uint32_t hive, std::string_view subkey, std::string_view valueName,
                         std::string_view data);
 
@@ -36,6 +37,7 @@ public:
 private:
     std::string storeFile_;
     MessageBox &messages_;
+    bool errorShown_ = false;
 };
 
 // Where the store lives: $XDG_CONFIG_HOME (or ~/.config)/Orvane/Tallybell/registry.ini.

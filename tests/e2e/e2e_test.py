@@ -306,6 +306,79 @@ class Editors(TallybellCase):
         self.assertEqual(ini_value(tasks, "List Group Number 1", "Current Item"), "Scale in G")
 
 
+class ReadOnlyProgramFolder(TallybellCase):
+    """A program folder that cannot be written: the failed save is said once, the session
+    goes on, and nothing on disk changes."""
+
+    def as_user(self):
+        # Root writes into any folder: run the program as a user without that power.
+        if os.geteuid() != 0:
+            return []
+        nobody = 65534
+        os.chmod(self.tmp.name, 0o755)
+        for folder, _, files in os.walk(self.config):
+            os.chown(folder, nobody, nobody)
+            for name in files:
+                os.chown(os.path.join(folder, name), nobody, nobody)
+        os.chown(self.env["XDG_RUNTIME_DIR"], nobody, nobody)
+        return ["setpriv", f"--reuid={nobody}", f"--regid={nobody}", "--clear-groups", "--"]
+
+    def launch_as(self, prefix, *args):
+        log = os.path.join(self.tmp.name, f"tallybell-{len(self.procs)}.log")
+        with open(log, "wb") as out:
+            p = subprocess.Popen([*prefix, self.binary, *args], env=self.env, cwd=self.tmp.name,
+                                 stdout=out, stderr=subprocess.STDOUT)
+        self.procs.append(p)
+        return p
+
+    def test_a_failed_save_is_said_once_and_a_restart_finds_everything_as_it_was(self):
+        tasks = os.path.join(self.folder, "tallywork.ini")
+        with open(tasks, "w", newline="") as f:
+            f.write(TWO_TASKS)
+        store_folder = os.path.join(self.config, "Orvane", "Tallybell")
+        os.makedirs(store_folder)
+        with open(os.path.join(store_folder, "registry.ini"), "w") as f:
+            f.write(f"[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\n"
+                    f"FirstRun=sz:\"2026-01-05 10:00:00\"\nSettings File=sz:\"{tasks}\"\n")
+        prefix = self.as_user()
+        os.chmod(self.folder, 0o555)
+        try:
+            self.run_read_only(prefix)
+        finally:
+            os.chmod(self.folder, 0o755)
+
+    def run_read_only(self, prefix):
+        before = {name: open(os.path.join(self.folder, name), "rb").read()
+                  for name in os.listdir(self.folder) if name != "tallybell"}
+
+        first = self.launch_as(prefix, "testmode")
+        wid = self.wait_main_window()
+        self.press(wid, "alt+s")
+        error = wait_for(lambda: self.xdotool("search", "--onlyvisible", "--name",
+                                              "^Tallybell - Disk Error$"), 10)
+        self.assertTrue(error, "the failed save was not said")
+        self.screenshot("read-only-folder.png")
+        self.xdotool("windowfocus", "--sync", error[0])
+        self.xdotool("key", "Return")
+        self.assertTrue(wait_for(lambda: not self.xdotool("search", "--onlyvisible", "--name",
+                                                          "Disk Error"), 5))
+        # Task 2 begins after ten seconds: its failed save is not said again.
+        time.sleep(12)
+        self.assertFalse(self.xdotool("search", "--onlyvisible", "--name", "Disk Error"))
+        self.press(wid, "alt+s")
+        time.sleep(1)
+        self.press(wid, "alt+q")
+        first.wait(10)
+
+        again = self.launch_as(prefix, "testmode")
+        self.wait_main_window()
+        self.assertFalse(self.xdotool("search", "--onlyvisible", "--name", "Disk Error"))
+        after = {name: open(os.path.join(self.folder, name), "rb").read()
+                 for name in os.listdir(self.folder) if name != "tallybell"}
+        self.assertEqual(after, before)
+        self.assertIsNone(again.poll())
+
+
 if __name__ == "__main__":
     if not BINARY or not os.path.exists(BINARY):
         sys.exit("TALLYBELL_BINARY must name the built program")

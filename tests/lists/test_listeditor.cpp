@@ -362,5 +362,35 @@ TEST_F(ListEditor, AListThatCannotBeReadIsReportedAndNeverDeleted)
     EXPECT_EQ(readFile(list(1)), "Keep\r\n");
 }
 
+TEST_F(ListEditor, LargeAndForeignListsAreShownSafely)
+{
+    // A byte order mark is not part of the first item; an item longer than the task list
+    // reads back is made current as far as it reads back, never cut inside a character.
+    std::string long_ = "x";
+    for (int i = 0; i < 200; ++i)
+        long_ += "\xC3\xA9"; // é
+    writeFile(list(1), "\xEF\xBB\xBFScales\r\n" + long_ + "\r\n");
+    open();
+    EXPECT_EQ(items(), (Items {"Scales", long_}));
+    messages.answers = {MsgResult::Yes};
+    select(1);
+    select(1, ControlEvent::DblClick);
+    EXPECT_EQ(read(group(1).c_str(), "Current Item"), long_.substr(0, 253));
+    click("cmdOK");
+
+    // A list far too large for a list box is left alone, also when the user types on.
+    std::filesystem::resize_file(list(1), std::uintmax_t {64} << 20);
+    messages.shown.clear();
+    open();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("too large"), std::string::npos);
+    EXPECT_TRUE(items().empty());
+    add("Tone");
+    EXPECT_TRUE(items().empty());
+    click("cmdOK");
+    EXPECT_EQ(program->loadedListEditor(), nullptr);
+    EXPECT_EQ(std::filesystem::file_size(list(1)), std::uintmax_t {64} << 20);
+}
+
 } // namespace
 } // namespace tb::test

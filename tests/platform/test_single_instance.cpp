@@ -183,7 +183,7 @@ TEST(SingleInstance, FirstListensSecondHandsOverAndFirstIsAskedToRaise)
     EXPECT_TRUE(QTest::qWaitFor([&] { return raised == 1; }, 5000));
 
     LocalSingleInstance third = instanceIn(dir);
-    EXPECT_TRUE(third.handOverToRunningInstance());
+    EXPECT_EQ(check(third), Outcome::HandedOver);
     EXPECT_TRUE(QTest::qWaitFor([&] { return raised == 2; }, 5000));
     EXPECT_TRUE(first.isListening());
 }

@@ -378,8 +378,76 @@ TEST_F(Session, MinimisedAndFullScreenWindow)
     window.current = WindowState::Minimized;
     runSeconds(clock, f, 10);
     EXPECT_EQ(window.current, WindowState::Maximized) << "restored to full screen";
+    // Minimised and restored by the user: the time leaves the title with the minimising.
+    window.current = WindowState::Minimized;
+    runSeconds(clock, f, 2);
+    EXPECT_EQ(window.caption, "Tallybell 00:08");
+    window.current = WindowState::Maximized;
+    f.Form_Resize();
+    EXPECT_EQ(window.caption, "Tallybell");
     f.cmdstartstop_Click();
     EXPECT_EQ(window.current, WindowState::Normal);
+}
+
+TEST_F(Session, AUserInAnotherWindowIsToldOfTheTaskEnd)
+{
+    ini = folder.file("n.ini");
+    useSettingsFile(ini);
+    writeTasks(ini, 2);
+    IniWrite("options", "Stop Between tasks", "True", ini);
+    MainForm &f = makeForm("testmode");
+    ASSERT_TRUE(f.Form_Load());
+    f.cmdstartstop_Click();
+    runSeconds(clock, f, 10); // the window is in front: no notification
+    EXPECT_TRUE(notifier.sent.empty());
+
+    window.active = false;
+    window.current = WindowState::Minimized;
+    runSeconds(clock, f, 9);
+    EXPECT_EQ(window.caption, "Tallybell 00:01");
+    messages.whileOpen = [&] {
+        EXPECT_EQ(window.caption, "Tallybell") << "the title stops counting before the message";
+        ASSERT_EQ(notifier.sent.size(), 1u) << "notified before the message waits for the user";
+    };
+    runSeconds(clock, f, 1);
+    messages.whileOpen = nullptr;
+    ASSERT_EQ(notifier.sent.size(), 1u);
+    EXPECT_EQ(notifier.sent[0].summary, "The time is up on this task");
+    EXPECT_EQ(notifier.sent[0].body, "Task 2\nThat was the last task of the session.");
+
+    f.cmdstartstop_Click();
+    runSeconds(clock, f, 10);
+    ASSERT_EQ(notifier.sent.size(), 2u);
+    EXPECT_EQ(notifier.sent[1].body, "Task 1\nNext: task 2 of 2.");
+}
+
+TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
+{
+    loaded(2, "testmode");
+    auto calls = realSystemCalls();
+    calls.write = [](int, const void *, size_t) -> ssize_t {
+        errno = ENOSPC;
+        return -1;
+    };
+    ScopedSystemCalls fullDisk(calls);
+    const std::string before = readFile(ini);
+    auto tick = [&](int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            clock.advance(1);
+            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
+        }
+    };
+    program->dispatch(FormId::Main, "cmdstartstop", ControlEvent::Click);
+    tick(20);
+    EXPECT_EQ(ctl("txtmessage"), kDone) << "the session goes on to its end";
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Tallybell - Disk Error");
+    EXPECT_NE(messages.shown[0].text.find(ini), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find("No space left on device"), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find("unchanged"), std::string::npos);
+    program->dispatch(FormId::Main, "optionScreenSave", ControlEvent::Click);
+    EXPECT_EQ(messages.shown.size(), 1u) << "later failures of the same file are not repeated";
+    EXPECT_EQ(readFile(ini), before);
 }
 
 TEST_F(Session, HelpTopicsOfTheControls)

@@ -2,6 +2,7 @@
 #include "support/ProgramFixture.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace tb::test {
 namespace {
@@ -47,10 +48,8 @@ TEST_F(StartUp, FirstRunKeepsAnExistingTaskListAndReportsOtherRenameFailures)
     ASSERT_TRUE(makeForm().Form_Load());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(std::filesystem::exists(folder.file("tallydef.ini")));
-    EXPECT_EQ(IniRead("Task1", "description1", folder.file("tallywork.ini"), ""), "Mine");
-    EXPECT_EQ(IniRead("options", "wavefile", folder.file("tallywork.ini"), "x"), "x")
-        << "no PINGPONG.WAV: the entry is written empty";
-    EXPECT_NE(readFile(folder.file("tallywork.ini")).find("wavefile=\r\n"), std::string::npos);
+    EXPECT_EQ(readFile(folder.file("tallywork.ini")), "[Task1]\r\ndescription1=Mine\r\n")
+        << "a list already in place keeps its own sound";
 
     // The store lost its date, the default list is long gone: the list in place is no error.
     registry->RegWriteString(HKEY_CURRENT_USER, kKey, "FirstRun", "");
@@ -71,12 +70,70 @@ TEST_F(StartUp, FirstRunWithoutDefaultListShowsTheDiskErrorAndGoesOn)
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Critical);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);
     // Defaults of a list without options; the start-up went on to the end.
-    EXPECT_EQ(f.currenttask, 0) << "no tasks: the start task is clamped to the empty list";
+    EXPECT_EQ(f.currenttask, 1) << "no tasks: shown as the task Start would begin with";
     EXPECT_EQ(f.totaltasks, 1);
     EXPECT_EQ(f.TempTotalTime, 1);
     EXPECT_TRUE(f.controls().at("Timemenu_1").checked);
     EXPECT_FALSE(f.Disabless || f.MaxMinScreen || f.playwavefiletasks || f.StopBTasks);
     EXPECT_EQ(window.caption, "Tallybell");
+}
+
+// The first-run steps must not trap the user: a list that could not be put in place is
+// tried again at the next start, and a store that cannot keep the first-run date neither
+// resets the user's sound nor repeats its error.
+TEST_F(StartUp, FirstRunIsRetriedUntilTheListIsInPlaceAndNeverResetsTheSound)
+{
+    ASSERT_TRUE(makeForm().Form_Load()); // no default list to put in place
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(isValidDateText(registry->RegReadString(HKEY_CURRENT_USER, kKey, "FirstRun", "")));
+
+    writeFile(folder.file("tallydef.ini"), "[Task1]\r\ndescription1=A\r\n");
+    MainForm &f = makeForm();
+    ASSERT_TRUE(f.Form_Load());
+    EXPECT_EQ(f.totaltasks, 2) << "the next start puts the list in place";
+    EXPECT_TRUE(isValidDateText(registry->RegReadString(HKEY_CURRENT_USER, kKey, "FirstRun", "")));
+
+    // The store turns into a folder: every start runs the first-run steps again.
+    IniWrite("options", "wavefile", "/my/bell.wav", f.inifilename);
+    std::filesystem::remove(config.file("registry.ini"));
+    std::filesystem::create_directory(config.file("registry.ini"));
+    for (int start = 0; start < 2; ++start) {
+        messages.shown.clear();
+        program.reset();
+        registry = std::make_unique<Registry>(config.file("registry.ini"), messages); // a start
+        MainForm &g = makeForm();
+        ASSERT_TRUE(g.Form_Load());
+        EXPECT_EQ(g.Soundfile, "/my/bell.wav");
+        ASSERT_EQ(messages.shown.size(), 1u) << "the store's error once per start";
+        EXPECT_EQ(messages.shown[0].text, "Error Creating Key: -2147483647");
+    }
+}
+
+TEST_F(StartUp, ATaskListThatCannotBeReadIsSaidAtStart)
+{
+    const struct {
+        const char *kind;
+        void (*make)(const std::string &path);
+        const char *reason;
+    } cases[] = {
+        {"a folder", [](const std::string &p) { std::filesystem::create_directory(p); },
+         "Is a directory"},
+        {"a pipe", [](const std::string &p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+         "Not a regular file"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.kind);
+        messages.shown.clear();
+        ini = folder.file(std::string("list ") + c.kind);
+        c.make(ini);
+        useSettingsFile(ini);
+        ASSERT_TRUE(makeForm().Form_Load());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].caption, "Tallybell - Disk Error");
+        EXPECT_NE(messages.shown[0].text.find(ini), std::string::npos);
+        EXPECT_NE(messages.shown[0].text.find(c.reason), std::string::npos)
+            << messages.shown[0].text;
+    }
 }
 
 TEST_F(StartUp, AnInvalidFirstRunDateRunsTheSetUpAgain)
@@ -98,6 +155,17 @@ TEST_F(StartUp, SecondInstanceHandsOverWithoutTouchingStoreOrFiles)
     EXPECT_FALSE(std::filesystem::exists(config.file("registry.ini")));
     EXPECT_TRUE(std::filesystem::exists(folder.file("tallydef.ini")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("tallywork.ini")));
+
+    // A guard that cannot be set up is said; the user chooses whether to start anyway.
+    instance.anotherRunning = false;
+    instance.answer = {InstanceCheck::Outcome::Refused, "/tmp/x belongs to another user."};
+    messages.answers = {MsgResult::No, MsgResult::Yes};
+    EXPECT_FALSE(makeForm().Form_Load());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("/tmp/x belongs to another user."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(config.file("registry.ini")));
+    EXPECT_TRUE(makeForm().Form_Load());
+    EXPECT_TRUE(std::filesystem::exists(folder.file("tallywork.ini")));
 }
 
 TEST_F(StartUp, OptionsFollowTheirReadingRules)

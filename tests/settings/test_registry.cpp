@@ -142,9 +142,14 @@ TEST_F(RegistryTest, CreatesItsFoldersPrivateToTheUser)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReported)
+TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReportedOncePerStart)
 {
-    const auto expectReported = [&](const char *what) {
+    // Each case is a start of the program: a store object of its own, which reports its
+    // first failure and stays quiet about the next.
+    const auto expectReportedOnce = [&](const char *what, auto &&write) {
+        Registry start(store, messages);
+        EXPECT_TRUE(write(start)) << what;
+        EXPECT_TRUE(write(start)) << what;
         ASSERT_EQ(messages.shown.size(), 1u) << what;
         EXPECT_EQ(messages.shown[0].text, "Error Creating Key: -2147483647") << what;
         EXPECT_EQ(messages.shown[0].caption, "Tallybell") << what;
@@ -152,11 +157,15 @@ TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReported)
         EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok) << what;
         messages.shown.clear();
     };
+    const auto writeSettingsFile = [](const std::string &value) {
+        return [value](Registry &r) {
+            return r.RegWriteString(HKEY_CURRENT_USER, appKey, "Settings File", value);
+        };
+    };
 
     // The store's folder cannot be made: a file stands in its way.
     writeFile(dir.file("Orvane"), "not a folder");
-    EXPECT_TRUE(registry.RegWriteString(HKEY_CURRENT_USER, appKey, "Settings File", "/a.ini"));
-    expectReported("blocked folder");
+    expectReportedOnce("blocked folder", writeSettingsFile("/a.ini"));
     EXPECT_EQ(readFile(dir.file("Orvane")), "not a folder");
     std::filesystem::remove(dir.file("Orvane"));
 
@@ -170,14 +179,12 @@ TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReported)
             return -1;
         };
         ScopedSystemCalls full(calls);
-        EXPECT_TRUE(registry.RegWriteString(HKEY_CURRENT_USER, appKey, "Settings File", "/b"));
+        expectReportedOnce("full disk", writeSettingsFile("/b"));
     }
-    expectReported("full disk");
     EXPECT_EQ(readFile(store), before);
 
     // A line break cannot be kept in the store.
-    EXPECT_TRUE(registry.RegWriteString(HKEY_CURRENT_USER, appKey, "Settings File", "a\nb"));
-    expectReported("line break");
+    expectReportedOnce("line break", writeSettingsFile("a\nb"));
     EXPECT_EQ(read(appKey, "Settings File"), "/a.ini");
 
     // The hive is shown as the signed number of its handle.

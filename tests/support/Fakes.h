@@ -122,12 +122,13 @@ public:
 class FakeSingleInstance : public SingleInstance
 {
 public:
-    bool handOverToRunningInstance() override
+    InstanceCheck checkForRunningInstance() override
     {
         ++asked;
-        return anotherRunning;
+        return anotherRunning ? InstanceCheck {InstanceCheck::Outcome::HandedOver, {}} : answer;
     }
     bool anotherRunning = false;
+    InstanceCheck answer; // when no other instance runs
     int asked = 0;
 };
 
@@ -142,11 +143,13 @@ public:
     }
     void setCaption(const std::string &c) override { caption = c; }
     void bringToFront() override { ++broughtToFront; }
+    bool isActive() const override { return active; }
 
     WindowState current = WindowState::Normal;
     std::vector<WindowState> states;
     std::string caption;
     int broughtToFront = 0;
+    bool active = true;
 };
 
 } // namespace tb::test

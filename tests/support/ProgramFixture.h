@@ -4,6 +4,7 @@
 #include "settings/IniFile.h"
 #include "settings/Registry.h"
 #include "support/FakeFileChooser.h"
+#include "support/FakeNotifier.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -31,7 +32,7 @@ protected:
         program.reset();
         program = std::make_unique<Program>(
             ProgramServices {MainServices {clock, random, messages, sound, screenSaver, help,
-                                           instance, windowOps(), *registry},
+                                           instance, windowOps(), *registry, notifier},
                              chooser, shell},
             folder.path().string(), commandLine);
         form = &program->main();
@@ -83,6 +84,7 @@ protected:
     FakeMessageBox messages;
     FakeSound sound;
     FakeScreenSaver screenSaver;
+    FakeNotifier notifier;
     FakeHelp help;
     FakeSingleInstance instance;
     FakeWindowOps window;

@@ -267,15 +267,20 @@ TEST_F(MainWindow, TimerAndTaskTextGrowWithTheWindowAndFitIt)
     };
 
     QTest::mouseClick(button("cmdstartstop"), Qt::LeftButton);
-    const QString longText = QString(qs("Play the whole movement through slowly, ")).repeated(40);
+    // Longer than a description and a list item of 254 characters each.
+    const QString longText = QString(qs("Play the whole movement through slowly, ")).repeated(20);
     double shortTextPoints = 0;
     for (const QString &task : {text->text(), longText}) {
         logic->controls()["txtmessage"].caption = task.toStdString();
         window->applyControls();
 
-        resizeTo(600, 500); // the designed look
+        resizeTo(600, 500); // the designed look; a text too long for it shrinks to fit
         EXPECT_EQ(timer->font().pointSizeF(), 48.0);
-        EXPECT_EQ(text->font().pointSizeF(), 16.0);
+        if (task == longText)
+            EXPECT_LT(text->font().pointSizeF(), 16.0);
+        else
+            EXPECT_EQ(text->font().pointSizeF(), 16.0);
+        EXPECT_TRUE(textFits()) << text->font().pointSizeF();
         EXPECT_TRUE(timerFits());
 
         resizeTo(1920, 1080);
@@ -297,6 +302,28 @@ TEST_F(MainWindow, TimerAndTaskTextGrowWithTheWindowAndFitIt)
         logic->timemaintime_Timer();
         window->applyControls();
         EXPECT_EQ(timer->size(), timerSize);
+    }
+}
+
+TEST_F(MainWindow, NoTaskTextPushesAControlOffTheWindow)
+{
+    QTest::mouseClick(button("cmdstartstop"), Qt::LeftButton);
+    window->resize(600, 500);
+    QTRY_COMPARE(window->size(), QSize(600, 500));
+    const std::string word(254, 'x');
+    const std::string lines = std::string("Long line. ").append(60, '\n').append("The end");
+    for (const std::string &task :
+         {word, word + " " + word, std::string(600, 'y'), lines, word + "\r\n" + lines}) {
+        SCOPED_TRACE(task.size());
+        logic->controls()["txtmessage"].caption = task;
+        window->applyControls();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->size(), QSize(600, 500)) << "the window keeps its size";
+        for (const char *name : {"lblTimer", "Imagemoveon", "cmdstartstop", "cmdpause"}) {
+            const auto *control = find<QWidget>(name);
+            const QRect onWindow(control->mapTo(window.get(), QPoint(0, 0)), control->size());
+            EXPECT_TRUE(window->rect().contains(onWindow)) << name;
+        }
     }
 }
 

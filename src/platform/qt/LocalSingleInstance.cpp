@@ -127,11 +127,6 @@ InstanceCheck LocalSingleInstance::checkForRunningInstance()
     return {Outcome::Proceed, {}};
 }
 
-bool LocalSingleInstance::handOverToRunningInstance()
-{
-    return checkForRunningInstance().outcome == InstanceCheck::Outcome::HandedOver;
-}
-
 QString LocalSingleInstance::findSafePlace()
 {
     serverName_.clear();

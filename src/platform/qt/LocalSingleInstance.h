@@ -32,8 +32,6 @@ public:
     ~LocalSingleInstance() override;
 
     InstanceCheck checkForRunningInstance() override;
-    // True only when handed over; a refusal answers false.
-    bool handOverToRunningInstance() override;
 
     // True once this instance listens for later starts.
     bool isListening() const;

@@ -40,6 +40,11 @@ void QtWindowOps::setCaption(const std::string &caption)
         window_->setWindowTitle(fromFileBytes(caption));
 }
 
+bool QtWindowOps::isActive() const
+{
+    return window_ && window_->isActiveWindow();
+}
+
 void QtWindowOps::bringToFront()
 {
     if (!window_ || !window_->isVisible())

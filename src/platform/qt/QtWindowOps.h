@@ -20,6 +20,7 @@ public:
     void setState(WindowState state) override;
     void setCaption(const std::string &caption) override;
     void bringToFront() override;
+    bool isActive() const override;
 
 private:
     QPointer<QMainWindow> window_;
