@@ -306,11 +306,19 @@ TEST_F(Session, StartTaskSpinStaysWithinTheListAndNine)
     f.startfromspin_DownClick();
     EXPECT_EQ(ctl("lblStartFrom"), "8");
 
+    // A stored start task below 1 shows, and steps from, the task Start begins with.
+    IniWrite("currenttask", "number", "-3", ini);
+    MainForm &g = makeForm();
+    ASSERT_TRUE(g.Form_Load());
+    EXPECT_EQ(ctl("lblStartFrom"), "1");
+    g.startfromspin_UpClick();
+    EXPECT_EQ(ctl("lblStartFrom"), "2");
+
     // The menu choice is not stored.
-    f.Timemenu_Click(5);
+    g.Timemenu_Click(5);
     EXPECT_EQ(read("TotalTime", "Time"), "");
-    EXPECT_TRUE(f.controls().at("Timemenu_5").checked);
-    EXPECT_FALSE(f.controls().at("Timemenu_1").checked);
+    EXPECT_TRUE(g.controls().at("Timemenu_5").checked);
+    EXPECT_FALSE(g.controls().at("Timemenu_1").checked);
 }
 
 TEST_F(Session, ScreenSaverIsHeldOnlyWhileCounting)

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
@@ -40,6 +41,13 @@ protected:
     QMenu *menu(const char *name) const { return find<QMenu>(name); }
     QLabel *label(const char *name) const { return find<QLabel>(name); }
     bool shown(const char *name) const { return find<QWidget>(name)->isVisibleTo(window.get()); }
+    // Keeps a picture of the window for a person to look at.
+    void keepShot(const char *name) const
+    {
+        const QString shots = qEnvironmentVariable("TALLYBELL_SHOT_DIR");
+        if (!shots.isEmpty() && QDir().mkpath(shots))
+            window->grab().save(shots + u'/' + qs(name));
+    }
 
     bool runningLayout() const
     {
@@ -246,6 +254,7 @@ TEST_F(MainWindow, TimerTextAndBarStayReadableInALightAndADarkPalette)
         const QColor groove = drawn.pixelColor(drawn.width() * 3 / 4, y);
         EXPECT_GE(contrast(chunk, groove), 4.5) << dark;
         EXPECT_EQ(groove.lightness() < 128, dark);
+        keepShot(dark ? "main-dark.png" : "main-light.png");
     }
     QApplication::setPalette(before);
 }
@@ -294,6 +303,7 @@ TEST_F(MainWindow, TimerAndTaskTextGrowWithTheWindowAndFitIt)
         } else {
             shortTextPoints = text->font().pointSizeF();
             EXPECT_GE(shortTextPoints, 32.0);
+            keepShot("main-full-screen.png");
         }
 
         // A tick changes no size.
