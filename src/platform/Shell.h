@@ -4,7 +4,9 @@
 
 namespace tb {
 
-// Hands an address (http:, https:, mailto:) to the desktop's default program.
+// Hands an address (http:, https:, mailto:) to the desktop's default program. When no
+// program takes it, the user is told so and shown the address, so that nothing fails
+// silently.
 class Shell
 {
 public:

@@ -6,10 +6,12 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QWhatsThis>
+#include <QXmlStreamReader>
 #include <QtCore/qtestsupport_core.h>
 
 #include <deque>
@@ -47,6 +49,40 @@ bool hasAnchor(const QString &html, const QString &anchor)
 {
     return html.contains(QStringLiteral("name=\"") + anchor + QLatin1Char('"'))
         || html.contains(QStringLiteral("id=\"") + anchor + QLatin1Char('"'));
+}
+
+// The Alt keys a window's design gives its buttons and the menus of its menu bar.
+QStringList altKeysOf(const QString &uiFile)
+{
+    QFile file(uiFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read ") + uiFile};
+    QStringList keys;
+    QStringList widgets; // the classes of the widgets around the current element
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("widget")) {
+            widgets << xml.attributes().value(QLatin1String("class")).toString();
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("widget")) {
+            widgets.removeLast();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("property")) {
+            const auto name = xml.attributes().value(QLatin1String("name"));
+            const bool button = widgets.value(widgets.size() - 1) == QLatin1String("QPushButton")
+                && name == QLatin1String("text");
+            const bool menu = widgets.value(widgets.size() - 1) == QLatin1String("QMenu")
+                && widgets.value(widgets.size() - 2) == QLatin1String("QMenuBar")
+                && name == QLatin1String("title");
+            if (!button && !menu)
+                continue;
+            xml.readNextStartElement();
+            const QString text = xml.readElementText();
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            if (amp >= 0 && amp + 1 < text.size())
+                keys << QStringLiteral("Alt+") + text.at(amp + 1).toUpper();
+        }
+    }
+    return keys;
 }
 
 QWidget *visibleWhatsThisPopup()
@@ -122,6 +158,21 @@ TEST(HelpPages, EveryLinkLeadsSomewhereAndEveryPageIsReachableFromTheContents)
         EXPECT_TRUE(reached.contains(page)) << page.toStdString() << " is not linked";
 }
 
+TEST(HelpPages, TheKeyboardPageNamesEveryAltKeyOfTheWindows)
+{
+    QTextDocument page;
+    page.setHtml(readPage(QStringLiteral(":/help/keyboard.html")));
+    const QString text = page.toPlainText();
+    for (const char *ui : {"session/frmmain.ui", "taskeditor/frmeditfile.ui",
+                           "lists/frmeditsonglist.ui", "options/frmoptions.ui"}) {
+        const QStringList keys
+            = altKeysOf(QStringLiteral(TB_SOURCE_DIR "/src/") + QString::fromLatin1(ui));
+        EXPECT_FALSE(keys.isEmpty()) << ui;
+        for (const QString &key : keys)
+            EXPECT_TRUE(text.contains(key)) << ui << ": " << key.toStdString();
+    }
+}
+
 TEST(HelpWindowTest, ContextOpensItsPageInOneReusedWindow)
 {
     QtHelp help;
@@ -154,6 +205,88 @@ TEST(HelpWindowTest, ContextOpensItsPageInOneReusedWindow)
     EXPECT_EQ(help.window(), window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->currentPage(), QtHelp::topicPage(6));
+}
+
+TEST(HelpWindowPlacement, BesideTheAnchorAndAlwaysOnTheScreen)
+{
+    const QRect screen(0, 0, 1280, 1024);
+    const QSize frame(500, 400);
+    const QSize narrow(300, 400);
+    struct Case {
+        const char *what;
+        QRect available, anchor;
+        QSize frame;
+        QRect placed;
+    };
+    const Case cases[] = {
+        {"room on the right", screen, {100, 100, 400, 300}, frame, {{508, 100}, frame}},
+        {"just room on the right", screen, {500, 0, 472, 300}, narrow, {{980, 0}, narrow}},
+        {"a pixel short on the right: left",
+         screen,
+         {501, 0, 472, 300},
+         narrow,
+         {{193, 0}, narrow}},
+        {"room on the left only", screen, {800, 100, 400, 300}, frame, {{292, 100}, frame}},
+        {"no room: over it on the roomier right",
+         screen,
+         {200, 0, 800, 300},
+         frame,
+         {{780, 0}, frame}},
+        {"no room: over it on the roomier left",
+         screen,
+         {300, 0, 800, 300},
+         frame,
+         {{0, 0}, frame}},
+        {"low anchor: raised to fit", screen, {100, 900, 400, 100}, frame, {{508, 624}, frame}},
+        {"anchor above the screen", screen, {100, -50, 400, 300}, frame, {{508, 0}, frame}},
+        {"larger than the screen: shrunk", screen, {100, 100, 400, 300}, {2000, 1200}, screen},
+        {"second screen under a panel",
+         {1280, 24, 1920, 1056},
+         {1400, 10, 600, 400},
+         {680, 560},
+         {{2008, 24}, QSize(680, 560)}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QRect placed = tb::HelpWindow::besideRect(c.anchor, c.frame, c.available);
+        EXPECT_EQ(placed, c.placed);
+        EXPECT_TRUE(c.available.contains(placed));
+    }
+}
+
+TEST(HelpWindowTest, OneTitleAndOpensBesideTheMainWindow)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget main;
+    main.setObjectName(QStringLiteral("frmmain"));
+    main.setGeometry(available.left() + 20, available.top() + 40, 250, 200);
+    main.show();
+
+    QtHelp help;
+    help.WinHelp(Help::HELP_CONTEXT, 10);
+    tb::HelpWindow *window = help.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Tallybell Help");
+    help.WinHelp(Help::HELP_FINDER, 0);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Tallybell Help");
+    EXPECT_TRUE(available.contains(window->frameGeometry()));
+
+    // Room on the right of the main window: there, level with its top.
+    window->close();
+    window->resize(400, 250);
+    help.WinHelp(Help::HELP_CONTEXT, 15);
+    EXPECT_EQ(window->pos(), QPoint(main.frameGeometry().right() + 9, main.y()));
+    EXPECT_EQ(window->size(), QSize(400, 250));
+
+    // Open windows stay where they are; once closed, the next opening goes left of a main
+    // window at the right edge of the screen.
+    const QPoint before = window->pos();
+    main.move(available.right() - 260, available.top() + 40);
+    help.WinHelp(Help::HELP_CONTEXT, 18);
+    EXPECT_EQ(window->pos(), before);
+    window->close();
+    help.WinHelp(Help::HELP_CONTEXT, 18);
+    EXPECT_EQ(window->frameGeometry().topRight(), QPoint(main.x() - 9, main.y()));
 }
 
 TEST(HelpWindowTest, ButtonsGoBackForwardHomeAndToTheContents)

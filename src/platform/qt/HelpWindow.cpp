@@ -3,15 +3,26 @@
 #include "platform/qt/QtHelp.h"
 #include "tallybell/Version.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tb {
+
+namespace {
+
+// Room left between the help window and the window it is placed beside.
+constexpr int kGap = 8;
+
+} // namespace
 
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)), notice_(new QLabel(this)),
@@ -64,7 +75,6 @@ HelpWindow::HelpWindow(QWidget *parent)
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         notice_->hide();
         notice_->clear();
-        updateTitle();
     });
 
     auto *goBack = new QShortcut(QKeySequence::Back, this);
@@ -99,14 +109,48 @@ QString HelpWindow::notice() const
     return notice_->isVisible() ? notice_->text() : QString();
 }
 
-void HelpWindow::updateTitle()
+QRect HelpWindow::besideRect(const QRect &anchor, QSize frame, const QRect &available)
 {
-    const QString helpTitle = QString::fromUtf8(version::kProductName) + tr(" Help");
-    const QString title = browser_->documentTitle();
-    if (title.isEmpty())
-        setWindowTitle(helpTitle);
+    frame = frame.boundedTo(available.size());
+    const int roomRight = available.right() - anchor.right() - kGap;
+    const int roomLeft = anchor.left() - available.left() - kGap;
+    int x = 0;
+    if (roomRight >= frame.width())
+        x = anchor.right() + 1 + kGap;
+    else if (roomLeft >= frame.width())
+        x = anchor.left() - kGap - frame.width();
+    else if (roomRight >= roomLeft)
+        x = available.right() + 1 - frame.width();
     else
-        setWindowTitle(title + QStringLiteral(" - ") + helpTitle);
+        x = available.left();
+    const int y
+        = std::clamp(anchor.top(), available.top(), available.bottom() + 1 - frame.height());
+    return {QPoint(x, y), frame};
+}
+
+void HelpWindow::placeBeside(const QWidget *anchor)
+{
+    const QScreen *screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // Until it is first shown a window knows nothing of the frame the window manager will
+    // give it: take that of the anchor, which gets the same kind of frame.
+    QSize margins;
+    if (isVisible())
+        margins = frameGeometry().size() - size();
+    else if (anchor)
+        margins = anchor->frameGeometry().size() - anchor->size();
+    QRect place;
+    if (anchor) {
+        place = besideRect(anchor->frameGeometry(), size() + margins, available);
+    } else {
+        place = QRect(QPoint(), (size() + margins).boundedTo(available.size()));
+        place.moveCenter(available.center());
+    }
+    if (place.size() != size() + margins)
+        resize(place.size() - margins);
+    move(place.topLeft());
 }
 
 } // namespace tb

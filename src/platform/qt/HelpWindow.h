@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
 #include <QUrl>
 #include <QWidget>
 
@@ -23,9 +25,16 @@ public:
     QUrl currentPage() const;
     QString notice() const;
 
-private:
-    void updateTitle();
+    // Moves the window beside `anchor` (a window of the program) on the anchor's screen; with
+    // no anchor, to the middle of the primary screen.
+    void placeBeside(const QWidget *anchor);
+    // Where a window whose frame is `frame` large goes beside the frame `anchor` within the
+    // screen's `available` area: to its right when there is room, else to its left, else
+    // overlapping it at the side with more room; level with its top as far as the screen
+    // allows. A frame larger than the area is shrunk to fit it.
+    static QRect besideRect(const QRect &anchor, QSize frame, const QRect &available);
 
+private:
     QTextBrowser *browser_;
     QLabel *notice_;
     QPushButton *back_;

@@ -2,6 +2,7 @@
 
 #include "platform/qt/HelpWindow.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFile>
 #include <QRegularExpression>
@@ -19,6 +20,19 @@ QString resourcePath(const QUrl &page)
 QString noHelpText(int context)
 {
     return QtHelp::tr("There is no help for this item (topic %1).").arg(context);
+}
+
+// The window the help goes beside: the one the user asked from, else the main window.
+const QWidget *helpAnchor(const QWidget *help)
+{
+    const QWidget *active = QApplication::activeWindow();
+    if (active && active != help && active->isVisible())
+        return active;
+    const auto windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows)
+        if (window->objectName() == QLatin1String("frmmain") && window->isVisible())
+            return window;
+    return nullptr;
 }
 
 } // namespace
@@ -102,6 +116,9 @@ void QtHelp::showPage(const QUrl &page, const QString &notice)
     if (!window_)
         window_ = new HelpWindow;
     window_->showPage(page, notice);
+    // A window already open stays where the user has put it.
+    if (!window_->isVisible())
+        window_->placeBeside(helpAnchor(window_));
     if (window_->isMinimized())
         window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
     window_->show();

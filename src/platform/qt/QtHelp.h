@@ -17,7 +17,9 @@ namespace tb {
 //   HELP_FINDER      the contents page
 //   HELP_HELPONHELP  the page on using the help
 //   HELP_CONTEXTPOPUP the topic's short text as a What's-This pop-up at the mouse
-// The help window is made on first use, then reused and brought to the front.
+// The help window is made on first use, then reused and brought to the front. Each time it
+// opens it goes beside the window the help was asked from (else beside the main window,
+// "frmmain"); while open it stays where the user put it.
 class QtHelp final : public QObject, public Help
 {
     Q_OBJECT
