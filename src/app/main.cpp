@@ -1,5 +1,6 @@
 #include "about/frmSplash.h"
 #include "app/Program.h"
+#include "app/ProgramFolder.h"
 #include "app/qt/GuardedApplication.h"
 #include "app/qt/QtWindows.h"
 #include "platform/Clock.h"
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QString::fromUtf8(tb::version::kCompanyName));
     QApplication::setApplicationVersion(QString::fromUtf8(tb::version::kVersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TALLYBELL_APP_ID));
 
     tb::SystemClock clock;
     tb::StdRandom random;
@@ -51,8 +53,12 @@ int main(int argc, char *argv[])
     tb::Registry registry(
         tb::registryStorePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")), messages);
 
-    const std::string programFolder
-        = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const tb::ProgramFolder folder = tb::chooseProgramFolder(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    if (!folder.problem.empty())
+        messages.show(folder.problem, tb::version::kProductName, tb::MsgIcon::Exclamation,
+                      tb::MsgButtons::Ok);
+    const std::string &programFolder = folder.path;
     QStringList arguments = QCoreApplication::arguments();
     if (!arguments.isEmpty())
         arguments.removeFirst();

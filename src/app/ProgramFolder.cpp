@@ -1,0 +1,164 @@
+#include "app/ProgramFolder.h"
+
+#include "settings/SafeFile.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tb {
+namespace {
+
+constexpr const char *kFolderName = "Tallybell";
+constexpr std::array kShipped {"tallydef.ini", "List1.txt", "List2.txt", "PINGPONG.WAV"};
+
+bool exists(const std::string &path)
+{
+    struct stat info {
+    };
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool isFolder(const std::string &path)
+{
+    struct stat info {
+    };
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// XDG base folders are absolute; a relative one is ignored as if it were not set.
+bool isAbsolute(const char *path)
+{
+    return path != nullptr && path[0] == '/';
+}
+
+// Makes `path` and any missing folder above it, each private to the user. Returns 0 or
+// the errno value.
+int makeFolders(const std::string &path)
+{
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0700) != 0) {
+            const int error = errno;
+            if (error != EEXIST)
+                return error;
+            if (!isFolder(part))
+                return ENOTDIR;
+        }
+        if (slash == std::string::npos)
+            return 0;
+    }
+}
+
+// Renames without ever replacing an existing target. Returns 0 or the errno value.
+int renameNoReplace(const std::string &from, const std::string &to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // File systems without the no-replace flag: a hard link fails when the target exists.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return errno;
+    ::unlink(from.c_str());
+    return 0;
+}
+
+// Copies `name` from `sourceFolder` into `folder` unless it is there, crash-safely: the bytes are
+// written whole to a file of their own and then given the name without replacing anything, so a
+// user's file that appeared meanwhile (another copy of the program starting) wins. Returns an error
+// text, empty when the file is in place or there was nothing to copy.
+std::string copyIfMissing(const std::string &sourceFolder, const std::string &folder,
+                          const std::string &name)
+{
+    const std::string from = std::string(sourceFolder).append("/").append(name);
+    const std::string to = std::string(folder).append("/").append(name);
+    if (exists(to))
+        return {};
+    const FileRead source = readRegularFile(from);
+    // A shipped file that is not there: the program says what it misses where it needs it.
+    if (source.absent())
+        return {};
+    if (!source.ok())
+        return from + ": " + source.errorText;
+    const std::string staging = folder + "/." + name + "." + std::to_string(::getpid()) + ".new";
+    if (const FileWrite written = writeFileAtomically(staging, source.bytes); !written)
+        return to + ": " + written.errorText;
+    const int error = renameNoReplace(staging, to);
+    if (error != 0)
+        ::unlink(staging.c_str());
+    if (error != 0 && !exists(to))
+        return to + ": " + std::strerror(error);
+    return {};
+}
+
+ProgramFolder fallBack(const std::string &executableFolder, const std::string &why)
+{
+    return {executableFolder,
+            std::string("Tallybell could not make a folder of your own for the task list, the "
+                        "list files and the bell:\r\n\r\n")
+                + why + "\r\n\r\nIt uses its own folder instead:\r\n" + executableFolder};
+}
+
+} // namespace
+
+ProgramFolder chooseProgramFolder(const std::string &executableFolder,
+                                  bool executableFolderWritable, const FolderEnvironment &env)
+{
+    const bool holdsTaskList
+        = exists(executableFolder + "/tallydef.ini") || exists(executableFolder + "/tallywork.ini");
+    if (executableFolderWritable && holdsTaskList)
+        return {executableFolder, {}};
+
+    std::string dataHome;
+    if (isAbsolute(env.xdgDataHome))
+        dataHome = env.xdgDataHome;
+    else if (isAbsolute(env.home))
+        dataHome = std::string(env.home) + "/.local/share";
+    else
+        return fallBack(executableFolder, "The home folder is not known (HOME is not set).");
+
+    const std::string folder = dataHome + "/" + kFolderName;
+    if (const int error = makeFolders(folder); error != 0)
+        return fallBack(executableFolder, folder + ": " + std::strerror(error));
+
+    // A relocated installation finds its files beside its bin folder; a read-only copy
+    // that carries its files in its own folder gives those.
+    std::string source
+        = std::filesystem::path(executableFolder + "/../share/tallybell").lexically_normal();
+    if (!source.empty() && source.back() == '/')
+        source.pop_back();
+    if (!isFolder(source))
+        source = executableFolder;
+
+    ProgramFolder chosen {folder, {}};
+    for (const std::string name : kShipped) {
+        // The first start renames the default list: once that happened it is not brought back.
+        if (name == "tallydef.ini" && exists(folder + "/tallywork.ini"))
+            continue;
+        const std::string failed = copyIfMissing(source, folder, name);
+        if (!failed.empty())
+            chosen.problem += (chosen.problem.empty() ? "" : "\r\n") + failed;
+    }
+    if (!chosen.problem.empty())
+        chosen.problem = "Tallybell could not copy its default files into\r\n" + folder + "\r\n\r\n"
+            + chosen.problem;
+    return chosen;
+}
+
+ProgramFolder chooseProgramFolder(const std::string &executableFolder)
+{
+    FolderEnvironment env;
+    env.xdgDataHome = std::getenv("XDG_DATA_HOME");
+    env.home = std::getenv("HOME");
+    return chooseProgramFolder(executableFolder, ::access(executableFolder.c_str(), W_OK) == 0,
+                               env);
+}
+
+} // namespace tb

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace tb {
+
+// The folder that holds the task list (tallydef.ini, renamed tallywork.ini at the first
+// start), the list files and the bell.
+struct ProgramFolder {
+    std::string path;
+    // Empty, or a message for the user: the per-user folder could not be made or filled. The
+    // program goes on with `path` all the same.
+    std::string problem;
+};
+
+// The variables the choice reads; nullptr for one that is not set.
+struct FolderEnvironment {
+    const char *xdgDataHome = nullptr;
+    const char *home = nullptr;
+};
+
+// A copy that runs from a writable folder holding its task list keeps everything there.
+// Otherwise (an installed program) the folder is $XDG_DATA_HOME/Tallybell, by default
+// ~/.local/share/Tallybell, made 0700 when missing; the shipped defaults that are missing
+// there are copied in from <executable folder>/../share/tallybell (or, when there is no
+// such folder, from the executable's folder itself), and a file already there is never
+// replaced. Without a usable per-user folder the executable's folder is chosen, with a
+// problem that says why.
+ProgramFolder chooseProgramFolder(const std::string &executableFolder,
+                                  bool executableFolderWritable, const FolderEnvironment &env);
+
+// The same for this process: the folder's writability as the system says, and the
+// process's environment.
+ProgramFolder chooseProgramFolder(const std::string &executableFolder);
+
+} // namespace tb
