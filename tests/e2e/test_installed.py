@@ -1,0 +1,157 @@
+#!/usr/bin/env python3
+"""The installed program: `cmake --install` into a read-only staging root, started with a
+fresh home folder under its own Xvfb. Its files go to the user's data folder, filled from
+the installed defaults, and stay there from one start to the next.
+"""
+import os
+import signal
+import stat
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from e2e_test import Display, ini_value, wait_for
+
+BUILD_DIR = os.environ.get("TALLYBELL_BUILD_DIR", "")
+CMAKE = os.environ.get("TALLYBELL_CMAKE", "cmake")
+NOBODY = 65534
+SHIPPED = ["List1.txt", "List2.txt", "PINGPONG.WAV"]
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+class InstalledProgram(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.xvfb = Display()
+        cls.display = cls.xvfb.start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.xvfb.stop()
+
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory(prefix="tallybell-installed-")
+        os.chmod(self.tmp.name, 0o755)
+        self.stage = os.path.join(self.tmp.name, "stage")
+        subprocess.run([CMAKE, "--install", BUILD_DIR, "--prefix", "/usr"], check=True,
+                       env=dict(os.environ, DESTDIR=self.stage), stdout=subprocess.DEVNULL)
+        self.binary = os.path.join(self.stage, "usr", "bin", "tallybell")
+        self.shared = os.path.join(self.stage, "usr", "share", "tallybell")
+        for folder, _, files in os.walk(self.stage):
+            for name in files:
+                path = os.path.join(folder, name)
+                os.chmod(path, os.stat(path).st_mode & ~0o222)
+            os.chmod(folder, 0o555)
+
+        self.home = os.path.join(self.tmp.name, "home")
+        runtime = os.path.join(self.tmp.name, "runtime")
+        os.makedirs(self.home)
+        os.makedirs(runtime, mode=0o700)
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith("XDG_") and k != "DBUS_SESSION_BUS_ADDRESS"}
+        self.env.update(DISPLAY=self.display, HOME=self.home, XDG_RUNTIME_DIR=runtime,
+                        QT_QPA_PLATFORM="xcb")
+        # Root writes into any folder: run the program as a user without that power.
+        self.prefix = []
+        if os.geteuid() == 0:
+            os.chown(self.home, NOBODY, NOBODY)
+            os.chown(runtime, NOBODY, NOBODY)
+            self.prefix = ["setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}",
+                           "--clear-groups", "--"]
+        self.procs = []
+
+    def tearDown(self):
+        for p in self.procs:
+            if p.poll() is None:
+                p.send_signal(signal.SIGTERM)
+                try:
+                    p.wait(5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+        for folder, _, _ in os.walk(self.stage):
+            os.chmod(folder, 0o755)
+        self.tmp.cleanup()
+
+    def launch(self, *args):
+        log = os.path.join(self.tmp.name, f"tallybell-{len(self.procs)}.log")
+        with open(log, "wb") as out:
+            p = subprocess.Popen([*self.prefix, self.binary, *args], env=self.env,
+                                 cwd=self.home, stdout=out, stderr=subprocess.STDOUT)
+        self.procs.append(p)
+        return p
+
+    def xdotool(self, *args):
+        r = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True)
+        return r.stdout.split()
+
+    def wait_main_window(self):
+        def found():
+            for wid in self.xdotool("search", "--onlyvisible", "--name", "^Tallybell$"):
+                kind = subprocess.run(["xprop", "-id", wid, "_NET_WM_WINDOW_TYPE"],
+                                      env=self.env, capture_output=True, text=True).stdout
+                if "SPLASH" not in kind:
+                    return wid
+            return None
+        wid = wait_for(found, 15)
+        self.assertTrue(wid, "the main window did not appear")
+        return wid
+
+    def press(self, wid, key):
+        self.xdotool("windowfocus", "--sync", wid)
+        self.xdotool("key", "--clearmodifiers", key)
+
+    def test_first_start_fills_the_data_folder_and_a_second_start_uses_it(self):
+        data = os.path.join(self.home, ".local", "share", "Tallybell")
+        tasks = os.path.join(data, "tallywork.ini")
+        store = os.path.join(self.home, ".config", "Orvane", "Tallybell", "registry.ini")
+
+        first = self.launch("testmode")
+        wid = self.wait_main_window()
+        self.assertEqual(stat.S_IMODE(os.stat(data).st_mode), 0o700)
+        self.assertEqual(sorted(os.listdir(data)), sorted(SHIPPED + ["tallywork.ini"]),
+                         "the shipped defaults, the default task list renamed")
+        for name in SHIPPED:
+            self.assertEqual(read(os.path.join(data, name)),
+                             read(os.path.join(self.shared, name)), name)
+        self.assertEqual(ini_value(tasks, "options", "wavefile"),
+                         os.path.join(data, "PINGPONG.WAV"))
+        self.assertIn(tasks, read(store).decode())
+
+        # A testmode session runs there: ten seconds a task.
+        self.press(wid, "alt+s")
+        self.assertTrue(wait_for(lambda: ini_value(tasks, "currenttask", "number") == "1", 5),
+                        "Start did not show the first task")
+        self.assertTrue(wait_for(lambda: ini_value(tasks, "currenttask", "number") == "2", 15),
+                        "the second task did not begin")
+        self.press(wid, "alt+s")
+        # Quit is enabled once the stop has been shown.
+        for _ in range(5):
+            self.press(wid, "alt+q")
+            if wait_for(lambda: first.poll() is not None, 2):
+                break
+        self.assertEqual(first.wait(5), 0)
+
+        # The user's own list is kept, the default task list is not brought back, and the
+        # second start finds its first start done.
+        mine = os.path.join(data, "List1.txt")
+        with open(mine, "wb") as f:
+            f.write(b"My own piece\r\n")
+        before = {name: read(os.path.join(data, name)) for name in os.listdir(data)}
+        stored = read(store)
+        second = self.launch("testmode")
+        self.wait_main_window()
+        self.assertIsNone(second.poll())
+        after = {name: read(os.path.join(data, name)) for name in os.listdir(data)}
+        self.assertEqual(after, before)
+        self.assertEqual(read(store), stored)
+
+
+if __name__ == "__main__":
+    if not BUILD_DIR or not os.path.isdir(BUILD_DIR):
+        sys.exit("TALLYBELL_BUILD_DIR must name the build folder")
+    unittest.main(verbosity=2)
