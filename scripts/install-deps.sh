@@ -10,6 +10,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
     pulseaudio pulseaudio-utils dbus dbus-x11
     xvfb xdotool x11-utils imagemagick fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
