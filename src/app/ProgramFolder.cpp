@@ -98,8 +98,13 @@ std::string copyIfMissing(const std::string &sourceFolder, const std::string &fo
     return {};
 }
 
-ProgramFolder fallBack(const std::string &executableFolder, const std::string &why)
+// A folder that holds a task list of its own still works read-only, and the program's own
+// messages tell of the saves that fail; one without it needs the reason told first.
+ProgramFolder fallBack(const std::string &executableFolder, bool holdsTaskList,
+                       const std::string &why)
 {
+    if (holdsTaskList)
+        return {executableFolder, {}};
     return {executableFolder,
             std::string("Tallybell could not make a folder of your own for the task list, the "
                         "list files and the bell:\r\n\r\n")
@@ -122,11 +127,12 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
     else if (isAbsolute(env.home))
         dataHome = std::string(env.home) + "/.local/share";
     else
-        return fallBack(executableFolder, "The home folder is not known (HOME is not set).");
+        return fallBack(executableFolder, holdsTaskList,
+                        "The home folder is not known (HOME is not set).");
 
     const std::string folder = dataHome + "/" + kFolderName;
     if (const int error = makeFolders(folder); error != 0)
-        return fallBack(executableFolder, folder + ": " + std::strerror(error));
+        return fallBack(executableFolder, holdsTaskList, folder + ": " + std::strerror(error));
 
     // A relocated installation finds its files beside its bin folder; a read-only copy
     // that carries its files in its own folder gives those.

@@ -25,7 +25,7 @@ struct FolderEnvironment {
 // there are copied in from <executable folder>/../share/tallybell (or, when there is no
 // such folder, from the executable's folder itself), and a file already there is never
 // replaced. Without a usable per-user folder the executable's folder is chosen, with a
-// problem that says why.
+// problem that says why unless that folder holds a task list to go on with.
 ProgramFolder chooseProgramFolder(const std::string &executableFolder,
                                   bool executableFolderWritable, const FolderEnvironment &env);
 
