@@ -2,6 +2,7 @@
 
 #include "about/AboutForm.h"
 #include "app/WindowHost.h"
+#include "journal/JournalForm.h"
 #include "lists/ListEditorForm.h"
 #include "options/OptionsForm.h"
 #include "taskeditor/TaskEditorForm.h"
@@ -35,6 +36,8 @@ Form *Program::form(FormId form)
         return listEditor_.get();
     case FormId::About:
         return about_.get();
+    case FormId::Journal:
+        return journal_.get();
     }
     return nullptr;
 }
@@ -72,8 +75,8 @@ void Program::showChangesNow()
 
 void Program::refreshAll()
 {
-    for (const FormId id :
-         {FormId::Main, FormId::Options, FormId::TaskEditor, FormId::ListEditor, FormId::About})
+    for (const FormId id : {FormId::Main, FormId::Options, FormId::TaskEditor, FormId::ListEditor,
+                            FormId::About, FormId::Journal})
         if (Form *loaded = form(id))
             loaded->refresh();
 }
@@ -115,6 +118,10 @@ bool Program::load(FormId form)
         return true;
     case FormId::About:
         loadOnce(about_, s_.shell, *this);
+        return true;
+    case FormId::Journal:
+        loadOnce(journal_, main_, *this,
+                 JournalServices {m.journal, m.clock, m.messages, s_.fileChooser});
         return true;
     }
     return false;
@@ -162,6 +169,9 @@ void Program::drop(FormId form)
         break;
     case FormId::About:
         about_.reset();
+        break;
+    case FormId::Journal:
+        journal_.reset();
         break;
     }
 }

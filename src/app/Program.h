@@ -12,6 +12,7 @@ namespace tb {
 
 class AboutForm;
 class FileChooser;
+class JournalForm;
 class ListEditorForm;
 class OptionsForm;
 class TaskEditorForm;
@@ -46,6 +47,7 @@ public:
     OptionsForm *loadedOptions() { return options_.get(); }
     TaskEditorForm *loadedTaskEditor() { return taskEditor_.get(); }
     ListEditorForm *loadedListEditor() { return listEditor_.get(); }
+    JournalForm *loadedJournal() { return journal_.get(); }
 
     // Raises `event` of `control` on the window `form`, then shows what changed. False when
     // the window is not loaded or has no such handler.
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<TaskEditorForm> taskEditor_;
     std::unique_ptr<ListEditorForm> listEditor_;
     std::unique_ptr<AboutForm> about_;
+    std::unique_ptr<JournalForm> journal_;
     WindowHost *host_ = nullptr;
     int dispatching_ = 0;
     std::vector<FormId> pendingUnloads_;

@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "app/qt/GuardedApplication.h"
 #include "app/qt/QtWindows.h"
+#include "journal/SqliteJournal.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/qt/DBusNotifier.h"
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
     tb::QtFileChooser fileChooser;
     tb::Registry registry(
         tb::registryStorePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")), messages);
+    tb::SqliteJournal journal(tb::journalPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
 
     const tb::ProgramFolder folder = tb::chooseProgramFolder(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
@@ -65,7 +67,7 @@ int main(int argc, char *argv[])
     const std::string commandLine = arguments.join(QChar(u' ')).toStdString();
 
     tb::Program program({{clock, random, messages, sound, screenSaver, help, instance, windowOps,
-                          registry, notifier},
+                          registry, notifier, journal},
                          fileChooser,
                          shell},
                         programFolder, commandLine);

@@ -3,7 +3,7 @@
 namespace tb {
 
 // The windows a window's logic may open or call.
-enum class FormId { Main, Options, TaskEditor, ListEditor, About };
+enum class FormId { Main, Options, TaskEditor, ListEditor, About, Journal };
 
 // What one window's logic may ask of the others. The program's core object answers, so
 // that no window reaches into another one.

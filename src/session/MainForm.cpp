@@ -1,5 +1,6 @@
 #include "session/MainForm.h"
 
+#include "journal/PracticeStats.h"
 #include "lists/Rotation.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
@@ -16,6 +17,7 @@
 #include "settings/Registry.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
+#include "text/Encoding.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -98,7 +100,8 @@ MainForm::MainForm(MainServices services, FormCalls &forms, std::string programF
     controls_["Imagemoveon"].visible = false;
     controls_["linepaused"].visible = false;
     controls_["timemaintime"].enabled = false;
-    for (const char *name : {"fileedit", "editfilesong"})
+    controls_["lbljournal"];
+    for (const char *name : {"fileedit", "editfilesong", "filejournal"})
         controls_[name];
 
     on("cmdstartstop", ControlEvent::Click, [this] { cmdstartstop_Click(); });
@@ -114,6 +117,7 @@ MainForm::MainForm(MainServices services, FormCalls &forms, std::string programF
     on("optionsalm", ControlEvent::Click, [this] { forms_.show(FormId::Options); });
     on("fileedit", ControlEvent::Click, [this] { forms_.show(FormId::TaskEditor); });
     on("editfilesong", ControlEvent::Click, [this] { forms_.show(FormId::ListEditor); });
+    on("filejournal", ControlEvent::Click, [this] { forms_.show(FormId::Journal); });
     on("helpcontents", ControlEvent::Click, [this] { helpcontents_Click(); });
     on("helpabouthelp", ControlEvent::Click, [this] { helpabouthelp_Click(); });
     on("helpabout", ControlEvent::Click, [this] { forms_.show(FormId::About); });
@@ -171,6 +175,8 @@ bool MainForm::Form_Load()
     controls_["optionScreenSave"].checked = Disabless;
     for (int i = 0; i < kTimeMenuEntries; ++i)
         controls_[timeMenuName(i)].caption = std::to_string((i + 1) * 10) + " Minutes";
+    readPracticeSummary();
+    refresh();
     reportFailedSaves();
     return true;
 }
@@ -221,10 +227,16 @@ void MainForm::reportFailedSaves()
     for (const auto &[file, reason] : failures) {
         if (!saidFailedSaves_.insert(file).second)
             continue;
-        std::string text = "Couldn't save the settings file\r\n\r\n";
+        const bool journal = file == s_.journal.location();
+        std::string text = journal ? "Couldn't write to the practice journal\r\n\r\n"
+                                   : "Couldn't save the settings file\r\n\r\n";
         text.append(file).append("\r\n\r\n").append(reason);
-        text += "\r\n\r\nThe file on disk is unchanged. Later changes to it may not be kept "
-                "either; this message is not repeated until the program is started again.";
+        text += journal ? "\r\n\r\nThe session goes on, but what is practised may not be "
+                          "recorded; this message is not repeated until the program is started "
+                          "again."
+                        : "\r\n\r\nThe file on disk is unchanged. Later changes to it may not be "
+                          "kept either; this message is not repeated until the program is "
+                          "started again.";
         s_.messages.show(text, diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
     }
 }
@@ -308,14 +320,44 @@ bool MainForm::Form_KeyDown(int keyCode)
 void MainForm::Form_Unload()
 {
     // Never leave the desktop's screen saver held off after the program is gone.
-    if (sessionrunning)
+    if (sessionrunning) {
         s_.screenSaver.restore();
+        const std::int64_t ended = s_.clock.now();
+        recordTask(TaskEnding::Stopped, ended);
+        recordSession(false, ended);
+    }
+}
+
+void MainForm::refresh()
+{
+    const bool quiet = !sessionrunning && controls_["txtmessage"].caption.empty();
+    controls_["lbljournal"].caption = quiet ? practiceSummary_ : std::string();
 }
 
 void MainForm::getnexttask(std::int16_t tasknumber)
 {
     controls_["txtmessage"].caption = tb::getnexttask(tasknumber, listContext());
     ++taskTextsComposed_;
+    composedText_ = controls_["txtmessage"].caption;
+    composedItems_ = composedText_.empty() ? std::vector<std::string>() : usedListItems(tasknumber);
+}
+
+std::vector<std::string> MainForm::usedListItems(std::int16_t tasknumber) const
+{
+    // The description just composed is the one before the alternate counter it moved on.
+    const std::string section = "task" + numberToText(tasknumber);
+    const int next = textToNumber(IniRead(section, "Alternatetask", inifilename, ""));
+    const std::string description
+        = IniRead(section, "description" + numberToText(next - 1), inifilename, "");
+    const std::size_t list = description.find("%list");
+    if (list == std::string::npos || list + 7 > description.size() || description[list + 5] < '1'
+        || description[list + 5] > '9' || description[list + 6] != '%')
+        return {};
+    const std::string item
+        = IniRead(listGroupSection(description[list + 5] - '0'), "Current Item", inifilename, "");
+    if (item.empty())
+        return {};
+    return {asUtf8(item)};
 }
 
 void MainForm::checksong(std::int16_t listnumber)
@@ -326,6 +368,53 @@ void MainForm::checksong(std::int16_t listnumber)
 ListContext MainForm::listContext()
 {
     return {inifilename, programFolder_, s_.random, s_.messages};
+}
+
+// --- The practice journal ------------------------------------------------------------
+
+void MainForm::beginTaskRecord()
+{
+    taskStarted_ = taskstarttime;
+    taskPlanned_ = delay;
+}
+
+void MainForm::recordTask(TaskEnding ending, std::int64_t ended)
+{
+    TaskRecord task;
+    task.started = dateTimeText(taskStarted_);
+    task.ended = dateTimeText(ended);
+    task.number = currenttask;
+    task.text = composedText_;
+    task.items = composedItems_;
+    task.plannedSeconds = taskPlanned_;
+    // The start has moved on by every pause; a late tick adds nothing to the practice.
+    task.practisedSeconds = static_cast<int>(
+        std::clamp<std::int64_t>(ended - taskstarttime, 0, std::max(taskPlanned_, 0)));
+    task.ending = ending;
+    lastTaskEnded_ = ended;
+    keepRecord(s_.journal.addTask(task));
+}
+
+void MainForm::recordSession(bool completed, std::int64_t ended)
+{
+    keepRecord(s_.journal.addSession(
+        {dateTimeText(sessionStarted_), dateTimeText(ended), inifilename, completed}));
+    readPracticeSummary();
+}
+
+void MainForm::keepRecord(const JournalWrite &write)
+{
+    if (write.ok)
+        ++journalWrites_;
+    else
+        reportWriteFailure(s_.journal.location(), write.errorText);
+}
+
+void MainForm::readPracticeSummary()
+{
+    const std::int64_t minutes = minutesOf(s_.journal.secondsPractisedOn(localDay(s_.clock.now())));
+    practiceSummary_ = "Sessions completed: " + std::to_string(s_.journal.sessionsCompleted())
+        + " \xC2\xB7 Today: " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
 }
 
 // --- The session -------------------------------------------------------------------
@@ -407,18 +496,23 @@ void MainForm::cmdstartstop_Click()
         blankScreenSaver();
         sessionrunning = true;
         taskstarttime = s_.clock.now();
+        sessionStarted_ = taskstarttime;
+        beginTaskRecord();
         getnexttask(currenttask);
         return;
     }
 
     if (Taskspaused)
         cmdpause_Click();
+    const std::int64_t ended = s_.clock.now();
     if (MaxMinScreen)
         s_.window.setState(WindowState::Normal);
     setStoppedLayout();
     restoreScreenSaver();
     sessionrunning = false;
     controls_["lblTimer"].caption = formatTime(delay);
+    recordTask(TaskEnding::Stopped, ended);
+    recordSession(false, ended);
     taskstarttime = s_.clock.now();
 }
 
@@ -488,6 +582,8 @@ void MainForm::notifyTaskEnd()
 
 void MainForm::endOfTask()
 {
+    const std::int64_t ended = s_.clock.now();
+    const TaskEnding ending = skippedtonext ? TaskEnding::Skipped : TaskEnding::TimeUp;
     showFullTaskLength();
     controls_["practiceprogress"].value = 100;
     // The title no longer counts: the task is over.
@@ -501,6 +597,8 @@ void MainForm::endOfTask()
         s_.messages.show(kTimeUpText, version::kProductName, MsgIcon::Information, MsgButtons::Ok);
     }
     skippedtonext = false;
+    // After the bell and the message: a slow disk never holds them up.
+    recordTask(ending, ended);
 
     if (sessionrunning) {
         currenttask = static_cast<std::int16_t>(std::min<int>(currenttask + 1, 32767));
@@ -514,6 +612,7 @@ void MainForm::endOfTask()
             endOfSession();
     }
     taskstarttime = s_.clock.now();
+    beginTaskRecord();
 }
 
 void MainForm::endOfSession()
@@ -535,6 +634,7 @@ void MainForm::endOfSession()
     FormOnTop();
     controls_["txtmessage"].caption = kCompletedText;
     controls_["lblTimer"].caption = formatTime(delay);
+    recordSession(true, lastTaskEnded_);
 }
 
 void MainForm::startfromspin_DownClick()

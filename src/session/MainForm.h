@@ -2,6 +2,7 @@
 
 #include "forms/Form.h"
 #include "forms/FormCalls.h"
+#include "journal/Journal.h"
 #include "settings/WriteFailures.h"
 
 #include <cstdint>
@@ -37,6 +38,7 @@ struct MainServices {
     WindowOps &window;
     Registry &registry;
     Notifier &notifier;
+    Journal &journal;
 };
 
 // The main window's behaviour: start-up, the session settings and the session itself.
@@ -76,6 +78,8 @@ public:
     bool Form_KeyDown(int keyCode);
     // The window is going away (closed or quit).
     void Form_Unload();
+    // Shows the practice summary while stopped and no other message is up.
+    void refresh() override;
 
     void cmdstartstop_Click();
     void cmdpause_Click();
@@ -113,6 +117,8 @@ public:
     const std::string &programFolder() const { return programFolder_; }
     // Counts the task texts composed; only then may a list's current item have moved on.
     std::uint64_t taskTextsComposed() const { return taskTextsComposed_; }
+    // Counts the records written to the practice journal in this run.
+    std::uint64_t journalWrites() const { return journalWrites_; }
 
     static constexpr int kTimeMenuEntries = 10;
     static std::string timeMenuName(int index); // "Timemenu_0" .. "Timemenu_9"
@@ -132,6 +138,12 @@ private:
     bool askToAddTasks();
     void repaint();
     ListContext listContext();
+    std::vector<std::string> usedListItems(std::int16_t tasknumber) const;
+    void beginTaskRecord();
+    void recordTask(TaskEnding ending, std::int64_t ended);
+    void recordSession(bool completed, std::int64_t ended);
+    void keepRecord(const JournalWrite &write);
+    void readPracticeSummary();
 
     MainServices s_;
     FormCalls &forms_;
@@ -143,6 +155,16 @@ private:
     std::string savedmessage;
     bool endingTask_ = false;
     std::uint64_t taskTextsComposed_ = 0;
+
+    // What the practice journal is told when the task or the session ends.
+    std::int64_t sessionStarted_ = 0;
+    std::int64_t taskStarted_ = 0;
+    std::int64_t lastTaskEnded_ = 0;
+    int taskPlanned_ = 0;
+    std::string composedText_;
+    std::vector<std::string> composedItems_;
+    std::uint64_t journalWrites_ = 0;
+    std::string practiceSummary_;
 
     // Settings writes that failed and are not yet said; the files already said.
     std::vector<std::pair<std::string, std::string>> failedSaves_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Program.h"
+#include "journal/SqliteJournal.h"
 #include "settings/IniFile.h"
 #include "settings/Registry.h"
 #include "support/FakeFileChooser.h"
@@ -32,7 +33,7 @@ protected:
         program.reset();
         program = std::make_unique<Program>(
             ProgramServices {MainServices {clock, random, messages, sound, screenSaver, help,
-                                           instance, windowOps(), *registry, notifier},
+                                           instance, windowOps(), *registry, notifier, journal},
                              chooser, shell},
             folder.path().string(), commandLine);
         form = &program->main();
@@ -91,6 +92,8 @@ protected:
     FakeFileChooser chooser;
     FakeShell shell;
     std::unique_ptr<Registry> registry;
+    // A real journal in a temporary file.
+    SqliteJournal journal {config.file("journal.sqlite")};
     std::unique_ptr<Program> program;
     MainForm *form = nullptr;
     std::string ini;

@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "app/Program.h"
 #include "forms/qt/ControlBinding.h"
+#include "journal/frmjournal.h"
 #include "lists/frmeditsonglist.h"
 #include "options/frmoptions.h"
 #include "session/frmmain.h"
@@ -34,6 +35,8 @@ QWidget *QtWindows::make(FormId form)
         return new frmeditsonglist(program_, &main_);
     case FormId::About:
         return new frmAbout(program_, &main_);
+    case FormId::Journal:
+        return new frmjournal(program_, &main_);
     }
     return nullptr;
 }

@@ -1,0 +1,146 @@
+#include "journal/JournalForm.h"
+
+#include "journal/JournalCsv.h"
+#include "journal/PracticeStats.h"
+#include "platform/Clock.h"
+#include "platform/FileChooser.h"
+#include "platform/MessageBox.h"
+#include "session/MainForm.h"
+#include "settings/SafeFile.h"
+#include "tallybell/Version.h"
+
+namespace tb {
+namespace {
+
+std::string counted(std::int64_t count, const char *one, const char *many)
+{
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// Lower case (ASCII letters; other bytes as they are), blanks and line breaks folded.
+std::string searchForm(std::string_view text)
+{
+    std::string folded;
+    folded.reserve(text.size());
+    bool blank = true; // leading blanks go
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            if (!blank)
+                folded += ' ';
+            blank = true;
+            continue;
+        }
+        folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        blank = false;
+    }
+    if (!folded.empty() && folded.back() == ' ')
+        folded.pop_back();
+    return folded;
+}
+
+} // namespace
+
+JournalForm::JournalForm(MainForm &main, FormCalls &forms, JournalServices services)
+    : main_(main), forms_(forms), s_(services)
+{
+    for (const char *name : {"lblstreak", "lbllongest", "lblweek", "lblmonth", "lblshown"})
+        controls_[name];
+    controls_["txtsearch"];
+    on("txtsearch", ControlEvent::Change, [this] { txtsearch_Change(); });
+    on("cmdexport", ControlEvent::Click, [this] { cmdexport_Click(); });
+    on("cmdclose", ControlEvent::Click, [this] { cmdclose_Click(); });
+}
+
+void JournalForm::Form_Load()
+{
+    reload();
+}
+
+bool JournalForm::stale() const
+{
+    return seenWrites_ != main_.journalWrites();
+}
+
+void JournalForm::reload()
+{
+    seenWrites_ = main_.journalWrites();
+    tasks_ = s_.journal.tasks();
+    searchable_.clear();
+    searchable_.reserve(tasks_.size());
+    for (const TaskRecord &task : tasks_) {
+        std::string all = task.started + " " + task.ended + " " + task.text;
+        for (const std::string &item : task.items)
+            all.append(" ").append(item);
+        searchable_.push_back(searchForm(all));
+    }
+    showSummary();
+    applySearch();
+}
+
+void JournalForm::showSummary()
+{
+    const std::vector<DayPractice> days = s_.journal.practiceByDay();
+    const std::string today = localDay(s_.clock.now());
+    const PracticeSummary summary = summarisePractice(days, today);
+    chart_ = recentDays(days, today, kChartDays);
+    controls_["lblstreak"].caption
+        = "Current streak: " + counted(summary.currentStreak, "day", "days");
+    controls_["lbllongest"].caption
+        = "Longest streak: " + counted(summary.longestStreak, "day", "days");
+    controls_["lblweek"].caption
+        = "This week: " + counted(minutesOf(summary.weekSeconds), "minute", "minutes");
+    controls_["lblmonth"].caption
+        = "This month: " + counted(minutesOf(summary.monthSeconds), "minute", "minutes");
+}
+
+void JournalForm::applySearch()
+{
+    const std::string query = searchForm(controls_["txtsearch"].text);
+    shown_.clear();
+    for (std::size_t i = 0; i < tasks_.size(); ++i)
+        if (query.empty() || searchable_[i].find(query) != std::string::npos)
+            shown_.push_back(i);
+    std::string &shown = controls_["lblshown"].caption;
+    if (tasks_.empty())
+        shown = "No tasks recorded yet";
+    else if (query.empty())
+        shown = counted(static_cast<std::int64_t>(tasks_.size()), "task", "tasks");
+    else
+        shown = std::to_string(shown_.size()) + " of "
+            + counted(static_cast<std::int64_t>(tasks_.size()), "task", "tasks");
+}
+
+void JournalForm::txtsearch_Change()
+{
+    applySearch();
+}
+
+void JournalForm::cmdexport_Click()
+{
+    FileChoice choice;
+    choice.save = true;
+    choice.title = "Export the practice journal";
+    choice.filters = {{"CSV files (*.csv)", "*.csv"}, {"All files (*.*)", "*.*"}};
+    choice.fileName = "practice journal.csv";
+    choice.defaultExt = "csv";
+    const FileChosen chosen = s_.fileChooser.choose(choice);
+    if (!chosen.accepted)
+        return;
+    std::vector<const TaskRecord *> rows;
+    rows.reserve(shown_.size());
+    for (const std::size_t i : shown_)
+        rows.push_back(&tasks_[i]);
+    const FileWrite written = writeFileAtomically(chosen.path, tasksAsCsv(rows));
+    if (!written)
+        s_.messages.show("Couldn't export the practice journal\r\n\r\n" + chosen.path + "\r\n\r\n"
+                             + written.errorText,
+                         std::string(version::kProductName) + " - Disk Error", MsgIcon::Critical,
+                         MsgButtons::Ok);
+}
+
+void JournalForm::cmdclose_Click()
+{
+    forms_.unload(FormId::Journal);
+}
+
+} // namespace tb

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+namespace tb {
+
+class Program;
+
+// The journal window's tasks as a table. The rows are the journal window's logic's: the
+// model only shows them and is told (`showAfresh`) when the logic has chosen other rows.
+class JournalTableModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { Started, Task, Text, Items, Planned, Practised, Ending, ColumnCount };
+
+    explicit JournalTableModel(Program &program, QObject *parent = nullptr);
+
+    // Shows the rows again, after `change` (which may be empty) has changed them.
+    template<typename F> void showAfresh(F change)
+    {
+        beginResetModel();
+        change();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    Program &program_;
+};
+
+} // namespace tb
