@@ -95,6 +95,10 @@ class TallybellCase(unittest.TestCase):
         runtime = os.path.join(self.tmp.name, "runtime")
         os.makedirs(runtime, mode=0o700)
         self.env["XDG_RUNTIME_DIR"] = runtime
+        # The per-user data folder (the practice journal) in the test's own place too.
+        data = os.path.join(self.tmp.name, "data")
+        os.makedirs(data)
+        self.env["XDG_DATA_HOME"] = data
 
     def tearDown(self):
         for p in self.procs:
@@ -321,6 +325,7 @@ class ReadOnlyProgramFolder(TallybellCase):
             for name in files:
                 os.chown(os.path.join(folder, name), nobody, nobody)
         os.chown(self.env["XDG_RUNTIME_DIR"], nobody, nobody)
+        os.chown(self.env["XDG_DATA_HOME"], nobody, nobody)
         return ["setpriv", f"--reuid={nobody}", f"--regid={nobody}", "--clear-groups", "--"]
 
     def launch_as(self, prefix, *args):
