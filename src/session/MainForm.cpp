@@ -413,7 +413,9 @@ void MainForm::keepRecord(const JournalWrite &write)
 void MainForm::readPracticeSummary()
 {
     const std::int64_t minutes = minutesOf(s_.journal.secondsPractisedOn(localDay(s_.clock.now())));
-    practiceSummary_ = "Sessions completed: " + std::to_string(s_.journal.sessionsCompleted())
+    // The count the task list has always kept, so a long-standing user sees their own.
+    const int completed = textToNumber(IniRead("History", "Sessions Completed", inifilename, "0"));
+    practiceSummary_ = "Sessions completed: " + std::to_string(std::max(completed, 0))
         + " \xC2\xB7 Today: " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
 }
 
