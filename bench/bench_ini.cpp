@@ -1,6 +1,6 @@
 // The settings file engine on a full task list: nine tasks of nine descriptions, nine list
-// groups, the options and the history. Every settings access of the program is one of
-// these calls, with no cache in between.
+// groups, the options and the history; and on a very long task list, what a start of the
+// program and a click on Start read from it.
 //
 // The files live in a fresh folder under $TMPDIR (or /tmp); set TMPDIR to measure another
 // file system.
@@ -10,11 +10,14 @@
 #include "taskeditor/DescriptionTable.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <stdlib.h>
 #include <string>
+#include <thread>
 
 using namespace tb;
 
@@ -203,6 +206,104 @@ BENCHMARK(BM_EditorSave)
     ->ArgName("batch")
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A task list of `tasks` sections [task1] ... [taskN] of one description each, after the
+// options and the session length.
+std::string longTaskListContent(int tasks)
+{
+    std::string s = "[options]\r\ndisable ScreenSaver=False\r\nUse Full Screen=False\r\n"
+                    "Play Sound=True\r\nStop Between tasks=False\r\nwavefile=\r\n"
+                    "[TotalTime]\r\nTime=2\r\n[currenttask]\r\nnumber=1\r\n";
+    for (int task = 1; task <= tasks; ++task) {
+        const std::string number = std::to_string(task);
+        s += "[task" + number + "]\r\ndescription1=Piece " + number + ", %note% major\r\n";
+    }
+    return s;
+}
+
+// A settings file's time stamps come from a clock that moves in steps: a file written a
+// moment ago may still change unseen within the same step. Waiting a little makes the file
+// one that has been on the disk for a while, as a task list is when the program starts.
+void letTheFileAge()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
+// The main window's count of the tasks: description1 of task1, task2, ... until one is
+// missing, at most 32766 of them.
+std::int16_t countTasks(const std::string &path)
+{
+    std::int16_t n = 1;
+    while (n < 32767 && !IniRead("task" + std::to_string(n), "description1", path, "").empty())
+        ++n;
+    return n;
+}
+
+// What the main window reads from its task list when the program starts: the settings, the
+// session length, then the task count. Each iteration reads a newly written file, so that
+// nothing read in the iteration before can serve it.
+void BM_StartReads(benchmark::State &state)
+{
+    Folder folder;
+    const std::string content = longTaskListContent(int(state.range(0)));
+    const std::string path = folder.file("tallywork.ini");
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!writeFileAtomically(path, content))
+            state.SkipWithError("cannot write the task list");
+        letTheFileAge();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(IniRead("currenttask", "number", path, "1"));
+        for (const char *key : {"wavefile", "disable ScreenSaver", "Use Full Screen", "Play Sound",
+                                "Stop Between tasks"})
+            benchmark::DoNotOptimize(IniRead("options", key, path, "False"));
+        benchmark::DoNotOptimize(IniRead("TotalTime", "Time", path, "1"));
+        benchmark::DoNotOptimize(countTasks(path));
+    }
+    state.counters["file_bytes"] = double(content.size());
+}
+BENCHMARK(BM_StartReads)->ArgName("tasks")->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A click on Start: the task count again, then the text of the task to start from is
+// composed as the session does: the task number is stored (it differs from the stored one
+// at each click here, so the whole file is replaced once), the task's alternative is read,
+// its description, and the next alternative is stored (unchanged after the first round).
+void BM_StartClick(benchmark::State &state)
+{
+    Folder folder;
+    const std::string content = longTaskListContent(int(state.range(0)));
+    const std::string path = folder.file("tallywork.ini");
+    if (!writeFileAtomically(path, content))
+        throw std::runtime_error("cannot write " + path);
+    letTheFileAge();
+    int round = 0;
+    for (auto _ : state) {
+        const std::string task = std::to_string(++round % 2 + 1);
+        const std::string section = "task" + task;
+        benchmark::DoNotOptimize(countTasks(path));
+        IniWrite("currenttask", "number", task, path);
+        const std::string stored = IniRead(section, "Alternatetask", path, "");
+        int alternate = stored.empty() ? 1 : std::stoi(stored);
+        if (alternate == 0 || alternate >= 10)
+            alternate = 1;
+        std::string text = IniRead(section, "description" + std::to_string(alternate), path, "");
+        if (text.empty()) {
+            alternate = 1;
+            text = IniRead(section, "description1", path, "");
+        }
+        IniWrite(section, "Alternatetask", std::to_string(alternate + 1), path);
+        benchmark::DoNotOptimize(text);
+        state.PauseTiming();
+        letTheFileAge();
+        state.ResumeTiming();
+    }
+    state.counters["file_bytes"] = double(content.size());
+}
+BENCHMARK(BM_StartClick)
+    ->ArgName("tasks")
+    ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

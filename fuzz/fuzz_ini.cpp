@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the settings file engine as the content of a settings file:
 // reads of the sections and keys the bytes seem to hold, then a few writes one after the
 // other, checking that each write reads back as written, changed its own line (or added
-// its own lines) and nothing else. An exception from the engine ends the run as a crash.
+// its own lines) and nothing else, and that the index of the sections finds what a scan
+// of the whole content finds. An exception from the engine ends the run as a crash.
 
 #include "settings/IniFile.h"
 
@@ -114,6 +115,26 @@ std::optional<std::string> stored(std::string_view content, const Pair &p)
     return std::nullopt;
 }
 
+std::string upper(std::string s)
+{
+    for (char &c : s)
+        c = (c >= 'a' && c <= 'z') ? char(c - 32) : c;
+    return s;
+}
+
+// The index finds each name, in any case, as the scan does.
+void checkIndex(std::string_view content, const std::vector<Pair> &pairs)
+{
+    const IniIndex index(content);
+    for (const Pair &p : pairs) {
+        check(index.find(p.first, p.second) == findIniValue(content, p.first, p.second),
+              "the index finds what the scan finds");
+        check(index.find(upper(p.first), upper(p.second))
+                  == findIniValue(content, upper(p.first), upper(p.second)),
+              "the index finds what the scan finds, in other letter case");
+    }
+}
+
 } // namespace
 
 namespace {
@@ -137,6 +158,7 @@ std::string writeAndCheck(const std::string &content, const std::vector<Pair> &p
 
     check(findIniValue(after, target.first, target.second) == trim(value),
           "the written key reads back the written value");
+    checkIndex(after, pairs);
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const Pair &p = pairs[i];
         if (sameName(trim(p.first), trim(target.first))
@@ -181,6 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     std::string content(reinterpret_cast<const char *>(data), size);
     const std::vector<Pair> pairs = candidatePairs(content);
+    checkIndex(content, pairs);
 
     for (const Pair &p : pairs) {
         const std::string value = iniValueFromContent(content, p.first, p.second, "<default>");

@@ -1,10 +1,17 @@
 #include "settings/IniFile.h"
 
 #include "settings/SafeFile.h"
+#include "settings/WriteFailures.h"
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <exception>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <utility>
 
 namespace tb {
 namespace {
@@ -67,7 +74,10 @@ struct Line {
 class LineScanner
 {
 public:
-    explicit LineScanner(std::string_view content) : content_(content), pos_(contentStart(content))
+    explicit LineScanner(std::string_view content) : LineScanner(content, contentStart(content)) { }
+
+    // The lines from `from`, the beginning of a line, to the end of `content`.
+    LineScanner(std::string_view content, std::size_t from) : content_(content), pos_(from)
     {
         nextCr_ = find('\r');
         nextLf_ = find('\n');
@@ -122,6 +132,24 @@ std::optional<std::string_view> sectionName(std::string_view text)
     return trim(text.substr(1, close - 1));
 }
 
+// A line of a section that gives a key its value: "key = value", not a comment. `text` is
+// the trimmed line, not empty and not a section line.
+struct Entry {
+    std::string_view key;
+    std::string_view value; // trimmed
+    std::size_t equals = 0; // of the "=" in `text`
+};
+
+std::optional<Entry> entryOf(std::string_view text)
+{
+    if (text.front() == ';')
+        return std::nullopt;
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return Entry {trim(text.substr(0, equals)), trim(text.substr(equals + 1)), equals};
+}
+
 struct Location {
     bool sectionFound = false;
     bool keyFound = false;
@@ -162,18 +190,15 @@ Location locate(std::string_view content, std::string_view section, std::string_
             continue;
         where.insertAt = line.next;
         where.insertNeedsLineEnd = !line.terminated;
-        if (text.front() == ';')
-            continue;
-        const std::size_t equals = text.find('=');
-        if (equals == std::string_view::npos || !sameName(trim(text.substr(0, equals)), key))
+        const auto entry = entryOf(text);
+        if (!entry || !sameName(entry->key, key))
             continue;
         const std::size_t textBegin = std::size_t(text.data() - content.data());
-        const std::string_view value = trim(text.substr(equals + 1));
         where.keyFound = true;
-        where.afterEquals = textBegin + equals + 1;
-        where.valueBegin
-            = value.empty() ? where.afterEquals : std::size_t(value.data() - content.data());
-        where.valueEnd = where.valueBegin + value.size();
+        where.afterEquals = textBegin + entry->equals + 1;
+        where.valueBegin = entry->value.empty() ? where.afterEquals
+                                                : std::size_t(entry->value.data() - content.data());
+        where.valueEnd = where.valueBegin + entry->value.size();
         where.lineEnd = line.end;
         break;
     }
@@ -183,6 +208,96 @@ Location locate(std::string_view content, std::string_view section, std::string_
 bool holdsLineBreak(std::string_view text)
 {
     return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// The length of the well-formed UTF-8 character at `at` (no overlong form, no surrogate,
+// nothing past U+10FFFF), or 0 when there is none.
+std::size_t utf8CharacterLength(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    const unsigned lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned low = 0x80; // the range of the second byte
+    unsigned high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    } else {
+        return 0;
+    }
+    if (text.size() - at < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if ((byte(i) & 0xC0u) != 0x80u)
+            return 0;
+    }
+    return length;
+}
+
+// How much of a value a read gives: at most maxValueLength bytes. A UTF-8 text is not cut
+// inside a character, which would leave it invalid and shown as another encoding; bytes
+// that are not UTF-8 before the limit (Windows-1252 texts) are cut at the limit.
+std::size_t shownLength(std::string_view value)
+{
+    if (value.size() <= maxValueLength)
+        return value.size();
+    std::size_t at = 0;
+    while (at < maxValueLength) {
+        const std::size_t length = utf8CharacterLength(value, at);
+        if (length == 0)
+            return maxValueLength;
+        if (at + length > maxValueLength)
+            return at;
+        at += length;
+    }
+    return maxValueLength;
+}
+
+// What a read gives for the stored value.
+std::string shownValue(std::optional<std::string_view> stored, std::string_view defaultValue)
+{
+    std::string_view value = stored.value_or(std::string_view());
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    value = value.substr(0, shownLength(value));
+    return std::string(value.empty() ? defaultValue : value);
+}
+
+// FNV-1a of the name with ASCII letters folded, so that names equal to sameName hash alike.
+std::uint32_t nameHash(std::string_view name)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const char c : name) {
+        hash ^= static_cast<unsigned char>(asciiLower(c));
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+// The value of the first `key` among the lines `scanner` gives, which hold no section line.
+std::optional<std::string_view> findEntry(std::string_view content, LineScanner &scanner,
+                                          std::string_view key)
+{
+    Line line;
+    while (scanner.next(line)) {
+        const std::string_view text = trim(content.substr(line.begin, line.end - line.begin));
+        if (text.empty())
+            continue;
+        if (const auto entry = entryOf(text); entry && sameName(entry->key, key))
+            return entry->value;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -199,14 +314,250 @@ std::optional<std::string_view> findIniValue(std::string_view content, std::stri
 std::string iniValueFromContent(std::string_view content, std::string_view section,
                                 std::string_view key, std::string_view defaultValue)
 {
-    std::string_view value = findIniValue(content, section, key).value_or(std::string_view());
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-        && value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    value = value.substr(0, maxValueLength);
-    return std::string(value.empty() ? defaultValue : value);
+    return shownValue(findIniValue(content, section, key), defaultValue);
 }
+
+IniIndex::IniIndex(std::string_view content) : content_(content)
+{
+    if (content.size() > std::numeric_limits<std::uint32_t>::max()) {
+        indexed_ = false;
+        return;
+    }
+    LineScanner scanner(content);
+    Line line;
+    while (scanner.next(line)) {
+        const auto name = sectionName(trim(content.substr(line.begin, line.end - line.begin)));
+        if (!name)
+            continue;
+        if (!sections_.empty())
+            sections_.back().end = std::uint32_t(line.begin);
+        sections_.push_back(
+            {nameHash(*name), std::uint32_t(line.begin), std::uint32_t(content.size())});
+    }
+    // Of sections of the same name the first counts: equal hashes stay in file order.
+    std::sort(sections_.begin(), sections_.end(), [](const Section &a, const Section &b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.begin < b.begin;
+    });
+}
+
+std::optional<std::string_view> IniIndex::find(std::string_view section, std::string_view key) const
+{
+    if (!indexed_)
+        return findIniValue(content_, section, key);
+    section = trim(section);
+    key = trim(key);
+    const std::uint32_t hash = nameHash(section);
+    auto it = std::lower_bound(sections_.begin(), sections_.end(), hash,
+                               [](const Section &s, std::uint32_t h) { return s.hash < h; });
+    for (; it != sections_.end() && it->hash == hash; ++it) {
+        LineScanner scanner(content_.substr(0, it->end), it->begin);
+        Line line;
+        scanner.next(line);
+        const std::string_view text = trim(content_.substr(line.begin, line.end - line.begin));
+        if (sameName(sectionName(text).value_or(std::string_view()), section))
+            return findEntry(content_, scanner, key);
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// The cache of parsed files. A file is taken as unchanged while stat gives the same device,
+// inode, size, and modification and change times.
+constexpr std::size_t kKeptFiles = 4;
+// Larger files are read whole at each access, as if there were no cache. A kept file's
+// index takes at most three times its bytes (12 bytes for a section line of 4 or more).
+constexpr std::size_t kMaxKeptFileBytes = std::size_t(16) << 20;
+constexpr std::size_t kMaxKeptBytes = std::size_t(32) << 20;
+
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified {};
+    timespec changed {};
+};
+
+bool sameTime(const timespec &a, const timespec &b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool sameStamp(const FileStamp &a, const FileStamp &b)
+{
+    return a.device == b.device && a.inode == b.inode && a.size == b.size
+        && sameTime(a.modified, b.modified) && sameTime(a.changed, b.changed);
+}
+
+// Nanoseconds since the epoch; times beyond the year 2106 count as then.
+std::int64_t nanoseconds(const timespec &t)
+{
+    constexpr std::int64_t limit = std::int64_t(1) << 32;
+    return std::clamp<std::int64_t>(t.tv_sec, -limit, limit) * 1'000'000'000 + t.tv_nsec;
+}
+
+// A file's times are taken from a clock that moves in steps of a few milliseconds (whole
+// seconds, or two, on some file systems), so a change made within the step that stamped
+// the file leaves its stamp as it was. Until the clock has passed that step, the stamp
+// does not prove the bytes unchanged and they are read again. The coarse clock is the one
+// the stamps come from; a finer one would pass the step too early. Times far from now are
+// settled: a change made here would stamp the present.
+bool stampSettled(const FileStamp &stamp, const std::optional<timespec> &now)
+{
+    if (!now)
+        return false;
+    constexpr std::int64_t second = 1'000'000'000;
+    const bool wholeSeconds = stamp.modified.tv_nsec == 0 && stamp.changed.tv_nsec == 0;
+    const std::int64_t step = wholeSeconds ? 2 * second : 20'000'000;
+    const std::int64_t newest = std::max(nanoseconds(stamp.modified), nanoseconds(stamp.changed));
+    const std::int64_t clock = nanoseconds(*now);
+    return newest <= clock - step || newest > clock + 2 * second;
+}
+
+std::optional<timespec> coarseNow()
+{
+    timespec now {};
+    if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0)
+        return std::nullopt;
+    return now;
+}
+
+struct KeptFile {
+    std::string path;
+    FileStamp stamp;
+    bool settled = false;
+    std::string bytes;
+    std::optional<IniIndex> index; // made at the first lookup
+    std::uint64_t lastUse = 0;
+};
+
+// A settings file as it is on disk now: kept and indexed, or read for one use only.
+class FileView
+{
+public:
+    FileView(KeptFile *kept, const FileRead &read) : kept_(kept), read_(read) { }
+
+    bool ok() const { return kept_ != nullptr || read_.ok(); }
+    ReadStatus status() const { return kept_ ? ReadStatus::Ok : read_.status; }
+    const std::string &errorText() const { return read_.errorText; }
+    std::string_view bytes() const { return kept_ ? std::string_view(kept_->bytes) : read_.bytes; }
+
+    std::optional<std::string_view> find(std::string_view section, std::string_view key) const
+    {
+        if (!kept_)
+            return findIniValue(read_.bytes, section, key);
+        if (!kept_->index)
+            kept_->index.emplace(kept_->bytes);
+        return kept_->index->find(section, key);
+    }
+
+private:
+    KeptFile *kept_;
+    const FileRead &read_;
+};
+
+// The files read, each parsed once, so that a read of a file unchanged on disk costs a stat
+// and a lookup in its index. One lock guards them. Nothing outside the engine is called
+// while it is held: a listener may open a window whose events read settings again.
+class KeptFiles
+{
+public:
+    static KeptFiles &instance()
+    {
+        static KeptFiles files;
+        return files;
+    }
+
+    // What `use` returns for the current view of `path`.
+    template<typename Use> auto with(const std::string &path, Use use)
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        FileRead read;
+        KeptFile *const kept = current(path, read);
+        return use(FileView(kept, read));
+    }
+
+private:
+    KeptFile *current(const std::string &path, FileRead &read)
+    {
+        struct stat info {
+        };
+        if (systemCalls().stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            drop(path);
+            read = readRegularFile(path);
+            return nullptr;
+        }
+        const FileStamp stamp {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+        KeptFile *kept = find(path);
+        if (kept && kept->settled && sameStamp(kept->stamp, stamp)) {
+            kept->lastUse = ++uses_;
+            return kept;
+        }
+        // The clock is read before the bytes: a change after it stamps a later time.
+        const std::optional<timespec> now = coarseNow();
+        read = readRegularFile(path);
+        if (!read.ok()) {
+            drop(path);
+            return nullptr;
+        }
+        if (kept && kept->bytes == read.bytes) {
+            kept->stamp = stamp;
+            kept->settled = stampSettled(stamp, now);
+            kept->lastUse = ++uses_;
+            return kept;
+        }
+        drop(path);
+        if (read.bytes.size() > kMaxKeptFileBytes)
+            return nullptr;
+        auto file = std::make_unique<KeptFile>();
+        file->path = path;
+        file->stamp = stamp;
+        file->settled = stampSettled(stamp, now);
+        file->bytes = std::move(read.bytes);
+        file->lastUse = ++uses_;
+        makeRoomFor(file->bytes.size());
+        files_.push_back(std::move(file));
+        return files_.back().get();
+    }
+
+    KeptFile *find(const std::string &path) const
+    {
+        for (const auto &file : files_) {
+            if (file->path == path)
+                return file.get();
+        }
+        return nullptr;
+    }
+
+    void drop(const std::string &path)
+    {
+        std::erase_if(files_, [&](const auto &file) { return file->path == path; });
+    }
+
+    // The least recently used files give way to one of `size` bytes.
+    void makeRoomFor(std::size_t size)
+    {
+        const auto keptBytes = [this] {
+            std::size_t total = 0;
+            for (const auto &file : files_)
+                total += file->bytes.size();
+            return total;
+        };
+        while (!files_.empty()
+               && (files_.size() >= kKeptFiles || keptBytes() + size > kMaxKeptBytes)) {
+            files_.erase(
+                std::min_element(files_.begin(), files_.end(), [](const auto &a, const auto &b) {
+                    return a->lastUse < b->lastUse;
+                }));
+        }
+    }
+
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<KeptFile>> files_;
+    std::uint64_t uses_ = 0;
+};
+
+} // namespace
 
 bool isWritableIniEntry(std::string_view section, std::string_view key, std::string_view value)
 {
@@ -269,9 +620,10 @@ std::string IniRead(std::string_view section, std::string_view key, const std::s
     // No file, however large or strange, may end the program: a read that cannot be done
     // (memory exhausted by a huge file, say) gives the default like a missing file.
     try {
-        const FileRead file = readRegularFile(fileName);
-        if (file.ok())
-            return iniValueFromContent(file.bytes, section, key, defaultValue);
+        return KeptFiles::instance().with(fileName, [&](const FileView &file) {
+            return file.ok() ? shownValue(file.find(section, key), defaultValue)
+                             : std::string(defaultValue);
+        });
     } catch (const std::exception &) {
     }
     return std::string(defaultValue);
@@ -281,11 +633,14 @@ std::optional<std::string> iniReadRaw(std::string_view section, std::string_view
                                       const std::string &fileName)
 {
     try {
-        const FileRead file = readRegularFile(fileName);
-        if (!file.ok())
-            return std::nullopt;
-        if (const auto value = findIniValue(file.bytes, section, key))
-            return std::string(*value);
+        return KeptFiles::instance().with(fileName, [&](const FileView &file) {
+            std::optional<std::string> value;
+            if (file.ok()) {
+                if (const auto stored = file.find(section, key))
+                    value.emplace(*stored);
+            }
+            return value;
+        });
     } catch (const std::exception &) {
     }
     return std::nullopt;
@@ -296,22 +651,41 @@ bool IniWrite(std::string_view section, std::string_view key, std::string_view v
 {
     if (!isWritableIniEntry(section, key, value))
         return false;
+    bool failed = false;
+    std::string reason; // of a failure, told once the files are left
+    bool written = false;
     try {
-        const FileRead file = readRegularFile(fileName);
-        // Only a file that is not there may be created; one that cannot be read is left
-        // alone.
-        if (!file.ok() && file.status != ReadStatus::Missing)
-            return false;
-        const IniEdit edit = setIniValue(file.bytes, section, key, value);
-        if (edit.status == IniEdit::Refused)
-            return false;
-        if (edit.status == IniEdit::Unchanged)
-            return true;
-        return bool(writeFileAtomically(fileName, edit.content));
-    } catch (const std::exception &) {
+        written = KeptFiles::instance().with(fileName, [&](const FileView &file) {
+            // Only a file that is not there may be created; one that cannot be read is left
+            // alone.
+            if (!file.ok() && file.status() != ReadStatus::Missing) {
+                failed = true;
+                reason = file.errorText();
+                return false;
+            }
+            const IniEdit edit = setIniValue(file.bytes(), section, key, value);
+            if (edit.status != IniEdit::Changed)
+                return edit.status == IniEdit::Unchanged;
+            // The parse kept is not replaced by one of the bytes written: nothing proves that
+            // the file on disk after the rename is still this one, so the next access reads
+            // it.
+            FileWrite replaced = writeFileAtomically(fileName, edit.content);
+            failed = !replaced.ok;
+            reason = std::move(replaced.errorText);
+            return replaced.ok;
+        });
+    } catch (const std::exception &e) {
         // The old file is whole: the replacement is made complete or not at all.
-        return false;
+        failed = true;
+        written = false;
+        try {
+            reason = e.what();
+        } catch (const std::exception &) {
+        }
     }
+    if (failed)
+        reportWriteFailure(fileName, reason);
+    return written;
 }
 
 IniBatch::IniBatch(std::string fileName)

@@ -2,18 +2,27 @@
 
 #include "settings/SafeFile.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tb {
 
 // The settings file engine: one key of an INI-format file read or written per call,
 // behaving as the profile functions that older task lists were written with.
 // Texts are bytes: the engine never decodes them.
+//
+// A file read is parsed once, and its parse serves later reads while the file on disk is
+// unchanged: same device, inode and size, same modification and change times to the
+// nanosecond. A change made by any program is seen at the next read. The parses of a few
+// files are kept, the least recently used giving way; a file of more than 16 MiB is read
+// whole at each access instead.
 
-// The value of `key` in `section` of `fileName`: at most 254 characters, enclosing quotes
-// removed. A missing file, section or key, and an empty value, give `defaultValue`.
+// The value of `key` in `section` of `fileName`: at most 254 bytes, enclosing quotes
+// removed; a UTF-8 character that would be cut there is left out whole. A missing file,
+// section or key, and an empty value, give `defaultValue`.
 std::string IniRead(std::string_view section, std::string_view key, const std::string &fileName,
                     std::string_view defaultValue);
 
@@ -40,6 +49,27 @@ std::optional<std::string_view> findIniValue(std::string_view content, std::stri
 // What IniRead returns for a file holding `content`.
 std::string iniValueFromContent(std::string_view content, std::string_view section,
                                 std::string_view key, std::string_view defaultValue);
+
+// The sections of a settings file's bytes, indexed by name: a lookup reads only the lines
+// of the section asked for, and finds what findIniValue finds. `content` must outlive the
+// index unchanged.
+class IniIndex
+{
+public:
+    explicit IniIndex(std::string_view content);
+
+    std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
+
+private:
+    struct Section {
+        std::uint32_t hash; // of the name, without regard to case
+        std::uint32_t begin; // the section's own line
+        std::uint32_t end; // where the next section's line begins
+    };
+    std::string_view content_;
+    std::vector<Section> sections_; // by hash, then in the order of the file
+    bool indexed_ = true; // false for contents too large for the offsets: they are scanned
+};
 
 // False when the names or the value cannot be written without forging other lines:
 // a line break anywhere, "=" in the key, or a key that would read as a

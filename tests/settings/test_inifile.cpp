@@ -3,12 +3,16 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace tb;
@@ -167,6 +171,45 @@ TEST_F(IniFileTest, DefaultsAndTheLengthCap)
     EXPECT_EQ(iniReadRaw("s", "quoted", path), "\"" + v254 + "\"");
     EXPECT_EQ(iniReadRaw("s", "empty", path), "");
     EXPECT_EQ(iniReadRaw("s", "missing", path), std::nullopt);
+}
+
+TEST_F(IniFileTest, TheLengthCapNeverCutsAUtf8Character)
+{
+    const std::string a251(251, 'a');
+    const std::string a252(252, 'a');
+    const std::string a253(253, 'a');
+    const std::string e = "\xC3\xA9"; // two bytes
+    const std::string euro = "\xE2\x82\xAC"; // three
+    const std::string clef = "\xF0\x9D\x84\x9E"; // four
+    std::string euros;
+    for (int i = 0; i < 100; ++i)
+        euros += euro;
+    struct Case {
+        const char *what;
+        std::string stored;
+        std::string read;
+    };
+    const Case cases[] = {
+        {"2 bytes across the cut", a253 + e + "z", a253},
+        {"3 bytes, 1 before the cut", a253 + euro, a253},
+        {"3 bytes, 2 before the cut", a252 + euro + "z", a252},
+        {"4 bytes, 1 before the cut", a253 + clef, a253},
+        {"4 bytes, 3 before the cut", a251 + clef, a251},
+        {"only 3-byte characters", euros, euros.substr(0, 252)},
+        {"quotes removed first", "\"" + a253 + e + "\"", a253},
+        {"a character ends at the cut", a252 + e + "zz", a252 + e},
+        {"exactly 254 bytes", a251 + euro, a251 + euro},
+        {"Windows-1252 before the cut", "caf\xE9 " + std::string(248, 'a') + euro + "z",
+         "caf\xE9 " + std::string(248, 'a') + "\xE2"},
+        {"Windows-1252 across the cut", a253 + "\xE9\x80z", a253 + "\xE9"},
+        {"a stray continuation byte", a253 + "\x80\x80", a253 + "\x80"},
+    };
+    std::string content = "[s]\r\n";
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        content += "k" + std::to_string(i) + "=" + cases[i].stored + "\r\n";
+    file(content);
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(read("s", "k" + std::to_string(i)), cases[i].read) << cases[i].what;
 }
 
 TEST_F(IniFileTest, ByteOrderMarkIsSkippedOnReadAndKeptOnWrite)
@@ -429,7 +472,9 @@ TEST_F(IniFileTest, WhatIsNotAWritableRegularFileFailsAndKeepsTheOldFile)
     }
     EXPECT_EQ(readFile(path), "[s]\r\nk=old\r\n");
 
-    // A file that exists but cannot be read is not replaced by a new one.
+    // A file that exists but cannot be read is not replaced by a new one. (Written anew, so
+    // that no parse of it read before can stand in.)
+    file("[s]\r\nk=old\r\n");
     {
         SystemCalls calls = realSystemCalls();
         calls.read = [](int, void *, size_t) -> ssize_t {
@@ -442,6 +487,83 @@ TEST_F(IniFileTest, WhatIsNotAWritableRegularFileFailsAndKeepsTheOldFile)
     }
     EXPECT_EQ(readFile(path), "[s]\r\nk=old\r\n");
     EXPECT_EQ(folderEntries(dir), (std::vector<std::string> {"folder", "pipe", "settings.ini"}));
+}
+
+// A file is parsed once and read from its parse while unchanged; whatever another program
+// does to the file is seen at the next read.
+TEST_F(IniFileTest, AParseServesOnlyWhileTheFileIsUnchanged)
+{
+    int opens = 0;
+    SystemCalls calls = realSystemCalls();
+    calls.open = [&opens, real = calls.open](const char *name, int flags, mode_t mode) {
+        ++opens;
+        return real(name, flags, mode);
+    };
+    ScopedSystemCalls counted(calls);
+    // Reads until one opens no file: the time stamps of a file written a moment ago do
+    // not yet prove it unchanged.
+    const auto servedFromItsParse = [&] {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        do {
+            const int before = opens;
+            if (read("s", "k") == "old" && opens == before)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        } while (std::chrono::steady_clock::now() < end);
+        return false;
+    };
+    const std::string old = "[s]\r\nk=old\r\n";
+    const auto replace = [&](const std::string &bytes) {
+        writeFile(dir.file("other"), bytes);
+        std::filesystem::rename(dir.file("other"), path);
+    };
+
+    struct Change {
+        const char *what;
+        std::function<void()> make;
+        std::string read;
+    };
+    const Change changes[] = {
+        {"same size, in place", [&] { writeFile(path, "[s]\r\nk=new\r\n"); }, "new"},
+        {"another file renamed over it", [&] { replace("[s]\r\nk=new\r\n"); }, "new"},
+        {"the same bytes renamed over it, then changed in place",
+         [&] {
+             replace(old);
+             ASSERT_TRUE(servedFromItsParse());
+             writeFile(path, "[s]\r\nk=new\r\n");
+         },
+         "new"},
+        {"deleted", [&] { std::filesystem::remove(path); }, "gone"},
+        {"a folder in its place",
+         [&] {
+             std::filesystem::remove(path);
+             std::filesystem::create_directory(path);
+         },
+         "gone"},
+    };
+    for (const Change &change : changes) {
+        std::filesystem::remove_all(path);
+        file(old);
+        ASSERT_TRUE(servedFromItsParse()) << change.what;
+        change.make();
+        EXPECT_EQ(read("s", "k", "gone"), change.read) << change.what;
+    }
+    std::filesystem::remove_all(path);
+
+    // A file system that keeps whole seconds: a change within the second leaves the same
+    // stamps, and the bytes are read again until the clock has moved on. (The stamps are a
+    // second ahead, so that a stalled test machine cannot pass that time.)
+    const std::time_t second = std::time(nullptr) + 1;
+    calls.stat = [second, real = calls.stat](const char *name, struct stat *info) {
+        const int result = real(name, info);
+        info->st_mtim = info->st_ctim = timespec {second, 0};
+        return result;
+    };
+    ScopedSystemCalls wholeSeconds(calls);
+    file(old);
+    EXPECT_EQ(read("s", "k"), "old");
+    file("[s]\r\nk=new\r\n");
+    EXPECT_EQ(read("s", "k"), "new");
 }
 
 TEST_F(IniFileTest, MissingFileIsCreated)
