@@ -56,20 +56,6 @@ int makeFolders(const std::string &path)
     }
 }
 
-// Renames without ever replacing an existing target. Returns 0 or the errno value.
-int renameNoReplace(const std::string &from, const std::string &to)
-{
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // File systems without the no-replace flag: a hard link fails when the target exists.
-    if (::link(from.c_str(), to.c_str()) != 0)
-        return errno;
-    ::unlink(from.c_str());
-    return 0;
-}
-
 // Copies `name` from `sourceFolder` into `folder` unless it is there, crash-safely: the bytes are
 // written whole to a file of their own and then given the name without replacing anything, so a
 // user's file that appeared meanwhile (another copy of the program starting) wins. Returns an error

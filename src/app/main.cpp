@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     tb::DBusScreenSaver screenSaver;
     tb::DBusNotifier notifier;
     tb::QtHelp help;
-    tb::QtShell shell;
+    tb::QtShell shell(&messages);
     tb::LocalSingleInstance instance;
     tb::QtWindowOps windowOps;
     tb::QtFileChooser fileChooser;

@@ -62,20 +62,6 @@ std::int16_t roundHalfEven(double value)
     return static_cast<std::int16_t>(std::nearbyint(std::clamp(value, -32768.0, 32767.0)));
 }
 
-// Renames without ever replacing an existing target. Returns 0 or the errno value.
-int renameNoReplace(const std::string &from, const std::string &to)
-{
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // File systems without the no-replace flag: a hard link fails when the target exists.
-    if (::link(from.c_str(), to.c_str()) != 0)
-        return errno;
-    ::unlink(from.c_str());
-    return 0;
-}
-
 } // namespace
 
 MainForm::MainForm(MainServices services, FormCalls &forms, std::string programFolder,

@@ -354,4 +354,17 @@ FileWrite writeFileAtomically(const std::string &path, std::string_view bytes)
     return result;
 }
 
+int renameNoReplace(const std::string &from, const std::string &to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // File systems without the no-replace flag: a hard link fails when the target exists.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return errno;
+    ::unlink(from.c_str());
+    return 0;
+}
+
 } // namespace tb

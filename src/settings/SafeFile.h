@@ -53,6 +53,11 @@ struct FileWrite {
 // file. On failure no temporary file is left behind.
 FileWrite writeFileAtomically(const std::string &path, std::string_view bytes);
 
+// Renames `from` to `to` without ever replacing an existing `to` (a file system without the
+// no-replace flag gets a hard link and an unlink). 0, or the errno value of the failure:
+// EEXIST when `to` is there.
+int renameNoReplace(const std::string &from, const std::string &to);
+
 // The system calls the file layer makes, replaceable so that tests can make any of them
 // fail (full disk, denied access, failed rename) even when running as root.
 struct SystemCalls {
