@@ -38,24 +38,6 @@ bool isAbsolute(const char *path)
     return path != nullptr && path[0] == '/';
 }
 
-// Makes `path` and any missing folder above it, each private to the user. Returns 0 or
-// the errno value.
-int makeFolders(const std::string &path)
-{
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0700) != 0) {
-            const int error = errno;
-            if (error != EEXIST)
-                return error;
-            if (!isFolder(part))
-                return ENOTDIR;
-        }
-        if (slash == std::string::npos)
-            return 0;
-    }
-}
-
 // Copies `name` from `sourceFolder` into `folder` unless it is there, crash-safely: the bytes are
 // written whole to a file of their own and then given the name without replacing anything, so a
 // user's file that appeared meanwhile (another copy of the program starting) wins. Returns an error
@@ -117,7 +99,7 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
                         "The home folder is not known (HOME is not set).");
 
     const std::string folder = dataHome + "/" + kFolderName;
-    if (const int error = makeFolders(folder); error != 0)
+    if (const int error = makePrivateFolders(folder); error != 0)
         return fallBack(executableFolder, holdsTaskList, folder + ": " + std::strerror(error));
 
     // A relocated installation finds its files beside its bin folder; a read-only copy

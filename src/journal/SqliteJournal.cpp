@@ -1,5 +1,6 @@
 #include "journal/SqliteJournal.h"
 
+#include "settings/SafeFile.h"
 #include "tallybell/Version.h"
 
 #include <cerrno>
@@ -131,19 +132,8 @@ bool makeFolderOf(const std::string &file, std::string &error)
     if (slash == std::string::npos || slash == 0)
         return true;
     const std::string folder = file.substr(0, slash);
-    for (std::size_t at = folder.find('/', 1);; at = folder.find('/', at + 1)) {
-        const std::string part = folder.substr(0, at);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            error = part + ": " + std::strerror(errno);
-            return false;
-        }
-        if (at == std::string::npos)
-            break;
-    }
-    struct stat info {
-    };
-    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        error = folder + ": " + std::strerror(errno ? errno : ENOTDIR);
+    if (const int failure = makePrivateFolders(folder); failure != 0) {
+        error = folder + ": " + std::strerror(failure);
         return false;
     }
     return true;

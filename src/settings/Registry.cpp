@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "settings/IniFile.h"
+#include "settings/SafeFile.h"
 #include "tallybell/Version.h"
 
 #include <cerrno>
@@ -48,22 +49,10 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
     return true;
 }
 
-// Creates the folders of `path` that are missing, private to the user.
-bool makeFolders(const std::string &path)
-{
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        const std::string folder = path.substr(0, slash);
-        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
-    return true;
-}
-
 std::string parentFolder(const std::string &file)
 {
     const std::size_t slash = file.rfind('/');
-    return slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
+    return slash == std::string::npos ? std::string() : file.substr(0, slash);
 }
 
 } // namespace
@@ -123,7 +112,7 @@ bool Registry::RegWriteString(std::uint32_t hive, std::string_view subkey,
     stored.append(stringType).append("\"").append(data).append("\"");
 
     bool written = false;
-    if (!storeFile_.empty() && makeFolders(parentFolder(storeFile_))) {
+    if (!storeFile_.empty() && makePrivateFolders(parentFolder(storeFile_)) == 0) {
         // Written as a batch of one: a failed write of the store is said here, as a key
         // error, and not a second time as a failed save of a settings file.
         IniBatch store(storeFile_);

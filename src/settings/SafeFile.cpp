@@ -367,4 +367,22 @@ int renameNoReplace(const std::string &from, const std::string &to)
     return 0;
 }
 
+int makePrivateFolders(const std::string &folder)
+{
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0700) != 0) {
+            const int error = errno;
+            if (error != EEXIST)
+                return error;
+            struct stat info {
+            };
+            if (::stat(part.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+                return ENOTDIR;
+        }
+        if (slash == std::string::npos)
+            return 0;
+    }
+}
+
 } // namespace tb

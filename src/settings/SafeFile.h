@@ -53,6 +53,10 @@ struct FileWrite {
 // file. On failure no temporary file is left behind.
 FileWrite writeFileAtomically(const std::string &path, std::string_view bytes);
 
+// Makes `folder` and any folder above it that is missing, each new one private to the user
+// (0700). 0, or the errno value of the failure (ENOTDIR when a file stands in the way).
+int makePrivateFolders(const std::string &folder);
+
 // Renames `from` to `to` without ever replacing an existing `to` (a file system without the
 // no-replace flag gets a hard link and an unlink). 0, or the errno value of the failure:
 // EEXIST when `to` is there.

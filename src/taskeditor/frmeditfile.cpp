@@ -4,6 +4,7 @@
 #include "forms/qt/ControlBinding.h"
 #include "platform/qt/Text.h"
 #include "taskeditor/TaskEditorForm.h"
+#include "text/Encoding.h"
 #include "ui_frmeditfile.h"
 
 #include <QAction>
@@ -19,7 +20,7 @@ namespace {
 // of the decoded text: UTF-8, or one byte a character for Windows-1252.
 int byteOffset(const std::string &bytes, const QString &shown, int index)
 {
-    if (!isValidUtf8(bytes))
+    if (!isUtf8(bytes))
         return index;
     return static_cast<int>(toFileBytes(shown.left(index)).size());
 }
@@ -28,7 +29,7 @@ int characterIndex(const std::string &bytes, int offset)
 {
     const auto end
         = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(offset, 0)), 0, bytes.size());
-    if (!isValidUtf8(bytes))
+    if (!isUtf8(bytes))
         return static_cast<int>(end);
     return static_cast<int>(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(end)).size());
 }

@@ -1,11 +1,12 @@
 #include "platform/qt/Text.h"
+#include "text/Encoding.h"
 
 #include <QString>
 
 #include <gtest/gtest.h>
 
 using tb::fromFileBytes;
-using tb::isValidUtf8;
+using tb::isUtf8;
 using tb::toFileBytes;
 
 TEST(FileText, ValidUtf8IsReadAsUtf8)
@@ -45,19 +46,18 @@ TEST(FileText, MixedOrBrokenUtf8FallsBackToWindows1252ForTheWholeText)
 
 TEST(FileText, Utf8ValidationRejectsMalformedSequences)
 {
-    EXPECT_TRUE(isValidUtf8(""));
-    EXPECT_TRUE(isValidUtf8("plain ASCII ~\x7f"));
-    EXPECT_TRUE(
-        isValidUtf8("\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xee\x80\x80\xf4\x8f\xbf\xbf"));
-    EXPECT_FALSE(isValidUtf8("\x80")); // continuation byte without a lead
-    EXPECT_FALSE(isValidUtf8("\xc0\xaf")); // overlong "/"
-    EXPECT_FALSE(isValidUtf8("\xe0\x80\xaf")); // overlong, three bytes
-    EXPECT_FALSE(isValidUtf8("\xed\xa0\x80")); // UTF-16 surrogate
-    EXPECT_FALSE(isValidUtf8("\xf4\x90\x80\x80")); // beyond U+10FFFF
-    EXPECT_FALSE(isValidUtf8("\xf5\x80\x80\x80"));
-    EXPECT_FALSE(isValidUtf8("\xc3(")); // lead byte followed by ASCII
-    EXPECT_FALSE(isValidUtf8("\xe2\x82")); // truncated
-    EXPECT_FALSE(isValidUtf8("\xff"));
+    EXPECT_TRUE(isUtf8(""));
+    EXPECT_TRUE(isUtf8("plain ASCII ~\x7f"));
+    EXPECT_TRUE(isUtf8("\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xee\x80\x80\xf4\x8f\xbf\xbf"));
+    EXPECT_FALSE(isUtf8("\x80")); // continuation byte without a lead
+    EXPECT_FALSE(isUtf8("\xc0\xaf")); // overlong "/"
+    EXPECT_FALSE(isUtf8("\xe0\x80\xaf")); // overlong, three bytes
+    EXPECT_FALSE(isUtf8("\xed\xa0\x80")); // UTF-16 surrogate
+    EXPECT_FALSE(isUtf8("\xf4\x90\x80\x80")); // beyond U+10FFFF
+    EXPECT_FALSE(isUtf8("\xf5\x80\x80\x80"));
+    EXPECT_FALSE(isUtf8("\xc3(")); // lead byte followed by ASCII
+    EXPECT_FALSE(isUtf8("\xe2\x82")); // truncated
+    EXPECT_FALSE(isUtf8("\xff"));
 }
 
 TEST(FileText, WrittenAsUtf8AndReadBackUnchanged)

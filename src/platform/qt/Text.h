@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <string>
-#include <string_view>
 
 namespace tb {
 
@@ -12,7 +11,5 @@ namespace tb {
 QString fromFileBytes(const std::string &bytes);
 // Text going back into a file is written as UTF-8.
 std::string toFileBytes(const QString &text);
-
-bool isValidUtf8(std::string_view bytes);
 
 } // namespace tb
