@@ -322,28 +322,13 @@ void MainForm::refresh()
 
 void MainForm::getnexttask(std::int16_t tasknumber)
 {
-    controls_["txtmessage"].caption = tb::getnexttask(tasknumber, listContext());
+    std::string item;
+    controls_["txtmessage"].caption = tb::getnexttask(tasknumber, listContext(), &item);
     ++taskTextsComposed_;
     composedText_ = controls_["txtmessage"].caption;
-    composedItems_ = composedText_.empty() ? std::vector<std::string>() : usedListItems(tasknumber);
-}
-
-std::vector<std::string> MainForm::usedListItems(std::int16_t tasknumber) const
-{
-    // The description just composed is the one before the alternate counter it moved on.
-    const std::string section = "task" + numberToText(tasknumber);
-    const int next = textToNumber(IniRead(section, "Alternatetask", inifilename, ""));
-    const std::string description
-        = IniRead(section, "description" + numberToText(next - 1), inifilename, "");
-    const std::size_t list = description.find("%list");
-    if (list == std::string::npos || list + 7 > description.size() || description[list + 5] < '1'
-        || description[list + 5] > '9' || description[list + 6] != '%')
-        return {};
-    const std::string item
-        = IniRead(listGroupSection(description[list + 5] - '0'), "Current Item", inifilename, "");
-    if (item.empty())
-        return {};
-    return {asUtf8(item)};
+    composedItems_.clear();
+    if (!item.empty())
+        composedItems_.push_back(item);
 }
 
 void MainForm::checksong(std::int16_t listnumber)

@@ -138,7 +138,6 @@ private:
     bool askToAddTasks();
     void repaint();
     ListContext listContext();
-    std::vector<std::string> usedListItems(std::int16_t tasknumber) const;
     void beginTaskRecord();
     void recordTask(TaskEnding ending, std::int64_t ended);
     void recordSession(bool completed, std::int64_t ended);

@@ -20,8 +20,10 @@ bool replaceFirst(std::string &text, std::string_view placeholder, std::string_v
 
 } // namespace
 
-std::string getnexttask(std::int16_t taskNumber, const ListContext &context)
+std::string getnexttask(std::int16_t taskNumber, const ListContext &context, std::string *listItem)
 {
+    if (listItem)
+        listItem->clear();
     const std::string &ini = context.inifilename;
     const std::string section = "task" + numberToText(taskNumber);
 
@@ -56,10 +58,15 @@ std::string getnexttask(std::int16_t taskNumber, const ListContext &context)
         const auto listNumber = std::int16_t(text[list + 5] - '0');
         checksong(listNumber, context);
         const std::string item = IniRead(listGroupSection(listNumber), "Current Item", ini, "");
-        text.replace(list, 7,
-                     item.empty()
-                         ? " ***Error List " + numberToText(listNumber) + " contains no items *** "
-                         : " " + asUtf8(item) + " ");
+        if (item.empty()) {
+            text.replace(list, 7,
+                         " ***Error List " + numberToText(listNumber) + " contains no items *** ");
+        } else {
+            const std::string shown = asUtf8(item);
+            text.replace(list, 7, " " + shown + " ");
+            if (listItem)
+                *listItem = shown;
+        }
     }
     return text;
 }
