@@ -16,6 +16,7 @@ import unittest
 BINARY = os.environ.get("TALLYBELL_BINARY", "")
 RESOURCES = os.environ.get("TALLYBELL_RESOURCES", "")
 SHOT_DIR = os.environ.get("TALLYBELL_SHOT_DIR", "")
+NOBODY = 65534
 
 
 def wait_for(predicate, timeout, step=0.1):
@@ -88,6 +89,7 @@ class TallybellCase(unittest.TestCase):
         self.binary = os.path.join(self.folder, "tallybell")
         shutil.copy2(BINARY, self.binary)
         self.procs = []
+        self.run_as = []  # a command prefix that runs the program as another user
         self.env = dict(os.environ, DISPLAY=self.display, XDG_CONFIG_HOME=self.config,
                         QT_QPA_PLATFORM="xcb")
         self.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
@@ -114,10 +116,25 @@ class TallybellCase(unittest.TestCase):
         # Its output goes to a file: a pipe nobody reads could stall the program once full.
         log = os.path.join(self.tmp.name, f"tallybell-{len(self.procs)}.log")
         with open(log, "wb") as out:
-            p = subprocess.Popen([self.binary, *args], env=self.env, cwd=self.tmp.name,
+            p = subprocess.Popen([*self.run_as, self.binary, *args], env=self.env,
+                                 cwd=self.tmp.name,
                                  stdout=out, stderr=subprocess.STDOUT)
         self.procs.append(p)
         return p
+
+    def run_as_unprivileged(self, *owned):
+        """Root writes into any folder: the program runs as a user without that power, who
+        owns the folders in `owned` (and everything below them)."""
+        if os.geteuid() != 0:
+            return
+        os.chmod(self.tmp.name, 0o755)
+        for top in owned:
+            for folder, _, files in os.walk(top):
+                os.chown(folder, NOBODY, NOBODY)
+                for name in files:
+                    os.chown(os.path.join(folder, name), NOBODY, NOBODY)
+        self.run_as = ["setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}", "--clear-groups",
+                       "--"]
 
     def xdotool(self, *args):
         r = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True)
@@ -314,28 +331,6 @@ class ReadOnlyProgramFolder(TallybellCase):
     """A program folder that cannot be written: the failed save is said once, the session
     goes on, and nothing on disk changes."""
 
-    def as_user(self):
-        # Root writes into any folder: run the program as a user without that power.
-        if os.geteuid() != 0:
-            return []
-        nobody = 65534
-        os.chmod(self.tmp.name, 0o755)
-        for folder, _, files in os.walk(self.config):
-            os.chown(folder, nobody, nobody)
-            for name in files:
-                os.chown(os.path.join(folder, name), nobody, nobody)
-        os.chown(self.env["XDG_RUNTIME_DIR"], nobody, nobody)
-        os.chown(self.env["XDG_DATA_HOME"], nobody, nobody)
-        return ["setpriv", f"--reuid={nobody}", f"--regid={nobody}", "--clear-groups", "--"]
-
-    def launch_as(self, prefix, *args):
-        log = os.path.join(self.tmp.name, f"tallybell-{len(self.procs)}.log")
-        with open(log, "wb") as out:
-            p = subprocess.Popen([*prefix, self.binary, *args], env=self.env, cwd=self.tmp.name,
-                                 stdout=out, stderr=subprocess.STDOUT)
-        self.procs.append(p)
-        return p
-
     def test_a_failed_save_is_said_once_and_a_restart_finds_everything_as_it_was(self):
         tasks = os.path.join(self.folder, "tallywork.ini")
         with open(tasks, "w", newline="") as f:
@@ -345,18 +340,19 @@ class ReadOnlyProgramFolder(TallybellCase):
         with open(os.path.join(store_folder, "registry.ini"), "w") as f:
             f.write(f"[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\n"
                     f"FirstRun=sz:\"2026-01-05 10:00:00\"\nSettings File=sz:\"{tasks}\"\n")
-        prefix = self.as_user()
+        self.run_as_unprivileged(self.config, self.env["XDG_RUNTIME_DIR"],
+                                 self.env["XDG_DATA_HOME"])
         os.chmod(self.folder, 0o555)
         try:
-            self.run_read_only(prefix)
+            self.run_read_only()
         finally:
             os.chmod(self.folder, 0o755)
 
-    def run_read_only(self, prefix):
+    def run_read_only(self):
         before = {name: open(os.path.join(self.folder, name), "rb").read()
                   for name in os.listdir(self.folder) if name != "tallybell"}
 
-        first = self.launch_as(prefix, "testmode")
+        first = self.launch("testmode")
         wid = self.wait_main_window()
         self.press(wid, "alt+s")
         error = wait_for(lambda: self.xdotool("search", "--onlyvisible", "--name",
@@ -375,7 +371,7 @@ class ReadOnlyProgramFolder(TallybellCase):
         self.press(wid, "alt+q")
         first.wait(10)
 
-        again = self.launch_as(prefix, "testmode")
+        again = self.launch("testmode")
         self.wait_main_window()
         self.assertFalse(self.xdotool("search", "--onlyvisible", "--name", "Disk Error"))
         after = {name: open(os.path.join(self.folder, name), "rb").read()

@@ -4,18 +4,16 @@ fresh home folder under its own Xvfb. Its files go to the user's data folder, fi
 the installed defaults, and stay there from one start to the next.
 """
 import os
-import signal
 import stat
 import subprocess
 import sys
 import tempfile
 import unittest
 
-from e2e_test import Display, ini_value, wait_for
+from e2e_test import TallybellCase, ini_value, wait_for
 
 BUILD_DIR = os.environ.get("TALLYBELL_BUILD_DIR", "")
 CMAKE = os.environ.get("TALLYBELL_CMAKE", "cmake")
-NOBODY = 65534
 SHIPPED = ["List1.txt", "List2.txt", "PINGPONG.WAV"]
 
 
@@ -24,16 +22,7 @@ def read(path):
         return f.read()
 
 
-class InstalledProgram(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.xvfb = Display()
-        cls.display = cls.xvfb.start()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.xvfb.stop()
-
+class InstalledProgram(TallybellCase):
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory(prefix="tallybell-installed-")
         os.chmod(self.tmp.name, 0o755)
@@ -56,54 +45,14 @@ class InstalledProgram(unittest.TestCase):
                     if not k.startswith("XDG_") and k != "DBUS_SESSION_BUS_ADDRESS"}
         self.env.update(DISPLAY=self.display, HOME=self.home, XDG_RUNTIME_DIR=runtime,
                         QT_QPA_PLATFORM="xcb")
-        # Root writes into any folder: run the program as a user without that power.
-        self.prefix = []
-        if os.geteuid() == 0:
-            os.chown(self.home, NOBODY, NOBODY)
-            os.chown(runtime, NOBODY, NOBODY)
-            self.prefix = ["setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}",
-                           "--clear-groups", "--"]
         self.procs = []
+        self.run_as = []
+        self.run_as_unprivileged(self.home, runtime)
 
     def tearDown(self):
-        for p in self.procs:
-            if p.poll() is None:
-                p.send_signal(signal.SIGTERM)
-                try:
-                    p.wait(5)
-                except subprocess.TimeoutExpired:
-                    p.kill()
         for folder, _, _ in os.walk(self.stage):
             os.chmod(folder, 0o755)
-        self.tmp.cleanup()
-
-    def launch(self, *args):
-        log = os.path.join(self.tmp.name, f"tallybell-{len(self.procs)}.log")
-        with open(log, "wb") as out:
-            p = subprocess.Popen([*self.prefix, self.binary, *args], env=self.env,
-                                 cwd=self.home, stdout=out, stderr=subprocess.STDOUT)
-        self.procs.append(p)
-        return p
-
-    def xdotool(self, *args):
-        r = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True)
-        return r.stdout.split()
-
-    def wait_main_window(self):
-        def found():
-            for wid in self.xdotool("search", "--onlyvisible", "--name", "^Tallybell$"):
-                kind = subprocess.run(["xprop", "-id", wid, "_NET_WM_WINDOW_TYPE"],
-                                      env=self.env, capture_output=True, text=True).stdout
-                if "SPLASH" not in kind:
-                    return wid
-            return None
-        wid = wait_for(found, 15)
-        self.assertTrue(wid, "the main window did not appear")
-        return wid
-
-    def press(self, wid, key):
-        self.xdotool("windowfocus", "--sync", wid)
-        self.xdotool("key", "--clearmodifiers", key)
+        super().tearDown()
 
     def test_first_start_fills_the_data_folder_and_a_second_start_uses_it(self):
         data = os.path.join(self.home, ".local", "share", "Tallybell")
