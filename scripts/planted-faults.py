@@ -1,0 +1,404 @@
+#!/usr/bin/env python3
+"""Plants small faults in the program, one at a time, and tells which of them the tests catch.
+
+Each fault is a one-place edit of a source file: a boundary moved by one, a condition
+dropped, a write left out, a rounding rule changed. Those marked "fix" undo a fault that
+was mended once, so that every such mend keeps a test that fails without it.
+
+The working tree is copied to <work>/tree (build folders and .git left out) and built in
+<work>/build; the tree itself is never touched. For each fault: plant it, build, run the fast
+tests (stopping at the first failure), and only when all of them pass, the slow ones
+(end-to-end and sound over a real server). A fault is caught when a test fails or times out.
+
+    scripts/planted-faults.py [--work DIR] [--only ID,ID...] [--area AREA] [--fast-only] [--list]
+    scripts/planted-faults.py --plant ID | --remove ID    (in this tree; remove only what
+                                                           was planted, or use git checkout)
+
+Writes <work>/results.tsv and prints a table; exits 1 when a fault slips through.
+"""
+import argparse
+import dataclasses
+import os
+import pathlib
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+SLOW_TESTS = r"^(e2e_.*|test_sound_pulseaudio)$"
+
+
+@dataclasses.dataclass
+class Fault:
+    id: str
+    area: str
+    file: str
+    old: str
+    new: str
+    what: str
+    fix: str = ""  # the commit whose mend this fault undoes
+
+
+F = Fault
+FAULTS = [
+    # --- settings engine
+    F("ini-section-bracket", "settings", "src/settings/IniFile.cpp",
+      "const std::size_t close = text.rfind(']');", "const std::size_t close = text.find(']');",
+      "a section name ends at its first ']'", "559507f"),
+    F("ini-cr-last-byte", "settings", "src/settings/IniFile.cpp",
+      "= content_[i] == '\\r' && i + 1 < content_.size() && content_[i + 1] == '\\n';",
+      "= content_[i] == '\\r' && i + 1 == nextLf_;",
+      "a CR as the file's last byte is taken for CR LF", "58772c3"),
+    F("ini-comment", "settings", "src/settings/IniFile.cpp",
+      "if (text.front() == ';')", "if (false)", "a ';' comment line counts as an entry"),
+    F("ini-value-length", "settings", "src/settings/IniFile.cpp",
+      "constexpr std::size_t maxValueLength = 254;", "constexpr std::size_t maxValueLength = 255;",
+      "a read gives 255 bytes, not 254"),
+    F("ini-utf8-cut", "settings", "src/settings/IniFile.cpp",
+      "            return at;\n        at += length;",
+      "            return maxValueLength;\n        at += length;",
+      "a long value is cut inside a UTF-8 character", "16f9125"),
+    F("ini-quotes", "settings", "src/settings/IniFile.cpp",
+      "&& value.back() == value.front()) {", ") {",
+      "a value that only begins with a quote loses its ends"),
+    F("ini-case", "settings", "src/settings/IniFile.cpp",
+      "char asciiLower(char c)\n{\n    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;",
+      "char asciiLower(char c)\n{\n    return c;", "names compare with case"),
+    F("ini-insert-line-end", "settings", "src/settings/IniFile.cpp",
+      "        if (where.insertNeedsLineEnd)\n            out.append(lineEnd);\n", "",
+      "a key added after a last line without line end joins that line"),
+    F("ini-unreadable-kept", "settings", "src/settings/IniFile.cpp",
+      "if (!file.ok() && file.status() != ReadStatus::Missing) {", "if (false) {",
+      "a write replaces a file it could not read"),
+    F("ini-cache-stamp", "settings", "src/settings/IniFile.cpp",
+      "if (kept && kept->settled && sameStamp(kept->stamp, stamp)) {",
+      "if (kept && kept->settled) {", "a kept parse outlives a change on disk"),
+    F("ini-cache-settled", "settings", "src/settings/IniFile.cpp",
+      "return newest <= clock - step || newest > clock + 2 * second;", "return true;",
+      "a stamp from the current clock step is trusted"),
+    F("ini-first-section", "settings", "src/settings/IniFile.cpp",
+      "return a.hash != b.hash ? a.hash < b.hash : a.begin < b.begin;",
+      "return a.hash != b.hash ? a.hash < b.hash : a.begin > b.begin;",
+      "of two sections of one name the last counts"),
+    F("safe-fsync", "settings", "src/settings/SafeFile.cpp",
+      "if (!writeAll(sys, fd, bytes) || sys.fsync(fd) != 0) {", "if (!writeAll(sys, fd, bytes)) {",
+      "a failed fsync is taken for a written file"),
+    F("safe-mode", "settings", "src/settings/SafeFile.cpp",
+      "        sys.fchmod(fd, info.st_mode & 07777);\n", "",
+      "a replaced file loses its permissions"),
+    F("safe-stale-temps", "settings", "src/settings/SafeFile.cpp",
+      "    removeStaleTemps(folder, name);\n", "",
+      "temporary files of killed saves stay", "527952b"),
+    F("conv-half-even", "settings", "src/settings/Conversions.cpp",
+      "const double rounded = std::nearbyint(std::clamp(value, -32768.0, 32767.0));",
+      "const double rounded = std::round(std::clamp(value, -32768.0, 32767.0));",
+      "halves round away from zero"),
+    F("conv-clamp", "settings", "src/settings/Conversions.cpp",
+      "const double rounded = std::nearbyint(std::clamp(value, -32768.0, 32767.0));",
+      "const double rounded = std::nearbyint(std::clamp(value, -32768.0, 65535.0));",
+      "numbers above 16 bits wrap"),
+    F("conv-bool-whole", "settings", "src/settings/Conversions.cpp",
+      "number && rest.empty())", "number)", "\"1abc\" reads as true"),
+    F("date-leap", "settings", "src/settings/DateText.cpp",
+      "return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;", "return y % 4 == 0;",
+      "1900 is a leap year"),
+    F("reg-error-once", "settings", "src/settings/Registry.cpp",
+      "if (!errorShown_) {", "if (true) {", "the store's error is shown at every write",
+      "b404be3"),
+    # --- rotation, list files, task text
+    F("rot-interval", "lists", "src/lists/Rotation.cpp",
+      "if (lastChange + interval > completed && !current.empty())",
+      "if (lastChange + interval >= completed && !current.empty())",
+      "the item changes one session late"),
+    F("rot-empty-current", "lists", "src/lists/Rotation.cpp",
+      "if (lastChange + interval > completed && !current.empty())",
+      "if (lastChange + interval > completed)", "an empty current item waits for the interval"),
+    F("rot-wrap", "lists", "src/lists/Rotation.cpp",
+      "? items.front() : items[position + 1];", "? items.back() : items[position + 1];",
+      "the ordered choice does not wrap to the first item"),
+    F("rot-random-skip", "lists", "src/lists/Rotation.cpp",
+      "if (drawn >= position)", "if (drawn > position)",
+      "the random choice may draw the current item"),
+    F("rot-last-change", "lists", "src/lists/Rotation.cpp",
+      '    IniWrite(section, "Last Change Session Number", numberToText(completed), ini);\n', "",
+      "the session of the change is not stored"),
+    F("rot-last-line", "lists", "src/lists/Rotation.cpp",
+      "            position = i;", "            position = position ? position : i;",
+      "the current item is found at its first line, not its last"),
+    F("list-nul", "lists", "src/lists/ListFiles.cpp",
+      "if (!holdsNul_ && !full()) {", "if (!full()) {", "a line holding NUL is an item",
+      "2ee11e0"),
+    F("list-utf8-cut", "lists", "src/lists/ListFiles.cpp",
+      "line_.resize(utf8CutLength(line_, kMaxItemBytes));",
+      "line_.resize(std::min(line_.size(), kMaxItemBytes));",
+      "a long item is cut inside a UTF-8 character", "2ee11e0"),
+    F("list-leading-blanks", "lists", "src/lists/ListFiles.cpp",
+      "while (data < stop && *data == ' ')", "while (false)", "leading blanks stay in an item"),
+    F("text-alternate-wrap", "session", "src/session/TaskText.cpp",
+      "if (alternate == 0 || alternate >= 10)", "if (alternate == 0 || alternate > 10)",
+      "description 10 is asked for"),
+    F("text-note-range", "session", "src/session/TaskText.cpp",
+      "char('A' + context.random.below(7))", "char('A' + context.random.below(8))",
+      "the note letter may be H"),
+    F("text-nl", "session", "src/session/TaskText.cpp",
+      'if (!replaceFirst(text, "%CR%", "\\r\\n"))\n        replaceFirst(text, "%NL%", "\\r\\n");',
+      'replaceFirst(text, "%CR%", "\\r\\n");', "%NL% is not a line break"),
+    F("text-list-digit", "session", "src/session/TaskText.cpp",
+      "text[list + 5] >= '1'", "text[list + 5] >= '0'", "%list0% names a list"),
+    # --- the session
+    F("ses-delay-rounding", "session", "src/session/MainForm.cpp",
+      "delay = roundHalfEven((TempTotalTime + 1) * 600.0 / (n - 1));",
+      "delay = (TempTotalTime + 1) * 600 / (n - 1);", "a task's share is cut, not rounded"),
+    F("ses-start-below-one", "session", "src/session/MainForm.cpp",
+      "    if (currenttask < 1)\n        currenttask = 1;\n    totaltasks = n;",
+      "    totaltasks = n;", "a stored start task below 1 is shown as it is", "0b6eef3"),
+    F("ses-skip-carried", "session", "src/session/MainForm.cpp",
+      "        skippedtonext = false;\n        UpdateSessionControls(false);",
+      "        UpdateSessionControls(false);", "a late skip carries into the next session"),
+    F("ses-pause-shift", "session", "src/session/MainForm.cpp",
+      "        taskstarttime += paused;\n", "", "a pause eats into the task's time"),
+    F("ses-sessions-count", "session", "src/session/MainForm.cpp",
+      "numberToText(std::min(completed + 1, 32767))", "numberToText(completed)",
+      "a completed session is not counted"),
+    F("ses-reentrant-tick", "session", "src/session/MainForm.cpp",
+      "if (!sessionrunning || Taskspaused || endingTask_)", "if (!sessionrunning || Taskspaused)",
+      "a tick during the time-up message ends the task twice"),
+    F("ses-bell-on-skip", "session", "src/session/MainForm.cpp",
+      "if (playwavefiletasks && !skippedtonext)", "if (playwavefiletasks)",
+      "a skipped task rings the bell"),
+    F("ses-spin-limit", "session", "src/session/MainForm.cpp",
+      "if (currenttask < totaltasks - 1 && currenttask < 9) {", "if (currenttask < totaltasks) {",
+      "the start task can pass the last task"),
+    F("ses-unload-screensaver", "session", "src/session/MainForm.cpp",
+      "        s_.screenSaver.restore();\n        const std::int64_t ended", "        const std::int64_t ended",
+      "closing during a session leaves the screen saver held off"),
+    F("ses-first-run-list-in-place", "session", "src/session/MainForm.cpp",
+      "if (!placed && !fExist(defaultIni)) {", "if (!placed) {",
+      "a task list in place is a first-run error", "4c20e59"),
+    F("ses-first-run-recorded", "session", "src/session/MainForm.cpp",
+      "        // again, when the folder may be writable.\n        return;\n", "",
+      "a first run without its task list is recorded", "b404be3"),
+    F("ses-first-run-bell", "session", "src/session/MainForm.cpp",
+      "    if (placed) {\n        const std::string wave", "    if (true) {\n        const std::string wave",
+      "a store without its date resets the chosen sound", "b404be3"),
+    F("ses-failed-save-once", "session", "src/session/MainForm.cpp",
+      "        if (!saidFailedSaves_.insert(file).second)\n            continue;\n", "",
+      "a failed save is said at every write", "b404be3"),
+    F("ses-notify-active", "session", "src/session/MainForm.cpp",
+      "    if (s_.window.isActive() && s_.window.state() != WindowState::Minimized)\n        return;\n",
+      "", "the user at the window gets a desktop notification too"),
+    F("ses-time-format", "session", "src/session/MainForm.cpp",
+      'return text.size() < 2 ? "0" + text : text;', "return text;",
+      "the countdown shows 9:5 for 09:05"),
+    # --- options, editors, journal
+    F("opt-stop-between-saved", "options", "src/options/OptionsForm.cpp",
+      'IniWrite("options", "Stop Between tasks", boolToText(main_.StopBTasks), main_.inifilename);',
+      "", "the stop-between-tasks switch is not saved"),
+    F("opt-screensaver-carried", "options", "src/options/OptionsForm.cpp",
+      "    main_.Disabless = false;\n    main_.loadsettings();", "    main_.loadsettings();",
+      "the previous list's screen-saver switch carries over"),
+    F("opt-unreadable-list", "options", "src/options/OptionsForm.cpp",
+      "if (const FileRead check = checkReadableFile(name); !check.ok()) {",
+      "if (const FileRead check = checkReadableFile(name); false) {",
+      "a folder is taken as the task list"),
+    F("opt-ini-suffix", "options", "src/options/OptionsForm.cpp",
+      'if (!name.ends_with(".ini"))', "if (false)", "a new task list gets no .ini"),
+    F("ted-pack-tasks", "editors", "src/taskeditor/DescriptionTable.cpp",
+      "        if (d > 1)\n            ++target;\n    }\n}", "        ++target;\n    }\n}",
+      "an empty task stays a gap in the table"),
+    F("ted-save-clears", "editors", "src/taskeditor/DescriptionTable.cpp",
+      "            if (!file.read(taskSection(t), descriptionKey(d), \"\").empty()\n"
+      "                && !file.write(taskSection(t), descriptionKey(d), \"\"))\n"
+      "                return false;\n", "",
+      "a deleted description stays in the file"),
+    F("ted-spin-limit", "editors", "src/taskeditor/TaskEditorForm.cpp",
+      "if (task < DescriptionTable::kTasks) {", "if (task <= DescriptionTable::kTasks) {",
+      "the task spin passes task 9"),
+    F("led-interval-min", "editors", "src/lists/ListEditorForm.cpp",
+      "if (changeInterval_ - 1 <= 0)", "if (changeInterval_ - 1 < 0)",
+      "the change interval goes down to 0"),
+    F("led-switch-unsaved", "editors", "src/lists/ListEditorForm.cpp",
+      "    if (!savelistfile(listFile()))\n        return;\n    showList(next);",
+      "    savelistfile(listFile());\n    showList(next);",
+      "entries that could not be saved are dropped for the next list"),
+    F("led-current-item-read", "editors", "src/lists/ListEditorForm.cpp",
+      "if (main_.taskTextsComposed() == seenTaskTexts_)", "if (false)",
+      "the current item is read from disk at every tick", "ed663de"),
+    F("jr-minutes-rounding", "journal", "src/journal/PracticeStats.cpp",
+      "return (seconds + 30) / 60;", "return seconds / 60;", "minutes are cut, not rounded"),
+    F("jr-current-streak", "journal", "src/journal/PracticeStats.cpp",
+      "if (previous && *now - *previous <= std::chrono::days(1))",
+      "if (previous && *now - *previous < std::chrono::days(1))",
+      "a streak ends when today is not practised yet"),
+    F("jr-week-monday", "journal", "src/journal/PracticeStats.cpp",
+      "if (day >= monday)", "if (day > monday)", "Monday is left out of the week"),
+    F("jr-csv-quote", "journal", "src/journal/JournalCsv.cpp",
+      "        if (c == '\"')\n            csv += '\"';\n", "", "a quote in a field is not doubled"),
+    F("jr-practised-clamp", "journal", "src/session/MainForm.cpp",
+      "std::clamp<std::int64_t>(ended - taskstarttime, 0, std::max(taskPlanned_, 0))",
+      "ended - taskstarttime", "a late tick adds to the time practised"),
+    # --- platform logic and windows
+    F("path-extension", "platform", "src/platform/ParsePath.cpp",
+      "if (after >= 1 && after <= 3)", "if (after >= 1 && after <= 4)",
+      "a four-letter extension is taken for one"),
+    F("opensave-max-size", "platform", "src/platform/OpenSave.cpp",
+      "path.size() > static_cast<std::size_t>(MaxFileSize)",
+      "path.size() >= static_cast<std::size_t>(MaxFileSize)", "a name of the largest size is refused"),
+    F("sound-no-card", "platform", "src/platform/Sound.cpp",
+      "if (soundCardOnSystem && !file.empty())", "if (!file.empty())",
+      "sound is played without an output device"),
+    F("instance-private-folder", "platform", "src/platform/qt/LocalSingleInstance.cpp",
+      "&& info.st_uid == ::getuid() && (info.st_mode & kPermissionBits) == kPrivateMode;",
+      "&& info.st_uid == ::getuid();", "a runtime folder others may enter holds the socket",
+      "27855e5"),
+    F("win-long-words", "windows", "src/session/frmmain.cpp",
+      "if (run > kLongestUnbrokenWord) {", "if (false) {", "a long word widens the main window"),
+    F("win-smallest-text", "windows", "src/session/frmmain.cpp",
+      "constexpr double kSmallestTextPoints = 8.0;", "constexpr double kSmallestTextPoints = 4.0;",
+      "the task text shrinks below 8 points"),
+]
+
+
+def run(cmd, cwd, timeout=None):
+    return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          text=True, timeout=timeout, check=False)
+
+
+def failed_tests(output: str) -> list[str]:
+    names = re.findall(r"^\s*\d+ - (\S+) \(", output, re.M)
+    return names or (["(ctest)"] if "Errors while running CTest" in output else [])
+
+
+def copy_tree(tree: pathlib.Path) -> None:
+    """Mirrors the working tree's files (tracked or not, unless ignored); a file whose bytes
+    are unchanged keeps its time, so that the build stays incremental."""
+    listed = subprocess.run(["git", "ls-files", "-z", "-c", "-o", "--exclude-standard"],
+                            cwd=ROOT, stdout=subprocess.PIPE, check=True).stdout
+    wanted = {name for name in listed.decode().split("\0") if name and (ROOT / name).is_file()}
+    for name in wanted:
+        source, target = ROOT / name, tree / name
+        if not target.is_file() or target.read_bytes() != source.read_bytes():
+            target.parent.mkdir(parents=True, exist_ok=True)
+            shutil.copy2(source, target)
+    for path in tree.rglob("*"):
+        if path.is_file() and str(path.relative_to(tree)) not in wanted:
+            path.unlink()
+
+
+def configure(tree: pathlib.Path, build: pathlib.Path) -> None:
+    if (build / "build.ninja").exists():
+        return
+    # Quick to build: little optimisation, no debug information, the LLVM linker.
+    subprocess.run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja",
+                    "-DCMAKE_BUILD_TYPE=Faults", "-DCMAKE_CXX_FLAGS=-O1",
+                    "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"],
+                   check=True, stdout=subprocess.DEVNULL)
+
+
+def try_fault(fault: Fault, tree: pathlib.Path, build: pathlib.Path, fast_only: bool):
+    path = tree / fault.file
+    original = path.read_text(encoding="utf-8")
+    path.write_text(original.replace(fault.old, fault.new, 1), encoding="utf-8")
+    try:
+        built = run(["cmake", "--build", str(build)], tree)
+        if built.returncode != 0:
+            return "did not build", ""
+        env_ctest = ["ctest", "--test-dir", str(build), "-j", "2", "--timeout", "120"]
+        fast = run(env_ctest + ["-E", SLOW_TESTS, "--stop-on-failure"], tree)
+        if fast.returncode != 0:
+            return "caught", ", ".join(failed_tests(fast.stdout))
+        if fast_only:
+            return "missed (fast tests)", ""
+        slow = run(env_ctest + ["-R", SLOW_TESTS, "--timeout", "400"], tree)
+        if slow.returncode != 0:
+            return "caught", ", ".join(failed_tests(slow.stdout))
+        return "missed", ""
+    finally:
+        path.write_text(original, encoding="utf-8")
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--work", default=str(ROOT / "build-faults"))
+    parser.add_argument("--only", help="comma-separated fault ids")
+    parser.add_argument("--area")
+    parser.add_argument("--fast-only", action="store_true",
+                        help="leave out the end-to-end and real-sound tests")
+    parser.add_argument("--list", action="store_true", help="list the faults and check them")
+    parser.add_argument("--plant", metavar="ID",
+                        help="plant one fault in this tree itself (no build, no tests)")
+    parser.add_argument("--remove", metavar="ID", help="take a planted fault out again")
+    args = parser.parse_args()
+
+    if args.plant or args.remove:
+        fault = next((f for f in FAULTS if f.id in (args.plant, args.remove)), None)
+        if fault is None:
+            print("No such fault")
+            return 2
+        path = ROOT / fault.file
+        text = path.read_text(encoding="utf-8")
+        old, new = (fault.old, fault.new) if args.plant else (fault.new, fault.old)
+        if text.count(old) != 1 or (not args.plant and fault.new == ""):
+            print(f"{fault.file} is not as the fault expects; restore it with git checkout")
+            return 1
+        path.write_text(text.replace(old, new, 1), encoding="utf-8")
+        print(f"{'planted' if args.plant else 'removed'} {fault.id} in {fault.file}")
+        return 0
+
+    faults = FAULTS
+    if args.only:
+        wanted = set(args.only.split(","))
+        faults = [f for f in faults if f.id in wanted]
+    if args.area:
+        faults = [f for f in faults if f.area == args.area]
+
+    problems = 0
+    for fault in faults:
+        count = (ROOT / fault.file).read_text(encoding="utf-8").count(fault.old)
+        if count != 1:
+            print(f"{fault.id}: the text to change is found {count} times in {fault.file}")
+            problems += 1
+    if args.list or problems:
+        for fault in faults:
+            print(f"{fault.id:32} {fault.area:9} {fault.fix or '':8} {fault.what}")
+        return 1 if problems else 0
+
+    work = pathlib.Path(args.work)
+    tree, build = work / "tree", work / "build"
+    copy_tree(tree)
+    configure(tree, build)
+    print("== Building the unchanged tree and running its tests")
+    subprocess.run(["cmake", "--build", str(build)], check=True, stdout=subprocess.DEVNULL)
+    clean = run(["ctest", "--test-dir", str(build), "-j", "2", "-E", SLOW_TESTS], tree)
+    if clean.returncode != 0:
+        print(clean.stdout[-3000:])
+        print("The unchanged tree fails its tests: no fault can be measured.")
+        return 2
+
+    rows = []
+    missed = 0
+    for n, fault in enumerate(faults, 1):
+        started = time.monotonic()
+        try:
+            verdict, by = try_fault(fault, tree, build, args.fast_only)
+        except subprocess.TimeoutExpired:
+            verdict, by = "caught", "(timeout)"
+        missed += verdict.startswith("missed")
+        rows.append((fault, verdict, by))
+        print(f"[{n}/{len(faults)}] {fault.id:32} {verdict:14} {by}  "
+              f"({time.monotonic() - started:.0f} s)", flush=True)
+    with open(work / "results.tsv", "w", encoding="utf-8") as out:
+        out.write("id\tarea\tfix\tverdict\tcaught by\twhat\n")
+        for fault, verdict, by in rows:
+            out.write(f"{fault.id}\t{fault.area}\t{fault.fix}\t{verdict}\t{by}\t{fault.what}\n")
+    caught = sum(1 for _, v, _ in rows if v == "caught")
+    unbuilt = sum(1 for _, v, _ in rows if v == "did not build")
+    print(f"\n{caught} of {len(rows)} faults caught, {missed} missed, {unbuilt} did not build")
+    return 1 if missed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
