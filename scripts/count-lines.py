@@ -4,6 +4,7 @@
 C++ (.cpp, .h), Python, shell and CMake files are counted; Qt Designer forms (.ui) are not,
 being generated XML. Usage: count-lines.py [--files] [root]
 """
+import ast
 import pathlib
 import re
 import sys
@@ -13,6 +14,22 @@ CXX = {".cpp", ".h", ".hpp", ".in"}
 
 def counted(path: pathlib.Path) -> bool:
     return path.suffix in CXX | {".py", ".sh", ".cmake"} or path.name == "CMakeLists.txt"
+
+
+def docstring_lines(text: str) -> set[int]:
+    """The lines of a Python file's docstrings, which are comments in all but form."""
+    lines: set[int] = set()
+    try:
+        tree = ast.parse(text)
+    except SyntaxError:
+        return lines
+    for node in ast.walk(tree):
+        if isinstance(node, (ast.Module, ast.ClassDef, ast.FunctionDef, ast.AsyncFunctionDef)):
+            body = node.body
+            if body and isinstance(body[0], ast.Expr) and isinstance(body[0].value, ast.Constant) \
+                    and isinstance(body[0].value.value, str):
+                lines.update(range(body[0].lineno, body[0].end_lineno + 1))
+    return lines
 
 
 def code_lines(path: pathlib.Path) -> int:
@@ -36,17 +53,10 @@ def code_lines(path: pathlib.Path) -> int:
             if s and not s.startswith("//"):
                 count += 1
     else:
-        in_doc = False
-        for line in text.splitlines():
+        skipped = docstring_lines(text) if path.suffix == ".py" else set()
+        for number, line in enumerate(text.splitlines(), 1):
             s = line.strip()
-            if path.suffix == ".py" and re.match(r'^("""|\'\'\')', s):
-                quote = s[:3]
-                if not (len(s) > 3 and s.endswith(quote)):
-                    in_doc = not in_doc
-                continue
-            if in_doc:
-                continue
-            if s and not s.startswith("#"):
+            if s and not s.startswith("#") and number not in skipped:
                 count += 1
     return count
 
