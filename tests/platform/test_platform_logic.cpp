@@ -49,30 +49,22 @@ TEST(PlatformLogic, SoundOnlyWithACardAndMailAddressesCannotAddHeaderFields)
     tb::test::FakeShell shell;
     tb::OpenMailMessage(shell, "a?cc=b@x.org&bcc=c@x.org#f%41");
     tb::OpenMailMessage(shell, " \r\n\x7f\xc3\xa9+first.last-1_x~y@x.org,b@x.org");
-    tb::OpenWebPage(shell, "https://orvane.example.org/tallybell?x=1");
     const std::string subject = "?subject=Tallybell%201.1.0%20Comment";
     EXPECT_EQ(shell.opened,
               (Texts {"mailto:a%3Fcc%3Db@x.org%26bcc%3Dc@x.org%23f%2541" + subject,
-                      "mailto:%20%0D%0A%7F%C3%A9+first.last-1_x~y@x.org,b@x.org" + subject,
-                      "https://orvane.example.org/tallybell?x=1"}));
+                      "mailto:%20%0D%0A%7F%C3%A9+first.last-1_x~y@x.org,b@x.org" + subject}));
 }
 
 TEST(PlatformLogic, OnlyWellFormedUtf8IsKeptElseTheWholeTextIsWindows1252)
 {
-    const std::string edges = "\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xf4\x8f\xbf\xbf";
-    EXPECT_TRUE(tb::isUtf8(edges));
-    EXPECT_EQ(tb::asUtf8(edges), edges);
+    EXPECT_TRUE(tb::isUtf8("\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xf4\x8f\xbf\xbf"));
     // Overlong, a surrogate, beyond U+10FFFF, a lead byte before ASCII, cut short.
     for (const char *bad : {"\xc0\xaf", "\xe0\x80\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xc3(",
                             "\xc3\xa9\xe2\x80"})
         EXPECT_FALSE(tb::isUtf8(bad)) << bad;
-    // Every byte from 0x80 on, the five unassigned ones as the C1 controls of the same value.
-    EXPECT_EQ(
-        tb::asUtf8("\xc3\xa9\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e"
-                   "\x8f\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9a\x9b\x9c\x9d\x9e\x9f\xa0\xff"),
-        "\u00c3\u00a9\u20ac\u0081\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160"
-        "\u2039\u0152\u008d\u017d\u008f\u0090\u2018\u2019\u201c\u201d\u2022\u2013\u2014"
-        "\u02dc\u2122\u0161\u203a\u0153\u009d\u017e\u0178\u00a0\u00ff");
+    // Unassigned Windows-1252 bytes are the C1 controls of the same value.
+    EXPECT_EQ(tb::asUtf8("\xc3\xa9\x80\x81\x8d\x8f\x90\x9d\x9f"),
+              "\u00c3\u00a9\u20ac\u0081\u008d\u008f\u0090\u009d\u0178");
 }
 
 TEST(OpenSave, AsksWithThePropertiesAndTheChosenFileFillsTheOldBuffers)
@@ -120,7 +112,6 @@ TEST(OpenSave, TitleAndExtensionComeFromTheNamePartAndCancelRaisesTheErrorOnlyIf
         {"/tmp/archive.tar.gz", true, "archive.tar.gz", 17},
         {fits, true, fits, 20},
         {fits + "x", true, "old", 3},
-        {fits + "x", false, "old", 3},
         {std::nullopt, true, "old", 3},
         {std::nullopt, false, "old", 3},
     };

@@ -13,7 +13,6 @@ base=$(mktemp -d "${TMPDIR:-/tmp}/tallybell-pulse-XXXXXX") || exit 1
 mkdir -m 700 "$base/runtime" "$base/config"
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid"; rm -rf "$base"' EXIT
-trap 'exit 130' INT TERM
 
 export XDG_RUNTIME_DIR="$base/runtime" XDG_CONFIG_HOME="$base/config"
 unset PULSE_SERVER PULSE_SINK PULSE_SOURCE PULSE_COOKIE
@@ -32,16 +31,8 @@ else
     pid=$!
     # Should this script itself be killed (a test timeout), the server still ends.
     (while kill -0 $$; do sleep 1; done; kill "$pid" && sleep 1; rm -rf "$base") >/dev/null 2>&1 &
-    i=0
-    until pactl info >/dev/null 2>&1; do
-        i=$((i + 1))
-        if [ "$i" -gt 100 ] || ! kill -0 "$pid" 2>/dev/null; then
-            echo "with-pulseaudio.sh: pulseaudio does not answer:" >&2
-            cat "$base/pulseaudio.log" >&2
-            exit 1
-        fi
-        sleep 0.1
-    done
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl info >/dev/null 2>&1 || { cat "$base/pulseaudio.log" >&2; exit 1; }
     pactl set-default-sink tb
     export TB_SOUND_SERVER=1
 fi
