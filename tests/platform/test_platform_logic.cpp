@@ -1,88 +1,137 @@
-#include "platform/Clock.h"
-#include "platform/Random.h"
+#include "platform/OpenSave.h"
+#include "platform/ParsePath.h"
 #include "platform/Shell.h"
+#include "support/FakeFileChooser.h"
 #include "support/Fakes.h"
+#include "text/Encoding.h"
 
-#include <array>
-#include <chrono>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
+#include <vector>
 
-TEST(MailMessage, SubjectNamesProductAndVersionEncoded)
+using namespace std::string_literals;
+using Texts = std::vector<std::string>;
+
+// Every dot cuts the text from itself on; only a backslash with 1 to 8 characters after it
+// ends the folder, and only a dot with 1 to 3 after it starts an extension.
+TEST(ParsePath, SplitsIntoFolderDriveExtensionAndName)
 {
-    EXPECT_EQ(tb::mailMessageAddress("tallybell@orvane.example.org"),
-              "mailto:tallybell@orvane.example.org?subject=Tallybell%201.1.0%20Comment");
+    const std::vector<Texts> rows = {
+        // path, drive and folder (part 0), drive, extension, name
+        {"C:\\A\\ABCDEFGH.XYZ", "C:\\A\\", "C:", ".XYZ", "ABCDEFGH"},
+        {"C:\\A\\ABCDEFGHI.XYZ", "C:", "C:", ".XYZ", "\\A\\ABCDEFGHI"},
+        {"D:\\LISTS\\song.html", "D:\\LISTS\\", "D:", "", "song"},
+        {"ABC:\\X.Y", "ABC:\\", "", ".Y", "X"},
+        {"C:\\DIR\\FILE.", "C:\\DIR\\", "C:", "", "FILE"},
+        {"C:\\DIR\\", "C:\\", "C:", "", "DIR\\"},
+        {"C:\\BACKUP\\DATA.TAR.GZ", "C:\\BACKUP\\", "C:", ".TAR", "DATA"},
+        {"C:\\MY.DIR\\LONGFILENAME", "C:\\", "C:", "", "MY"},
+        {"/home/ann/tallywork.ini", "", "", ".ini", "/home/ann/tallywork"},
+        {"C:", "C:", "C:", "", ""},
+    };
+    for (const Texts &row : rows) {
+        for (int part = -1; part <= 4; ++part)
+            EXPECT_EQ(tb::ParsePath(row[0], part),
+                      part < 0 || part > 3 ? "" : row.at(std::size_t(part + 1)))
+                << row[0] << " part " << part;
+    }
+}
+
+TEST(PlatformLogic, SoundOnlyWithACardAndMailAddressesCannotAddHeaderFields)
+{
+    tb::test::FakeSound sound;
+    for (bool card : {false, true})
+        for (const char *file : {"", "/opt/tallybell/PINGPONG.WAV"})
+            tb::PlaySoundFile(sound, card, file);
+    EXPECT_EQ(sound.played, Texts {"/opt/tallybell/PINGPONG.WAV"});
 
     tb::test::FakeShell shell;
-    tb::OpenMailMessage(shell, "ann@example.org");
-    ASSERT_EQ(shell.opened.size(), 1u);
-    EXPECT_EQ(shell.opened[0], "mailto:ann@example.org?subject=Tallybell%201.1.0%20Comment");
+    tb::OpenMailMessage(shell, "a?cc=b@x.org&bcc=c@x.org#f%41");
+    tb::OpenMailMessage(shell, " \r\n\x7f\xc3\xa9+first.last-1_x~y@x.org,b@x.org");
+    const std::string subject = "?subject=Tallybell%201.1.0%20Comment";
+    EXPECT_EQ(shell.opened,
+              (Texts {"mailto:a%3Fcc%3Db@x.org%26bcc%3Dc@x.org%23f%2541" + subject,
+                      "mailto:%20%0D%0A%7F%C3%A9+first.last-1_x~y@x.org,b@x.org" + subject}));
 }
 
-TEST(MailMessage, AddressCannotBreakOutOfTheMailtoAddress)
+TEST(PlatformLogic, OnlyWellFormedUtf8IsKeptElseTheWholeTextIsWindows1252)
 {
-    // A '?' or '&' would start or add header fields, '#' a fragment, '%' an escape.
-    EXPECT_EQ(
-        tb::mailMessageAddress("a?cc=b@x.org&bcc=c@x.org#f%41"),
-        "mailto:a%3Fcc%3Db@x.org%26bcc%3Dc@x.org%23f%2541?subject=Tallybell%201.1.0%20Comment");
-    // Blanks, line breaks, other control characters and bytes above 127 are encoded too.
-    EXPECT_EQ(tb::mailMessageAddress(" a b\r\n\t\x7f\xc3\xa9@x"),
-              "mailto:%20a%20b%0D%0A%09%7F%C3%A9@x?subject=Tallybell%201.1.0%20Comment");
-    // Characters an address may carry stay as they are.
-    EXPECT_EQ(tb::mailMessageAddress("first.last+tag-1_x~y@sub.example.org,other@x.org"),
-              "mailto:first.last+tag-1_x~y@sub.example.org,other@x.org"
-              "?subject=Tallybell%201.1.0%20Comment");
-    EXPECT_EQ(tb::mailMessageAddress(""), "mailto:?subject=Tallybell%201.1.0%20Comment");
+    EXPECT_TRUE(tb::isUtf8("\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xf4\x8f\xbf\xbf"));
+    // Overlong, a surrogate, beyond U+10FFFF, a lead byte before ASCII, cut short.
+    for (const char *bad : {"\xc0\xaf", "\xe0\x80\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xc3(",
+                            "\xc3\xa9\xe2\x80"})
+        EXPECT_FALSE(tb::isUtf8(bad)) << bad;
+    // Unassigned Windows-1252 bytes are the C1 controls of the same value.
+    EXPECT_EQ(tb::asUtf8("\xc3\xa9\x80\x81\x8d\x8f\x90\x9d\x9f"),
+              "\u00c3\u00a9\u20ac\u0081\u008d\u008f\u0090\u009d\u0178");
 }
 
-TEST(WebPage, AddressIsHandedOverUnchanged)
+TEST(OpenSave, AsksWithThePropertiesAndTheChosenFileFillsTheOldBuffers)
 {
-    tb::test::FakeShell shell;
-    tb::OpenWebPage(shell, "https://orvane.example.org/tallybell?x=1");
-    ASSERT_EQ(shell.opened.size(), 1u);
-    EXPECT_EQ(shell.opened[0], "https://orvane.example.org/tallybell?x=1");
+    tb::test::FakeFileChooser chooser;
+    chooser.answers = {"C:\\music\\bell.wav", std::nullopt};
+    chooser.chosenFilterIndex = 2;
+    tb::clsOpenSave dialog(chooser);
+    EXPECT_EQ(dialog.Filter(), "All Files (*.*)|*.*");
+    // Kept NUL-separated; an empty description ends the list.
+    dialog.setFilter("Sound|*.wav||x|y|");
+    EXPECT_EQ(dialog.storedFilter(), "Sound\0*.wav\0\0x\0y\0\0"s);
+    EXPECT_EQ(dialog.Filter(), "Sound|*.wav||x|y");
+    dialog.DialogTitle = "Select a sound";
+    dialog.initdir = "/home/ann/music";
+    dialog.FileName = "C:\\music\\scales-in-g.wav";
+    dialog.FileTitle = "scales-in-g.wav";
+    dialog.DefaultExt = "*.wav";
+    dialog.FLAGS = tb::OFN_FILEMUSTEXIST | 0x4;
+
+    EXPECT_FALSE(dialog.ShowOpen());
+    const tb::FileChoice &asked = chooser.asked.at(0);
+    EXPECT_EQ(Texts({asked.title, asked.folder, asked.fileName, asked.defaultExt}),
+              (Texts {"Select a sound", "/home/ann/music", "C:\\music\\scales-in-g.wav", "wav"}));
+    EXPECT_EQ(asked.filters,
+              (std::vector<std::pair<std::string, std::string>> {{"Sound", "*.wav"}}));
+    EXPECT_TRUE(asked.mustExist && !asked.save && asked.filterIndex == 1);
+    // A name buffer of MaxFileSize + 1 characters and a title that keep their old tails
+    // behind the NUL that ends the new text, which the next dialog starts from.
+    EXPECT_EQ(dialog.FileName, "C:\\music\\bell.wav\0-g.wav"s + std::string(261 - 24, '\0'));
+    EXPECT_EQ(dialog.FileTitle, "bell.wav\0-g.wav"s);
+    EXPECT_EQ(dialog.FileExt + dialog.FilterIndex, 14 + 2);
+    dialog.ShowSave();
+    EXPECT_EQ(chooser.asked.at(1).fileName, "C:\\music\\bell.wav");
 }
 
-TEST(SystemClock, GivesWholeSecondsSinceTheEpoch)
+// A cancelled dialog, or a path longer than MaxFileSize, leaves the properties as they were.
+TEST(OpenSave, TitleAndExtensionComeFromTheNamePartAndCancelRaisesTheErrorOnlyIfAsked)
 {
-    using namespace std::chrono;
-    const tb::SystemClock clock;
-    const auto before = duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
-    const auto now = clock.now();
-    const auto after = duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
-    EXPECT_GE(now, before);
-    EXPECT_LE(now, after);
-    EXPECT_GT(now, 1'600'000'000); // after September 2020: seconds, not milliseconds or days
-    EXPECT_LT(now, 10'000'000'000);
-}
-
-TEST(StdRandom, StaysInRangeAndReachesEveryValueEvenly)
-{
-    tb::StdRandom random;
-    std::array<int, 7> counts {};
-    constexpr int draws = 70'000;
-    for (int i = 0; i < draws; ++i) {
-        const int v = random.below(7);
-        ASSERT_GE(v, 0);
-        ASSERT_LT(v, 7);
-        ++counts[static_cast<std::size_t>(v)];
+    const std::string fits(20, 'x'); // as long as MaxFileSize
+    const std::tuple<std::optional<std::string>, bool, std::string, int> rows[] = {
+        // chosen, CancelError, FileTitle and FileExt afterwards
+        {"/home/v1.2/notes", true, "notes", 16}, // no extension: the end of the path
+        {"C:\\a.b/c", true, "c", 8},
+        {"/tmp/archive.tar.gz", true, "archive.tar.gz", 17},
+        {fits, true, fits, 20},
+        {fits + "x", true, "old", 3},
+        {std::nullopt, true, "old", 3},
+        {std::nullopt, false, "old", 3},
+    };
+    for (const auto &[answer, cancelError, title, ext] : rows) {
+        SCOPED_TRACE(answer.value_or("cancel") + (cancelError ? " error" : ""));
+        tb::test::FakeFileChooser chooser;
+        chooser.answers = {answer};
+        tb::clsOpenSave dialog(chooser);
+        dialog.MaxFileSize = 20;
+        dialog.CancelError = cancelError;
+        dialog.FileName = "old";
+        dialog.FileTitle = "t";
+        dialog.FileExt = 3;
+        const tb::DialogError error = dialog.ShowSave();
+        const bool taken = title != "old";
+        EXPECT_EQ(dialog.FileTitle, taken ? title + '\0' : "t");
+        EXPECT_EQ(dialog.FileExt, ext);
+        EXPECT_EQ(dialog.FileName.substr(0, dialog.FileName.find('\0')), taken ? *answer : "old");
+        EXPECT_EQ(Texts({std::to_string(error.Number), error.Source, error.Description}),
+                  (!taken && cancelError ? Texts {"32755", "Run-time error", "Cancel was selected"}
+                                         : Texts {"0", "", ""}));
     }
-    // Each value expects 10000 draws; the standard deviation is about 93.
-    for (int c : counts) {
-        EXPECT_GT(c, 9'500);
-        EXPECT_LT(c, 10'500);
-    }
-    for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(random.below(1), 0);
-    EXPECT_EQ(random.below(0), 0); // out of contract, but no crash and no out-of-range value
-}
-
-TEST(StdRandom, TwoGeneratorsAreSeededDifferently)
-{
-    tb::StdRandom a;
-    tb::StdRandom b;
-    int same = 0;
-    for (int i = 0; i < 64; ++i)
-        same += a.below(1'000'000) == b.below(1'000'000) ? 1 : 0;
-    EXPECT_LT(same, 4);
 }

@@ -1,307 +1,401 @@
 #include "platform/Shell.h"
+#include "platform/qt/HelpWindow.h"
+#include "platform/qt/LocalSingleInstance.h"
+#include "platform/qt/QtFileChooser.h"
+#include "platform/qt/QtHelp.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtShell.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <QTextDocument>
 #include <QTimer>
-#include <QUrl>
 #include <QUrlQuery>
-#include <QtCore/qtestsupport_core.h>
 
-#include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <string>
+#include <memory>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <tuple>
 #include <unistd.h>
-#include <vector>
 
+namespace fs = std::filesystem;
+using tb::Help;
 using tb::MsgButtons;
 using tb::MsgIcon;
-using tb::MsgResult;
+using tb::QtHelp;
 
 namespace {
 
-struct SeenBox {
-    QString caption, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    bool plainText = false;
-};
-
-// Waits for the message box to open, notes what it shows, then lets `answer` close it.
-void whenBoxOpens(SeenBox &seen, std::function<void(QMessageBox *)> answer)
+// Runs `act` on the modal dialog of type T once it is open, then closes what `act` left open.
+template<class T> void whenOpen(std::function<void(T *)> act)
 {
     auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen, answer] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
             return;
-        poll->stop();
         poll->deleteLater();
-        seen.caption = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = box->standardButtons();
-        seen.defaultButton = box->standardButton(box->defaultButton());
-        seen.plainText = box->textFormat() == Qt::PlainText;
-        answer(box);
+        poll->stop();
+        act(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
     });
     poll->start(10);
 }
 
-void press(QMessageBox::StandardButton which, QMessageBox *box)
+int qtMessages = 0;
+
+QString read(const QString &name)
 {
-    box->button(which)->click();
+    QFile file(name.contains(u'/') ? name : QStringLiteral(":/help/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString plainText(const QString &html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    return document.toPlainText();
 }
 
 } // namespace
 
-TEST(QtMessageBox, QuestionShowsYesNoWithNoAsDefaultAndReturnsTheAnswer)
+TEST(QtMessageBox, ShowsDecodedPlainTextWithTheIconAndButtonsAskedForAndGivesTheAnswer)
 {
-    tb::QtMessageBox messages;
-    SeenBox seen;
-    whenBoxOpens(seen, [](QMessageBox *box) { press(QMessageBox::Yes, box); });
-    EXPECT_EQ(messages.show("Are you sure you wish to delete this list item?", "Tallybell",
-                            MsgIcon::None, MsgButtons::YesNo),
-              MsgResult::Yes);
-    EXPECT_EQ(seen.caption, QStringLiteral("Tallybell"));
-    EXPECT_EQ(seen.text, QStringLiteral("Are you sure you wish to delete this list item?"));
-    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(seen.defaultButton, QMessageBox::No);
-
-    whenBoxOpens(seen, [](QMessageBox *box) { press(QMessageBox::No, box); });
-    EXPECT_EQ(messages.show("Again?", "Tallybell", MsgIcon::None, MsgButtons::YesNo),
-              MsgResult::No);
-
-    // Escape (or the title bar's close) answers No.
-    whenBoxOpens(seen, [](QMessageBox *box) { box->reject(); });
-    EXPECT_EQ(messages.show("Again?", "Tallybell", MsgIcon::None, MsgButtons::YesNo),
-              MsgResult::No);
+    using B = QMessageBox;
+    // Asked for; shown, with its default button; the button pressed (none: closed by Escape
+    // or the title bar) and the answer.
+    const std::tuple<MsgIcon, MsgButtons, B::Icon, B::StandardButtons, B::StandardButton,
+                     B::StandardButton, tb::MsgResult>
+        rows[] = {
+            {MsgIcon::Question, MsgButtons::YesNo, B::Question, B::Yes | B::No, B::No, B::NoButton,
+             tb::MsgResult::No},
+            {MsgIcon::Exclamation, MsgButtons::YesNoCancel, B::Warning, B::Yes | B::No | B::Cancel,
+             B::Cancel, B::Yes, tb::MsgResult::Yes},
+            {MsgIcon::Critical, MsgButtons::OkCancel, B::Critical, B::Ok | B::Cancel, B::Ok,
+             B::Cancel, tb::MsgResult::Cancel},
+        };
+    for (const auto &[icon, buttons, qtIcon, qtButtons, defaultButton, press, answer] : rows) {
+        whenOpen<B>([&](B *box) {
+            EXPECT_EQ(box->windowTitle(), QString::fromUtf16(u"Tallybell \u2013 Disk Error"));
+            EXPECT_EQ(box->text(),
+                      QString::fromUtf16(u"Couldn't copy <b>\u201ctally.ini\u201d</b>"
+                                         u"\n\nPermission denied"));
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->icon(), qtIcon);
+            EXPECT_EQ(box->standardButtons(), qtButtons);
+            EXPECT_EQ(box->standardButton(box->defaultButton()), defaultButton);
+            if (press != B::NoButton)
+                box->button(press)->click();
+        });
+        EXPECT_EQ(tb::QtMessageBox().show(
+                      "Couldn't copy <b>\x93tally.ini\x94</b>\r\n\r\nPermission denied",
+                      "Tallybell \x96 Disk Error", icon, buttons),
+                  answer);
+    }
 }
 
-TEST(QtMessageBox, DiskErrorShowsDecodedPlainTextWithItsLineBreaks)
+TEST(QtShell, OnlyWebAndMailAddressesGoOutAndOnesNoProgramTakesAreShownToTheUser)
 {
-    tb::QtMessageBox messages;
-    SeenBox seen;
-    whenBoxOpens(seen, [](QMessageBox *box) { press(QMessageBox::Ok, box); });
-    EXPECT_EQ(messages.show("Couldn't copy <b>\x93tallydef.ini\x94</b>\r\n\r\nPermission denied",
-                            "Tallybell - Disk Error", MsgIcon::Critical, MsgButtons::Ok),
-              MsgResult::Ok);
-    EXPECT_EQ(seen.caption, QStringLiteral("Tallybell - Disk Error"));
-    EXPECT_EQ(seen.text,
-              QString::fromUtf16(u"Couldn't copy <b>\u201ctallydef.ini\u201d</b>\n\n"
-                                 u"Permission denied"));
-    EXPECT_TRUE(seen.plainText);
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-}
-
-TEST(QtMessageBox, IconsAndButtonSetsMapOneToOne)
-{
-    tb::QtMessageBox messages;
-    SeenBox seen;
-    const std::vector<std::pair<MsgIcon, QMessageBox::Icon>> icons {
-        {MsgIcon::Information, QMessageBox::Information},
-        {MsgIcon::Exclamation, QMessageBox::Warning},
-        {MsgIcon::Question, QMessageBox::Question}};
-    for (const auto &[ours, qt] : icons) {
-        whenBoxOpens(seen, [](QMessageBox *box) { press(QMessageBox::Ok, box); });
-        messages.show("The time is up on this task", "Tallybell", ours, MsgButtons::Ok);
-        EXPECT_EQ(seen.icon, qt);
-    }
-    whenBoxOpens(seen, [](QMessageBox *box) { press(QMessageBox::Cancel, box); });
-    EXPECT_EQ(messages.show("t", "c", MsgIcon::None, MsgButtons::OkCancel), MsgResult::Cancel);
-    EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-
-    whenBoxOpens(seen, [](QMessageBox *box) { press(QMessageBox::No, box); });
-    EXPECT_EQ(messages.show("t", "c", MsgIcon::None, MsgButtons::YesNoCancel), MsgResult::No);
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    EXPECT_EQ(seen.defaultButton, QMessageBox::Cancel);
-}
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.push_back(url); }
-
-public:
-    std::vector<QUrl> opened;
-};
-
-// Whatever the process writes on its standard output and error while it lives.
-class CapturedOutput
-{
-public:
-    explicit CapturedOutput(const std::string &file)
-        : file_(file), out_(dup(STDOUT_FILENO)), err_(dup(STDERR_FILENO))
-    {
-        std::fflush(nullptr);
-        const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(fd, STDOUT_FILENO);
-        dup2(fd, STDERR_FILENO);
-        close(fd);
-    }
-    ~CapturedOutput() { restore(); }
-    CapturedOutput(const CapturedOutput &) = delete;
-    CapturedOutput &operator=(const CapturedOutput &) = delete;
-
-    std::string text()
-    {
-        restore();
-        return tb::test::readFile(file_);
-    }
-
-private:
-    void restore()
-    {
-        if (out_ < 0)
-            return;
-        std::fflush(nullptr);
-        dup2(out_, STDOUT_FILENO);
-        dup2(err_, STDERR_FILENO);
-        close(out_);
-        close(err_);
-        out_ = err_ = -1;
-    }
-
-    std::string file_;
-    int out_, err_;
-};
-
-class QtShellTest : public ::testing::Test
-{
-protected:
-    // A stand-in for the desktop's opener: notes each address it gets on a line of its own,
-    // talks on both output channels and ends with `exitCode`.
-    QString opener(int exitCode)
-    {
-        const std::string path = dir.file("opener" + std::to_string(exitCode));
-        tb::test::writeFile(path,
-                            "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + dir.file("opened")
-                                + "'\necho 'opener: starting'\necho 'opener: no method' >&2\nexit "
-                                + std::to_string(exitCode) + "\n");
-        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-        return QString::fromStdString(path);
-    }
-    // The addresses the opener got, once it has got `count` of them.
-    QStringList opened(int count)
-    {
-        QStringList lines;
-        static_cast<void>(QTest::qWaitFor(
-            [&] {
-                lines = QString::fromStdString(tb::test::readFile(dir.file("opened")))
-                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-                return lines.size() >= count;
-            },
-            5000));
-        return lines;
-    }
-
     tb::test::TempDir dir;
     tb::test::FakeMessageBox messages;
-};
-
-TEST_F(QtShellTest, EachAddressReachesTheOpenerWholeAndQuietly)
-{
-    CapturedOutput output(dir.file("console"));
+    // A stand-in for the desktop's opener that notes each address, talks on both output
+    // channels and finds no program for any of them.
+    const std::string opener = dir.file("opener");
+    tb::test::writeFile(opener,
+                        "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + dir.file("opened")
+                            + "'\necho starting\necho no method >&2\nexit 3\n");
+    fs::permissions(opener, fs::perms::owner_all);
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &) { ++qtMessages; });
     {
-        tb::QtShell shell(&messages, opener(0));
-        // Nothing else goes to the opener.
-        for (const char *address :
-             {"file:///bin/sh", "javascript:alert(1)", "/usr/bin/xterm", "rm -rf ~", "",
-              "https://exa mple.org/", "https:///nohost", "http://[broken", "-h"})
+        tb::QtShell shell(&messages, QString::fromStdString(opener));
+        for (const char *address : {"file:///bin/sh", "javascript:alert(1)", "/usr/bin/xterm", "",
+                                    "https://exa mple.org/", "https:///nohost", "-h"})
             tb::OpenWebPage(shell, address);
-        tb::OpenWebPage(shell, "https://orvane.example.org/tallybell");
-        QStringList got = opened(1);
-        tb::OpenWebPage(shell, "http://orvane.example.org/a%20b");
-        got = opened(2);
-        tb::OpenMailMessage(shell, "tallybell@orvane.example.org");
-        got = opened(3);
-        // An address with '?' and '&' in it does not add header fields.
-        tb::OpenMailMessage(shell, "a?cc=b@x.org&body=hi");
-        got = opened(4);
-        const std::string console = output.text();
-
-        ASSERT_EQ(got.size(), 4) << got.join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(got[0].toStdString(), "https://orvane.example.org/tallybell");
-        EXPECT_EQ(got[1].toStdString(), "http://orvane.example.org/a%20b");
-        const QUrl mail(got[2]);
-        EXPECT_EQ(mail.scheme().toStdString(), "mailto");
-        EXPECT_EQ(mail.path().toStdString(), "tallybell@orvane.example.org");
-        EXPECT_EQ(QUrlQuery(mail)
-                      .queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded)
-                      .toStdString(),
-                  "Tallybell 1.1.0 Comment");
-        const QUrl tricky(got[3]);
-        const QUrlQuery query(tricky);
-        EXPECT_EQ(tricky.path(QUrl::FullyDecoded).toStdString(), "a?cc=b@x.org&body=hi");
-        EXPECT_FALSE(query.hasQueryItem(QStringLiteral("cc")));
-        EXPECT_FALSE(query.hasQueryItem(QStringLiteral("body")));
-        EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
-        EXPECT_EQ(console, "");
-    }
-}
-
-TEST_F(QtShellTest, WhenNothingTakesTheAddressTheUserIsShownItAndNothingIsPrinted)
-{
-    UrlCatcher catcher;
-    CapturedOutput output(dir.file("console"));
-    {
-        // The opener finds no program for it.
-        tb::QtShell shell(&messages, opener(3));
-        tb::OpenWebPage(shell, "https://orvane.example.org/tallybell");
-        static_cast<void>(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 5000));
-        tb::OpenMailMessage(shell, "tallybell@orvane.example.org");
-        static_cast<void>(QTest::qWaitFor([&] { return messages.shown.size() >= 2; }, 5000));
-    }
-    {
-        // An opener that cannot even start.
-        const std::string broken = dir.file("broken-opener");
-        tb::test::writeFile(broken, "#!/nonexistent/interpreter\n");
-        std::filesystem::permissions(broken, std::filesystem::perms::owner_all);
-        tb::QtShell shell(&messages, QString::fromStdString(broken));
         tb::OpenWebPage(shell, "https://orvane.example.org/tallybell#top");
-        static_cast<void>(QTest::qWaitFor([&] { return messages.shown.size() >= 3; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return messages.shown.size() == 1; }, 5000));
+        tb::OpenMailMessage(shell, "a?cc=b@x.org&body=hi");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return messages.shown.size() == 2; }, 5000));
     }
-    {
-        // No opener: Qt's own ways are tried, which find nothing on this platform.
-        tb::QtShell shell(&messages, QString::fromStdString(dir.file("missing-opener")));
-        tb::OpenWebPage(shell, "https://orvane.example.org/tallybell?a=1");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-        tb::OpenWebPage(shell, "https://orvane.example.org/caught");
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-    const std::string console = output.text();
+    // Without the opener Qt's own ways are tried, which find nothing on this platform.
+    tb::QtShell(&messages, QString()).openAddress("http://orvane.example.org/a%20b");
+    qInstallMessageHandler(previous);
 
-    ASSERT_EQ(catcher.opened.size(), 1u);
-    EXPECT_EQ(catcher.opened[0].path().toStdString(), "/caught");
+    const QStringList opened = QString::fromStdString(tb::test::readFile(dir.file("opened")))
+                                   .split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(opened.size(), 2) << opened.join(u'|').toStdString();
+    EXPECT_EQ(opened[0], QStringLiteral("https://orvane.example.org/tallybell#top"));
+    const QUrl mail(opened[1]);
+    EXPECT_EQ(mail.scheme() + u':' + mail.path(QUrl::FullyDecoded),
+              QStringLiteral("mailto:a?cc=b@x.org&body=hi"));
+    EXPECT_EQ(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("Tallybell 1.1.0 Comment"));
     // The address ends the message, alone on its line, ready to be copied.
-    const std::vector<std::string> shownAddresses {"\n\nhttps://orvane.example.org/tallybell",
-                                                   "\n\ntallybell@orvane.example.org",
-                                                   "\n\nhttps://orvane.example.org/tallybell#top",
-                                                   "\n\nhttps://orvane.example.org/tallybell?a=1"};
-    ASSERT_EQ(messages.shown.size(), shownAddresses.size());
-    for (std::size_t i = 0; i < shownAddresses.size(); ++i) {
-        const auto &shown = messages.shown[i];
-        const std::string &address = shownAddresses[i];
-        EXPECT_EQ(shown.caption, "Tallybell");
-        EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
-        EXPECT_EQ(shown.buttons, MsgButtons::Ok);
-        EXPECT_TRUE(shown.text.ends_with(address)) << shown.text;
-    }
-    EXPECT_NE(messages.shown[1].text.find("mail"), std::string::npos);
-    EXPECT_EQ(console, "");
+    ASSERT_EQ(messages.shown.size(), 3u);
+    for (const tb::test::ShownMessage &m : messages.shown)
+        EXPECT_TRUE(m.caption == "Tallybell" && m.icon == MsgIcon::Exclamation
+                    && m.buttons == MsgButtons::Ok);
+    EXPECT_TRUE(messages.shown[0].text.ends_with(
+        "web browser:\n\nhttps://orvane.example.org/tallybell#top"));
+    EXPECT_TRUE(messages.shown[1].text.ends_with("mail program:\n\na?cc=b@x.org&body=hi"));
+    EXPECT_TRUE(messages.shown[2].text.ends_with("\n\nhttp://orvane.example.org/a%20b"));
+    EXPECT_EQ(qtMessages, 0);
 }
 
-#include "test_qt_adapters.moc"
+TEST(QtFileChooser, AWildcardNameBecomesTheFilterAndAFolderThatIsNotThereStartsAtHome)
+{
+    tb::test::TempDir dir;
+    tb::FileChoice choice {false, "A sound", dir.path().string(), {}, 1, "*.wav", "wav", false};
+    choice.filters = {{"Sound Files", ""}, {"All Files (*.*)", "*.*"}};
+    whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("A sound"));
+        EXPECT_EQ(dialog->directory().path().toStdString(), dir.path().string());
+        // Qt's own dialog gets plain patterns: it puts a pattern's extension into typed names.
+        EXPECT_EQ(dialog->nameFilters(),
+                  QStringList({QStringLiteral("Sound Files (*.wav) (*.wav)"),
+                               QStringLiteral("All Files (*.*) (*)")}));
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        EXPECT_EQ(name->text(), QString());
+        // Typed as a user types: into the focused field of the active window.
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("chime"));
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
+    });
+    tb::FileChosen chosen = tb::QtFileChooser(true).choose(choice);
+    EXPECT_TRUE(chosen.accepted && chosen.filterIndex == 1);
+    EXPECT_EQ(chosen.path, dir.file("chime.wav"));
+
+    choice.folder = "C:\\"; // not there: home
+    choice.filterIndex = 2;
+    whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+        EXPECT_EQ(dialog->directory().path(), QDir::homePath());
+        EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("All Files (*.*)"));
+    });
+    EXPECT_FALSE(tb::QtFileChooser(true).choose(choice).accepted);
+
+    // GTK's dialog matches patterns in their letter case: it gets each letter in both.
+    choice.filters = {{"Lists", "*.txt; [lL]ist?.\xc3\xa9"}};
+    EXPECT_EQ(tb::nameFiltersFor(choice, true).at(0).filter,
+              QString::fromUtf8(
+                  "Lists (*.txt [lL]ist?.\xc3\xa9) (*.[tT][xX][tT] [lL][iI][sS][tT]?.\xc3\xa9)"));
+}
+
+namespace {
+
+// A socket file at `path` that is listened on; closing the answer leaves what a program that
+// crashed leaves behind: a socket file nobody listens on any more.
+int listenAt(const fs::path &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    path.string().copy(address.sun_path, sizeof(address.sun_path) - 1);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0) << path;
+    EXPECT_EQ(::listen(fd, 1), 0);
+    return fd;
+}
+
+void makeFolder(const fs::path &path, mode_t mode, uid_t owner = ::getuid())
+{
+    fs::create_directory(path);
+    EXPECT_EQ(::chmod(path.c_str(), mode) | ::chown(path.c_str(), owner, owner), 0) << path;
+}
+
+void linkToAPrivateFolder(const fs::path &path)
+{
+    makeFolder(path.string() + "-target", 0700);
+    fs::create_directory_symlink(path.string() + "-target", path);
+}
+
+} // namespace
+
+TEST(SingleInstance, SocketOnlyInAPrivateFolderOfTheUsersOwn)
+{
+    enum class Where { Runtime, Fallback, Refused };
+    const std::string socketName = tb::LocalSingleInstance::socketFileName().toStdString();
+    int foreignListener = -1;
+    using Prepare = std::function<void(const fs::path &runtime, const fs::path &fallback)>;
+    const std::tuple<const char *, Prepare, Where, bool> rows[] = {
+        // what, how it is made, where the socket goes, whether only root can make it
+        {"private runtime folder", [](auto &r, auto &) { makeFolder(r, 0700); }, Where::Runtime,
+         false},
+        {"runtime and fallback open to others: the fallback closed",
+         [](auto &r, auto &f) { makeFolder(r, 0755), makeFolder(f, 0755); }, Where::Fallback,
+         false},
+        {"runtime a link to a private folder, fallback missing: made",
+         [](auto &r, auto &) { linkToAPrivateFolder(r); }, Where::Fallback, false},
+        {"fallback a socket an older version left", [](auto &, auto &f) { ::close(listenAt(f)); },
+         Where::Fallback, false},
+        {"fallback a link to a private folder", [](auto &, auto &f) { linkToAPrivateFolder(f); },
+         Where::Refused, false},
+        {"fallback a plain file", [](auto &, auto &f) { tb::test::writeFile(f, "x"); },
+         Where::Refused, false},
+        {"fallback another user's", [](auto &, auto &f) { makeFolder(f, 0700, 65534); },
+         Where::Refused, true},
+        {"another user listens in our open fallback",
+         [&](auto &, auto &f) {
+             makeFolder(f, 0777);
+             foreignListener = listenAt(f / socketName);
+             EXPECT_EQ(::lchown((f / socketName).c_str(), 65534, 65534), 0);
+         },
+         Where::Refused, true},
+    };
+    for (const auto &[what, prepare, where, onlyAsRoot] : rows) {
+        SCOPED_TRACE(what);
+        if (onlyAsRoot && ::getuid() != 0)
+            continue;
+        tb::test::TempDir dir;
+        const fs::path runtime = dir.path() / "run";
+        const fs::path fallback = dir.path() / "tallybell";
+        prepare(runtime, fallback);
+        tb::LocalSingleInstance instance(QString::fromStdString(runtime.string()),
+                                         QString::fromStdString(fallback.string()));
+        const tb::InstanceCheck check = instance.checkForRunningInstance();
+        if (foreignListener >= 0)
+            ::close(std::exchange(foreignListener, -1));
+        EXPECT_EQ(instance.isListening(), where != Where::Refused) << check.reason;
+        if (where == Where::Refused) {
+            // The user is told which place is unsafe.
+            EXPECT_NE(check.reason.find(fallback.string()), std::string::npos) << check.reason;
+            continue;
+        }
+        const fs::path folder = where == Where::Runtime ? runtime : fallback;
+        EXPECT_EQ(instance.serverName().toStdString(), (folder / socketName).string());
+        struct stat info = {};
+        EXPECT_EQ(::lstat(folder.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISDIR(info.st_mode) && info.st_uid == ::getuid());
+        EXPECT_EQ(info.st_mode & 07777, 0700u);
+    }
+}
+
+TEST(SingleInstance, ALaterStartHandsOverAtOnceToTheRunningOneWhichIsAskedToRaise)
+{
+    using Outcome = tb::InstanceCheck::Outcome;
+    tb::test::TempDir dir;
+    const fs::path socket = dir.path() / tb::LocalSingleInstance::socketFileName().toStdString();
+    const QString folder = QString::fromStdString(dir.path().string());
+    ::close(listenAt(socket)); // left by a program that crashed
+
+    auto first = std::make_unique<tb::LocalSingleInstance>(QString(), folder);
+    int raised = 0;
+    QObject::connect(first.get(), &tb::LocalSingleInstance::raiseRequested, [&] { ++raised; });
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(first->checkForRunningInstance().outcome, Outcome::Proceed);
+    for (int start = 1; start <= 2; ++start) {
+        tb::LocalSingleInstance later(QString(), folder);
+        EXPECT_EQ(later.checkForRunningInstance().outcome, Outcome::HandedOver);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return raised == start; }, 5000));
+    }
+    EXPECT_LT(timer.elapsed(), 1500);
+    // Only this user may connect.
+    struct stat info = {};
+    EXPECT_EQ(::lstat(socket.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISSOCK(info.st_mode) && info.st_uid == ::getuid());
+    EXPECT_EQ(info.st_mode & (S_IRWXG | S_IRWXO), 0u);
+    // An ended program leaves the way free.
+    first.reset();
+    EXPECT_EQ(tb::LocalSingleInstance(QString(), folder).checkForRunningInstance().outcome,
+              Outcome::Proceed);
+}
+
+// Every context the program asks for has a page, and the page a pop-up summary.
+TEST(HelpPages, EveryContextHasAPageAndTheKeyboardPageNamesTheAltKeyOfEachButtonAndMenu)
+{
+    for (int context : QtHelp::usedContexts()) {
+        EXPECT_GT(plainText(read(QStringLiteral("topic%1.html").arg(context))).size(), 200);
+        EXPECT_FALSE(QtHelp::popupText(context).contains(QStringLiteral("There is no help")));
+    }
+    const QString page = plainText(read(QStringLiteral("keyboard.html")));
+    static const QRegularExpression firstAmpersand(
+        QStringLiteral("class=\"(?:QPushButton|QMenu)\"(?:(?!<widget|<action).)*?"
+                       "<string>[^<]*&amp;(\\w)"),
+        QRegularExpression::DotMatchesEverythingOption);
+    for (const char *ui : {"session/frmmain.ui", "taskeditor/frmeditfile.ui",
+                           "lists/frmeditsonglist.ui", "options/frmoptions.ui"}) {
+        auto it = firstAmpersand.globalMatch(
+            read(QStringLiteral(TB_SOURCE_DIR "/src/") + QLatin1String(ui)));
+        EXPECT_TRUE(it.hasNext()) << ui;
+        while (it.hasNext()) {
+            const QString key = QStringLiteral("Alt+") + it.next().captured(1).toUpper();
+            EXPECT_TRUE(page.contains(key)) << ui << ": " << key.toStdString();
+        }
+    }
+}
+
+TEST(HelpWindow, BesideTheAnchorAndAlwaysOnTheScreen)
+{
+    const QRect screen(0, 0, 1280, 1024);
+    const QSize frame(500, 400);
+    const std::tuple<QRect, QRect, QSize, QRect> rows[] = {
+        // available, anchor, frame, placed
+        {screen, {100, 100, 400, 300}, frame, {{508, 100}, frame}}, // right
+        {screen, {500, 0, 472, 300}, {300, 400}, {980, 0, 300, 400}}, // just room on the right
+        {screen, {501, 0, 472, 300}, {300, 400}, {193, 0, 300, 400}}, // a pixel short: left
+        {screen, {200, 0, 800, 300}, frame, {{780, 0}, frame}}, // no room: the roomier right
+        {screen, {300, 0, 800, 300}, frame, {{0, 0}, frame}}, // no room: the roomier left
+        {screen, {100, -50, 400, 300}, {2000, 1200}, screen}, // too large: shrunk
+        {{1280, 24, 1920, 1056}, {1400, 900, 600, 400}, frame, {{2008, 680}, frame}}, // raised
+    };
+    for (const auto &[available, anchor, size, placed] : rows)
+        EXPECT_EQ(tb::HelpWindow::besideRect(anchor, size, available), placed) << anchor.x();
+}
+
+TEST(HelpWindow, OneWindowWithOneTitleOpensBesideTheMainWindowAndStaysWhereItIsWhileOpen)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget main;
+    main.setObjectName(QStringLiteral("frmmain"));
+    main.setGeometry(available.left() + 20, available.top() + 40, 250, 200);
+    main.show();
+
+    QtHelp help;
+    help.WinHelp(Help::HELP_CONTEXT, 12);
+    tb::HelpWindow *window = help.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->currentPage(), QtHelp::topicPage(12));
+    // A topic without a page shows the contents and says so, until the next page.
+    help.WinHelp(Help::HELP_CONTEXT, 99);
+    EXPECT_EQ(window->currentPage(), QtHelp::contentsPage());
+    EXPECT_TRUE(window->notice().contains(QStringLiteral("99")));
+
+    // Closed and asked again: the same window, right of the main window, level with its top.
+    window->close();
+    window->resize(400, 250);
+    help.WinHelp(Help::HELP_HELPONHELP, 0);
+    EXPECT_EQ(help.window(), window);
+    EXPECT_EQ(window->currentPage(), QtHelp::usingHelpPage());
+    EXPECT_TRUE(window->isVisible() && window->notice().isEmpty());
+    EXPECT_EQ(QRect(window->pos(), window->size()),
+              QRect(main.frameGeometry().right() + 9, main.y(), 400, 250));
+
+    // An open window stays where it is; once closed, the next opening goes left of a main
+    // window at the right edge of the screen.
+    const QPoint before = window->pos();
+    main.move(available.right() - 260, available.top() + 40);
+    help.WinHelp(Help::HELP_CONTEXT, 18);
+    EXPECT_EQ(window->pos(), before);
+    window->close();
+    help.WinHelp(Help::HELP_FINDER, 0);
+    EXPECT_EQ(window->currentPage(), QtHelp::contentsPage());
+    EXPECT_EQ(window->frameGeometry().topRight(), QPoint(main.x() - 9, main.y()));
+    EXPECT_EQ(window->windowTitle().toStdString(), "Tallybell Help");
+}
