@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # Drives the real tallybell binary under its own Xvfb with real key presses (xdotool), as a
 # fresh user with a home folder of its own, and checks the files it leaves. These tests keep
-# to what needs the real program: its processes, its windows under X and its files.
+# to what needs the real program: its processes, its windows under X, its files and its
+# installed layout. Run with the names of the test classes to run.
 import os
 import re
 import shutil
@@ -12,6 +13,7 @@ import time
 import unittest
 
 NOBODY = 65534
+SHIPPED = ["List1.txt", "List2.txt", "PINGPONG.WAV"]
 ONE_TASK = "[Task1]\r\ndescription1=Warm up\r\n"  # ten seconds in testmode
 
 
@@ -41,32 +43,26 @@ def write(path, text):
 
 
 class TallybellCase(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        # Xvfb picks a free display itself and tells its number once it takes connections.
-        cls.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen",
-                                     "0", "1280x1024x24"], stdout=subprocess.PIPE)
-        cls.display = ":" + cls.xvfb.stdout.readline().decode().strip()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.xvfb.terminate()
-        cls.xvfb.wait(10)
-        cls.xvfb.stdout.close()
-
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory(prefix="tallybell-e2e-")
+        self.procs = []
+        self.addCleanup(self.clean_up)
+        # Xvfb picks a free display itself and tells its number once it takes connections.
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0",
+                                 "1280x1024x24"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.procs.append(xvfb)
+        with xvfb.stdout:
+            display = ":" + xvfb.stdout.readline().decode().strip()
         self.home = os.path.join(self.tmp.name, "home")
         self.runtime = os.path.join(self.tmp.name, "runtime")
         os.makedirs(self.home)
         os.makedirs(self.runtime, mode=0o700)
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith("XDG_") and k != "DBUS_SESSION_BUS_ADDRESS"}
-        self.env.update(DISPLAY=self.display, HOME=self.home, XDG_RUNTIME_DIR=self.runtime,
+        self.env.update(DISPLAY=display, HOME=self.home, XDG_RUNTIME_DIR=self.runtime,
                         QT_QPA_PLATFORM="xcb")
         self.store = os.path.join(self.home, ".config", "Orvane", "Tallybell", "registry.ini")
         self.data = os.path.join(self.home, ".local", "share", "Tallybell")
-        self.procs = []
         self.run_as = []  # a command prefix that runs the program as another user
         self.binary = self.install()
 
@@ -76,8 +72,8 @@ class TallybellCase(unittest.TestCase):
         os.makedirs(self.folder)
         return shutil.copy2(os.environ["TALLYBELL_BINARY"], self.folder)
 
-    def tearDown(self):
-        for p in self.procs:
+    def clean_up(self):
+        for p in reversed(self.procs):
             p.kill()
             p.wait()
         for folder, _, _ in os.walk(self.tmp.name):
@@ -241,6 +237,51 @@ class ReadOnlyProgramFolder(TallybellCase):
         self.assertFalse(self.windows("Disk Error"))
         self.assertEqual(files(), before)
         self.assertIsNone(again.poll())
+
+
+class InstalledProgram(TallybellCase):
+    def install(self):
+        stage = os.path.join(self.tmp.name, "stage")
+        subprocess.run([os.environ["TALLYBELL_CMAKE"], "--install",
+                        os.environ["TALLYBELL_BUILD_DIR"], "--prefix", "/usr"], check=True,
+                       env=dict(os.environ, DESTDIR=stage), stdout=subprocess.DEVNULL)
+        for folder, _, files in os.walk(stage):
+            for path in [os.path.join(folder, name) for name in files]:
+                os.chmod(path, os.stat(path).st_mode & ~0o222)
+            os.chmod(folder, 0o555)
+        self.shared = os.path.join(stage, "usr", "share", "tallybell")
+        self.run_as_unprivileged()
+        return os.path.join(stage, "usr", "bin", "tallybell")
+
+    def test_first_start_fills_the_data_folder_and_a_second_start_uses_it(self):
+        tasks = os.path.join(self.data, "tallywork.ini")
+        first = self.launch("testmode")
+        wid = self.wait_main_window()
+        self.assertEqual(os.stat(self.data).st_mode & 0o777, 0o700)
+        self.assertFalse(os.path.exists(os.path.join(self.data, "tallydef.ini")))
+        for name in SHIPPED:
+            self.assertEqual(read(os.path.join(self.data, name)),
+                             read(os.path.join(self.shared, name)), name)
+        # Written into the renamed default list at the first start: the list is the user's.
+        self.assertEqual(ini_value(tasks, "options", "wavefile"),
+                         os.path.join(self.data, "PINGPONG.WAV"))
+        self.assertIn(tasks, read(self.store).decode())
+        self.quit(wid, first)
+
+        # The user's own list is kept, the default task list is not brought back, and the
+        # second start finds its first start done.
+        write(os.path.join(self.data, "List1.txt"), "My own piece\r\n")
+
+        def program_files():
+            return {name: read(os.path.join(self.data, name)) for name in os.listdir(self.data)
+                    if name in SHIPPED + ["tallydef.ini", "tallywork.ini"]}
+        before = program_files()
+        stored = read(self.store)
+        second = self.launch("testmode")
+        self.wait_main_window()
+        self.assertIsNone(second.poll())
+        self.assertEqual(program_files(), before)
+        self.assertEqual(read(self.store), stored)
 
 
 if __name__ == "__main__":
