@@ -4,7 +4,6 @@
 # to what needs the real program: its processes, its windows under X, its files and its
 # installed layout. Run with the names of the test classes to run.
 import os
-import re
 import shutil
 import sqlite3
 import subprocess
@@ -27,13 +26,6 @@ def wait_for(predicate, timeout):
     while not (value := predicate()) and time.monotonic() < end:
         time.sleep(0.1)
     return value
-
-
-def ini_value(path, section, key):
-    # One key, read the way the program does: names without regard to case.
-    text = read(path).decode("utf-8", "replace").replace("\r", "\n")
-    found = re.search(rf"(?im)^\[{re.escape(section)}\][^[]*?^\s*{re.escape(key)}\s*=(.*)$", text)
-    return found and found.group(1).strip()
 
 
 def write(path, text):
@@ -155,8 +147,8 @@ class FirstStart(TallybellCase):
 
         # The real timer runs the session to its end; the journal is in the user's data folder.
         self.press(wid, "alt+s")
-        self.assertTrue(wait_for(lambda: ini_value(tasks, "History", "Sessions Completed") == "1",
-                                 15), "the session did not complete")
+        self.assertTrue(wait_for(lambda: b"Sessions Completed=1" in read(tasks), 15),
+                        "the session did not complete")
         journal = sqlite3.connect(os.path.join(self.data, "journal.sqlite"))
         self.assertEqual(journal.execute("SELECT text, practised, task_list, completed "
                                          "FROM task, session").fetchall(),
@@ -217,8 +209,7 @@ class InstalledProgram(TallybellCase):
             self.assertEqual(read(os.path.join(self.data, name)),
                              read(os.path.join(self.shared, name)), name)
         # Written into the renamed default list at the first start: the list is the user's.
-        self.assertEqual(ini_value(tasks, "options", "wavefile"),
-                         os.path.join(self.data, "PINGPONG.WAV"))
+        self.assertIn(f"wavefile={self.data}/PINGPONG.WAV\r\n", read(tasks).decode())
         self.assertIn(tasks, read(self.store).decode())
         self.quit(wid, first)
 

@@ -55,10 +55,20 @@ TEST(JournalFile, LivesInAPrivateFolderMadeAtTheFirstWrite)
               std::filesystem::perms::owner_all);
     EXPECT_EQ(sql(file, "PRAGMA journal_mode; PRAGMA user_version"), "wal\n2\n");
 
+    // A write that cannot be done says why.
     writeFile(dir.file("afile"), "x");
-    const JournalWrite refused = SqliteJournal(dir.file("afile/j.sqlite")).addTask({});
-    EXPECT_FALSE(refused.ok);
-    EXPECT_NE(refused.errorText.find("afile"), std::string::npos) << refused.errorText;
+    std::filesystem::create_directories(dir.file("folder"));
+    sqlite3 *other = nullptr;
+    sqlite3_open(file.c_str(), &other); // another program holding the journal
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    for (const auto &[where, why] : {std::pair {dir.file("afile/j.sqlite"), "afile"},
+                                     {dir.file("folder"), "not a regular file"},
+                                     {file, "locked"}}) {
+        const JournalWrite refused = SqliteJournal(where).addTask({});
+        EXPECT_FALSE(refused.ok) << where;
+        EXPECT_NE(refused.errorText.find(why), std::string::npos) << refused.errorText;
+    }
+    sqlite3_close(other);
 }
 
 TEST(JournalFile, UpgradesTheFirstLayoutAndReadsBackNewestFirstAndByDay)
@@ -117,20 +127,6 @@ protected:
     }
     void click(const char *name) { program->dispatch(FormId::Main, name, ControlEvent::Click); }
     std::string at(int secondsAgo) const { return dateTimeText(clock.t - secondsAgo); }
-
-    // Runs a session of two tasks to its end and back to Start: the one message it says.
-    std::string failureSaid()
-    {
-        loaded(2, "testmode");
-        click("cmdstartstop");
-        tick(20);
-        EXPECT_EQ(ctl("txtmessage"), kDone) << "the session goes on to its end";
-        click("cmdstartstop");
-        click("cmdstartstop");
-        EXPECT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown.at(0).caption, "Tallybell - Disk Error");
-        return messages.shown.at(0).text;
-    }
 
     static constexpr const char *kDone = "All Tasks Completed, Congratulations!!!";
 };
@@ -196,20 +192,17 @@ TEST_F(SessionJournal, TasksAndSessionsAreRecordedAfterTheBellAndTheMessage)
 TEST_F(SessionJournal, AJournalThatCannotBeWrittenIsSaidOnceWhileTheSessionGoesOn)
 {
     std::filesystem::create_directories(journal.location());
-    const std::string said = failureSaid();
-    EXPECT_NE(said.find("practice journal"), std::string::npos) << said;
-    EXPECT_NE(said.find(journal.location()), std::string::npos) << said;
-    EXPECT_NE(said.find("not a regular file"), std::string::npos) << said;
-}
-
-TEST_F(SessionJournal, AJournalLockedByAnotherProgramIsSaidOnce)
-{
-    ASSERT_TRUE(journal.addSession({}).ok);
-    sqlite3 *other = nullptr;
-    sqlite3_open(journal.location().c_str(), &other);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    EXPECT_NE(failureSaid().find("locked"), std::string::npos);
-    sqlite3_close(other);
+    loaded(2, "testmode");
+    click("cmdstartstop");
+    tick(20);
+    EXPECT_EQ(ctl("txtmessage"), kDone) << "the session goes on to its end";
+    click("cmdstartstop");
+    click("cmdstartstop");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Tallybell - Disk Error");
+    EXPECT_NE(messages.shown[0].text.find("practice journal\r\n\r\n" + journal.location()),
+              std::string::npos)
+        << messages.shown[0].text;
 }
 
 TEST(PracticeStats, StreaksCountLocalCalendarDays)
