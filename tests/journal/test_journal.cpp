@@ -1,56 +1,41 @@
-#include "journal/SqliteJournal.h"
-#include "support/TempDir.h"
+// The practice journal: its SQLite file, what a session leaves in it, the statistics over its
+// days and its CSV export.
+
+#include "journal/JournalCsv.h"
+#include "journal/PracticeStats.h"
+#include "settings/DateText.h"
+#include "support/ProgramFixture.h"
 
 #include <chrono>
-#include <csignal>
-#include <gtest/gtest.h>
-#include <random>
+#include <filesystem>
 #include <sqlite3.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
+#include <stdlib.h>
 
-using namespace tb;
-using tb::test::TempDir;
-using tb::test::writeFile;
-
+namespace tb::test {
 namespace {
 
-TaskRecord task(const std::string &started, int practised, const std::string &text = "Scales")
-{
-    TaskRecord t;
-    t.started = started;
-    t.ended = started;
-    t.number = 1;
-    t.text = text;
-    t.plannedSeconds = 600;
-    t.practisedSeconds = practised;
-    return t;
-}
-
-// Runs SQL on the file directly, as another program would; answers the first column of the
-// last row.
+// Runs SQL on the file directly, as another program would; answers the rows of the last
+// statement, one line each, their columns joined by '|'. A statement that fails ends it.
 std::string sql(const std::string &file, const std::string &statements)
 {
     sqlite3 *db = nullptr;
-    EXPECT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    std::string result;
-    char *error = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    std::string rows;
     sqlite3_exec(
         db, statements.c_str(),
-        [](void *out, int, char **values, char **) {
-            *static_cast<std::string *>(out) = values[0] ? values[0] : "";
+        [](void *out, int columns, char **values, char **) {
+            auto &text = *static_cast<std::string *>(out);
+            for (int i = 0; i < columns; ++i)
+                text += (i ? "|" : "") + std::string(values[i] ? values[i] : "");
+            text += '\n';
             return 0;
         },
-        &result, &error);
-    EXPECT_EQ(error, nullptr) << error;
-    sqlite3_free(error);
+        &rows, nullptr);
     sqlite3_close(db);
-    return result;
+    return rows;
 }
 
-TEST(JournalFile, LivesInThePrivateDataFolderMadeAtTheFirstWrite)
+TEST(JournalFile, LivesInAPrivateFolderMadeAtTheFirstWrite)
 {
     EXPECT_EQ(journalPath("/data/", "/home/u"), "/data/Tallybell/journal.sqlite");
     EXPECT_EQ(journalPath("data", "/home/u"), "/home/u/.local/share/Tallybell/journal.sqlite");
@@ -61,52 +46,29 @@ TEST(JournalFile, LivesInThePrivateDataFolderMadeAtTheFirstWrite)
     const std::string file = journalPath(dir.path().c_str(), nullptr);
     SqliteJournal journal(file);
     EXPECT_TRUE(journal.tasks().empty());
-    EXPECT_EQ(journal.sessionsCompleted(), 0);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "Tallybell")) << "a read creates nothing";
+    ASSERT_TRUE(journal.addTask({}).ok);
+    EXPECT_EQ(std::filesystem::status(dir.path() / "Tallybell").permissions(),
+              std::filesystem::perms::owner_all);
+    EXPECT_EQ(sql(file, "PRAGMA journal_mode; PRAGMA user_version"), "wal\n2\n");
 
-    ASSERT_TRUE(journal.addTask(task("2026-03-02 10:00:00", 300)).ok);
-    struct stat info {
-    };
-    ASSERT_EQ(::stat((dir.path() / "Tallybell").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
-    EXPECT_EQ(sql(file, "PRAGMA journal_mode"), "wal");
-    EXPECT_EQ(sql(file, "PRAGMA user_version"), "2");
-
-    SqliteJournal blocked(dir.file("afile/journal.sqlite"));
+    // A write that cannot be done says why.
     writeFile(dir.file("afile"), "x");
-    const JournalWrite refused = blocked.addTask(task("2026-03-02 10:00:00", 1));
-    EXPECT_FALSE(refused.ok);
-    EXPECT_NE(refused.errorText.find("afile"), std::string::npos) << refused.errorText;
+    std::filesystem::create_directories(dir.file("folder"));
+    sqlite3 *other = nullptr;
+    sqlite3_open(file.c_str(), &other); // another program holding the journal
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    for (const auto &[where, why] : {std::pair {dir.file("afile/j.sqlite"), "afile"},
+                                     {dir.file("folder"), "not a regular file"},
+                                     {file, "locked"}}) {
+        const JournalWrite refused = SqliteJournal(where).addTask({});
+        EXPECT_FALSE(refused.ok) << where;
+        EXPECT_NE(refused.errorText.find(why), std::string::npos) << refused.errorText;
+    }
+    sqlite3_close(other);
 }
 
-TEST(JournalFile, RecordsReadBackNewestFirstAndByDay)
-{
-    TempDir dir;
-    SqliteJournal journal(dir.file("j.sqlite"));
-    TaskRecord first = task("2026-03-01 23:50:00", 600, "Play \" Etude 2 \",\r\nslowly");
-    first.items = {"Etude 2"};
-    first.ending = TaskEnding::Skipped;
-    TaskRecord second = task("2026-03-02 00:05:00", 120, "Scales ü");
-    second.items = {"A", "B"};
-    TaskRecord third = task("2026-03-02 00:20:00", 0);
-    third.ending = TaskEnding::Stopped;
-    for (const TaskRecord &t : {first, second, third})
-        ASSERT_TRUE(journal.addTask(t).ok);
-    ASSERT_TRUE(
-        journal.addSession({"2026-03-01 23:50:00", "2026-03-02 00:20:00", "/a.ini", true}).ok);
-    ASSERT_TRUE(
-        journal.addSession({"2026-03-02 09:00:00", "2026-03-02 09:01:00", "/a.ini", false}).ok);
-
-    SqliteJournal reopened(dir.file("j.sqlite"));
-    EXPECT_EQ(reopened.tasks(), (std::vector<TaskRecord> {third, second, first}));
-    EXPECT_EQ(reopened.practiceByDay(),
-              (std::vector<DayPractice> {{"2026-03-01", 600}, {"2026-03-02", 120}}));
-    EXPECT_EQ(reopened.secondsPractisedOn("2026-03-02"), 120);
-    EXPECT_EQ(reopened.secondsPractisedOn("2026-03-03"), 0);
-    EXPECT_EQ(reopened.sessionsCompleted(), 1);
-}
-
-TEST(JournalFile, UpgradesTheFirstLayoutAndRefusesANewerOne)
+TEST(JournalFile, UpgradesTheFirstLayoutAndReadsBackNewestFirstAndByDay)
 {
     TempDir dir;
     const std::string file = dir.file("old.sqlite");
@@ -117,81 +79,193 @@ TEST(JournalFile, UpgradesTheFirstLayoutAndRefusesANewerOne)
             planned INTEGER NOT NULL, practised INTEGER NOT NULL, ending TEXT NOT NULL);
         CREATE TABLE session (id INTEGER PRIMARY KEY, started TEXT NOT NULL,
             ended TEXT NOT NULL, task_list TEXT NOT NULL, completed INTEGER NOT NULL);
-        INSERT INTO task VALUES (1, '2025-12-30 21:00:00', '2025-12-30 21:10:00', 1, 'Scales',
-            '', 600, 600, 'time up');
-        INSERT INTO task VALUES (2, '2025-12-31 08:00:00', '2025-12-31 08:05:00', 2, 'Etude 2',
-            'Etude 2', 600, 300, 'skipped');
-        INSERT INTO task VALUES (3, '2025-12-31 08:05:00', '2025-12-31 08:06:00', 3, 'Arpeggios',
-            '', 600, 60, 'stopped');
-        INSERT INTO session VALUES (1, '2025-12-30 21:00:00', '2025-12-30 21:10:00', '/t.ini', 1);
+        INSERT INTO task VALUES (1, '2026-03-01 23:50:00', '2026-03-02 00:00:00', 1, 'Etude 2',
+            'Etude 2', 600, 600, 'skipped');
+        INSERT INTO session VALUES (1, '2026-03-01 23:50:00', '2026-03-02 00:00:00', '/t.ini', 1);
         PRAGMA user_version = 1;)");
-
-    SqliteJournal journal(file);
-    EXPECT_EQ(journal.practiceByDay(),
-              (std::vector<DayPractice> {{"2025-12-30", 600}, {"2025-12-31", 360}}));
-    ASSERT_TRUE(journal.addTask(task("2026-01-01 10:00:00", 30)).ok);
-    EXPECT_EQ(journal.secondsPractisedOn("2026-01-01"), 30);
-    const std::vector<TaskRecord> tasks = journal.tasks();
-    ASSERT_EQ(tasks.size(), 4u);
-    EXPECT_EQ(tasks[2].items, std::vector<std::string> {"Etude 2"});
-    EXPECT_EQ(tasks[2].ending, TaskEnding::Skipped);
-    EXPECT_EQ(journal.sessionsCompleted(), 1);
-    EXPECT_EQ(sql(file, "PRAGMA user_version"), "2");
-    EXPECT_EQ(sql(file, "SELECT count(*) FROM sqlite_master WHERE name = 'task_day'"), "1");
+    const TaskRecord first {
+        "2026-03-01 23:50:00", "2026-03-02 00:00:00", 1, "Etude 2", {"Etude 2"}, 600, 600,
+        TaskEnding::Skipped};
+    const TaskRecord second {"2026-03-02 00:05", "", 2, "\"A\",\r\n\xc3\xbc", {"A", "B"}, 600, 120};
+    const TaskRecord third {"2026-03-02 00:20", "", 3, "", {}, 600, 0, TaskEnding::Stopped};
+    {
+        SqliteJournal journal(file);
+        ASSERT_TRUE(journal.addTask(second).ok);
+        ASSERT_TRUE(journal.addTask(third).ok);
+        ASSERT_TRUE(journal.addSession({"2026-03-02 00:05:00", "", "/t.ini", false}).ok);
+    }
+    SqliteJournal reopened(file);
+    EXPECT_EQ(reopened.tasks(), (std::vector<TaskRecord> {third, second, first}));
+    EXPECT_EQ(reopened.practiceByDay(),
+              (std::vector<DayPractice> {{"2026-03-01", 600}, {"2026-03-02", 120}}));
+    EXPECT_EQ(reopened.secondsPractisedOn("2026-03-02"), 120);
+    EXPECT_EQ(reopened.secondsPractisedOn("2026-03-03"), 0);
+    EXPECT_EQ(reopened.sessionsCompleted(), 1);
+    EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT name FROM sqlite_master WHERE type = 'index'"),
+              "2\ntask_day\n");
 
     const std::string newer = dir.file("newer.sqlite");
     sql(newer, "CREATE TABLE future (x); PRAGMA user_version = 3;");
-    SqliteJournal later(newer);
-    const JournalWrite refused = later.addTask(task("2026-01-01 10:00:00", 30));
+    const JournalWrite refused = SqliteJournal(newer).addTask(second);
     EXPECT_FALSE(refused.ok);
     EXPECT_NE(refused.errorText.find("newer version"), std::string::npos) << refused.errorText;
-    EXPECT_EQ(sql(newer, "SELECT count(*) FROM sqlite_master"), "1") << "left as it was";
+    EXPECT_EQ(sql(newer, "SELECT count(*) FROM sqlite_master"), "1\n") << "left as it was";
 }
 
-// A task text long enough to span pages, so that a torn write would show.
-std::string bulkyText(std::size_t n)
+class SessionJournal : public ProgramFixture
 {
-    std::string text = "Task " + std::to_string(n) + ":";
-    while (text.size() < 3000)
-        text += " " + std::to_string(n * 7919 % 1000);
-    return text;
-}
-
-TEST(JournalFile, AKillAtAnyMomentLeavesAReadableJournal)
-{
-    TempDir dir;
-    const std::string file = dir.file("journal.sqlite");
-    std::random_device seed;
-    const unsigned seedValue = seed();
-    std::mt19937 random(seedValue);
-    std::uniform_int_distribution<int> pause(20, 200);
-    std::size_t seen = 0;
-    for (int round = 0; round < 10; ++round) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            SqliteJournal journal(file);
-            for (std::size_t n = journal.tasks().size();; ++n)
-                journal.addTask(task("2026-03-02 10:00:00", static_cast<int>(n), bulkyText(n)));
+protected:
+    void tick(int seconds)
+    {
+        for (int i = 0; i < seconds; ++i) {
+            clock.advance(1);
+            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status));
-
-        SqliteJournal journal(file);
-        const std::vector<TaskRecord> tasks = journal.tasks();
-        ASSERT_GE(tasks.size(), seen) << "seed " << seedValue;
-        seen = tasks.size();
-        for (std::size_t i = 0; i < tasks.size(); ++i) {
-            const std::size_t n = tasks.size() - 1 - i;
-            ASSERT_EQ(tasks[i].text, bulkyText(n)) << "seed " << seedValue;
-            ASSERT_EQ(tasks[i].practisedSeconds, static_cast<int>(n));
-        }
-        EXPECT_EQ(sql(file, "PRAGMA integrity_check"), "ok") << "seed " << seedValue;
     }
-    EXPECT_GT(seen, 0u);
+    void click(const char *name) { program->dispatch(FormId::Main, name, ControlEvent::Click); }
+    std::string at(int secondsAgo) const { return dateTimeText(clock.t - secondsAgo); }
+
+    static constexpr const char *kDone = "All Tasks Completed, Congratulations!!!";
+};
+
+TEST_F(SessionJournal, TasksAndSessionsAreRecordedAfterTheBellAndTheMessage)
+{
+    ini = folder.file("tasks.ini");
+    useSettingsFile(ini);
+    writeTasks(ini, 3);
+    IniWrite("Task2", "description1", "Play%list1%slowly", ini);
+    writeFile(folder.file("List1.txt"), "Etude 1\r\nEtude 2\r\n");
+    IniWrite("List Group Number 1", "Current Item", "Etude 2", ini);
+    IniWrite("List Group Number 1", "Change Song", "100", ini);
+    IniWrite("options", "Play Sound", "True", ini);
+    IniWrite("options", "wavefile", "/bell.wav", ini);
+    IniWrite("options", "Stop Between tasks", "True", ini);
+    ASSERT_TRUE(makeForm("testmode").Form_Load()); // ten seconds a task
+    messages.whileOpen = [&] {
+        EXPECT_EQ(sound.played.size(), 1u);
+        EXPECT_EQ(journal.tasks().size(), 1u) << "task 2 is recorded after the bell and message";
+    };
+    EXPECT_EQ(ctl("lbljournal"), "Sessions completed: 0 \xC2\xB7 Today: 0 minutes");
+
+    const std::string t0 = at(0);
+    click("cmdstartstop");
+    EXPECT_EQ(ctl("lbljournal"), "") << "only while stopped";
+    tick(3);
+    click("cmdpause");
+    clock.advance(100);
+    click("cmdpause");
+    tick(4);
+    click("Imagemoveon");
+    tick(1); // task 1 skipped after 8 practised seconds
+    const std::string t1 = at(0);
+    tick(9);
+    clock.advance(5);
+    tick(1); // task 2's time is up at a late tick: no more practised than planned
+    messages.whileOpen = nullptr;
+    const std::string t2 = at(0);
+    tick(4);
+    click("cmdstartstop");
+    const std::string stopped = at(0);
+    EXPECT_EQ(journal.tasks(),
+              (std::vector<TaskRecord> {{t2, stopped, 3, "Task 3", {}, 10, 4, TaskEnding::Stopped},
+                                        {t1, t2, 2, "Play Etude 2 slowly", {"Etude 2"}, 10, 10},
+                                        {t0, t1, 1, "Task 1", {}, 10, 8, TaskEnding::Skipped}}));
+
+    // The rest of the session, from task 3: its end is the last task's, not the message's.
+    click("cmdstartstop");
+    const std::string s0 = at(0);
+    messages.whileOpen = [&] { clock.advance(60); };
+    tick(10);
+    messages.whileOpen = nullptr;
+    EXPECT_EQ(ctl("txtmessage"), kDone);
+    EXPECT_EQ(ctl("lbljournal"), "") << "not over another message";
+    EXPECT_EQ(sql(journal.location(), "SELECT started, ended, task_list, completed FROM session"),
+              t0 + "|" + stopped + "|" + ini + "|0\n" + s0 + "|" + at(60) + "|" + ini + "|1\n");
+    click("cmdstartstop");
+    click("cmdstartstop");
+    EXPECT_EQ(ctl("lbljournal"), "Sessions completed: 1 \xC2\xB7 Today: 1 minute"); // 32 s
+}
+
+TEST_F(SessionJournal, AJournalThatCannotBeWrittenIsSaidOnceWhileTheSessionGoesOn)
+{
+    std::filesystem::create_directories(journal.location());
+    loaded(2, "testmode");
+    click("cmdstartstop");
+    tick(20);
+    EXPECT_EQ(ctl("txtmessage"), kDone) << "the session goes on to its end";
+    click("cmdstartstop");
+    click("cmdstartstop");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Tallybell - Disk Error");
+    EXPECT_NE(messages.shown[0].text.find("practice journal\r\n\r\n" + journal.location()),
+              std::string::npos)
+        << messages.shown[0].text;
+}
+
+TEST(PracticeStats, StreaksCountLocalCalendarDays)
+{
+    // Berlin, where the clocks change twice a year; the other tests here do not use the zone.
+    ::setenv("TZ", "Europe/Berlin", 1);
+    ::tzset();
+    using namespace std::chrono;
+    const auto utc = [](sys_days day, int hour) {
+        return (day + hours(hour)).time_since_epoch() / seconds(1);
+    };
+    EXPECT_EQ(localDay(utc(2026y / 1 / 10, 23)), "2026-01-11");
+    EXPECT_EQ(localDay(utc(2026y / 3 / 29, 22)), "2026-03-30"); // summer time
+    EXPECT_EQ(localDay(utc(2026y / 10 / 25, 22)), "2026-10-25"); // winter time again
+
+    struct Case {
+        const char *what;
+        std::vector<const char *> days; // with practice
+        const char *today;
+        int current, longest;
+    };
+    const Case cases[] = {
+        {"a missed day breaks the streak", {"01-05", "01-06", "01-07", "01-09"}, "01-09", 1, 3},
+        {"yesterday's practice keeps today open", {"01-08", "01-09"}, "01-10", 2, 2},
+        {"two days without practice end it", {"01-08", "01-09"}, "01-11", 0, 2},
+        {"the clocks going forward", {"03-28", "03-29", "03-30", "03-31"}, "03-31", 4, 4},
+        {"the clocks going back", {"10-24", "10-25", "10-26"}, "10-26", 3, 3},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<DayPractice> days {{"2026-01-10", 0}}; // no seconds practised: no practice
+        for (const char *day : c.days)
+            days.push_back({std::string("2026-") + day, 60});
+        const PracticeSummary summary = summarisePractice(days, std::string("2026-") + c.today);
+        EXPECT_EQ(summary.currentStreak, c.current);
+        EXPECT_EQ(summary.longestStreak, c.longest);
+    }
+}
+
+TEST(PracticeStats, WeekFromMondayMonthFromTheFirstAndTheLastDays)
+{
+    const std::vector<DayPractice> days {{"2025-12-31", 300},
+                                         {"2026-01-11", 600}, // Sunday
+                                         {"2026-01-12", 900}, // Monday
+                                         {"2026-01-14", 1229},
+                                         {"2026-01-20", 999}}; // the clock set back since
+    EXPECT_EQ(summarisePractice(days, "2026-01-14"), (PracticeSummary {1, 2, 1229, 2129, 2729}));
+    const std::vector<DayPractice> recent = recentDays(days, "2026-01-14", 30);
+    ASSERT_EQ(recent.size(), 30u);
+    EXPECT_EQ(recent.front(), (DayPractice {"2025-12-16", 0}));
+    EXPECT_EQ(recent[15], (DayPractice {"2025-12-31", 300}));
+    EXPECT_EQ(recent.back(), (DayPractice {"2026-01-14", 1229}));
+    for (const auto &[seconds, minutes] : {std::pair {29, 0}, {30, 1}, {89, 1}, {90, 2}})
+        EXPECT_EQ(minutesOf(seconds), minutes) << seconds << " s";
+}
+
+TEST(JournalCsv, EveryFieldQuotedWithItsQuotesDoubled)
+{
+    const TaskRecord task {"2026-03-01 09:00", "",  3,   "Play \"A\", then\r\nB",
+                           {"A", "B, flat"},   600, 598, TaskEnding::Skipped};
+    EXPECT_EQ(tasksAsCsv({&task}),
+              "\"Started\",\"Ended\",\"Task\",\"Text\",\"List items\",\"Planned seconds\","
+              "\"Practised seconds\",\"Ending\"\r\n"
+              "\"2026-03-01 09:00\",\"\",\"3\",\"Play \"\"A\"\", then\r\nB\",\"A; B, flat\","
+              "\"600\",\"598\",\"skipped\"\r\n");
 }
 
 } // namespace
+} // namespace tb::test
