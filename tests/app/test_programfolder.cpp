@@ -1,5 +1,5 @@
-// Where the program keeps its task list, list files and bell: beside itself, or
-// in a folder of each user's own filled with the shipped defaults it misses.
+// Where the program keeps its task list, list files and bell: beside itself, or in a folder of
+// each user's own filled with the shipped defaults it misses.
 
 #include "app/ProgramFolder.h"
 #include "settings/SafeFile.h"
@@ -50,8 +50,8 @@ const Files def {{"tallydef.ini", "x"}}, work {{"tallywork.ini", "x"}};
 const Files users {{"tallywork.ini", "my tasks"}, {"List1.txt", "my list"}};
 const Files mine {{"tallydef.ini", "mine"}}, own {{"tallydef.ini", "own"}};
 
-// Each case differs from an installed program (in <root>/usr/bin, its defaults
-// in <root>/usr/share/tallybell) started by a user with a HOME.
+// Each case differs from an installed program (in <root>/usr/bin, its defaults in
+// <root>/usr/share/tallybell) started by a user with a HOME.
 struct Case {
     const char *name;
     Files beside = {}; // beside the program
@@ -70,6 +70,7 @@ const Case kCases[] = {
     {.name = "portable", .beside = def, .xdg = "xdg", .chosen = Beside},
     {.name = "portable, run before", .beside = work, .chosen = Beside},
     {.name = "read-only with a task list", .beside = work, .writable = false},
+    // A read-only copy that carries its own files, with no defaults installed.
     {.name = "own files", .beside = own, .writable = false, .share = false, .after = own},
     {.name = "XDG_DATA_HOME", .xdg = "xdg", .chosen = XdgData},
     {.name = "XDG_DATA_HOME without HOME", .xdg = "xdg", .home = false, .chosen = XdgData},
@@ -84,8 +85,7 @@ const Case kCases[] = {
      .xdg = "usr/bin/tallybell",
      .chosen = Beside,
      .problem = "Not a directory"},
-    // Another start puts its list 1 in place just before this one names its
-    // copy: theirs wins.
+    // Another start puts its list 1 in place just before this one names its copy: theirs wins.
     {.name = "a race", .disk = Case::Race, .after = with({{"List1.txt", "theirs"}}, kShipped)},
     // Nothing is left half written to be taken as whole.
     {.name = "a full disk", .disk = Case::FullDisk, .after = {}, .problem = "List2.txt: No space"},
