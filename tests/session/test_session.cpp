@@ -239,8 +239,10 @@ TEST_F(Session, ASessionRingsSkipsSilentlyCountsAndStartsOverAtTaskOne)
 
 TEST_F(Session, TheTimeUpMessageHoldsTheSessionAndAnUnseenEndIsNotified)
 {
-    MainForm &f = start(
-        3, {{"options", "Stop Between tasks", "True"}, {"options", "Use Full Screen", "True"}});
+    MainForm &f = start(3,
+                        {{"options", "Stop Between tasks", "True"},
+                         {"options", "Use Full Screen", "True"},
+                         {"options", "disable ScreenSaver", "True"}});
     f.cmdstartstop_Click();
     int opened = 0; // the user reads the message for a minute while the timer fires
     messages.whileOpen = [&] {
@@ -275,6 +277,7 @@ TEST_F(Session, TheTimeUpMessageHoldsTheSessionAndAnUnseenEndIsNotified)
     EXPECT_EQ(window.current, WindowState::Maximized) << "the next task comes back full screen";
     tick(10);
     EXPECT_EQ(notifier.sent.back().body, "Task 3\nThat was the last task of the session.");
+    EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"})) << "at the end";
 }
 
 TEST_F(Session, TaskLengthIsTheShareOfTheChosenTime)
