@@ -1,28 +1,23 @@
+// Where the program keeps its task list, list files and bell: beside itself, or in a folder of
+// each user's own filled with the shipped defaults it misses.
+
 #include "app/ProgramFolder.h"
 #include "settings/SafeFile.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
-#include <sys/stat.h>
 
-namespace tb {
+namespace tb::test {
 namespace {
 
-using test::readFile;
-using test::TempDir;
-using test::writeFile;
 namespace fs = std::filesystem;
-
 using Files = std::map<std::string, std::string>;
 
-const Files kShipped {{"tallydef.ini", "shipped tasks"},
-                      {"List1.txt", "shipped list 1"},
-                      {"List2.txt", "shipped list 2"},
-                      {"PINGPONG.WAV", "shipped bell"}};
+const Files kListsAndBell {
+    {"List1.txt", "shipped list 1"}, {"List2.txt", "shipped list 2"}, {"PINGPONG.WAV", "bell"}};
 
 Files filesIn(const fs::path &folder)
 {
@@ -40,234 +35,107 @@ void put(const fs::path &folder, const Files &files)
         writeFile((folder / name).string(), bytes);
 }
 
-// An installation under <root>/usr: the program in bin, its defaults in share/tallybell,
-// and a home folder.
-struct Layout {
-    TempDir root;
-    fs::path bin = root.path() / "usr/bin";
-    fs::path share = root.path() / "usr/share/tallybell";
-    fs::path home = root.path() / "home";
-    fs::path homeData = home / ".local/share/Tallybell";
+// `files`, and those of `more` that it lacks.
+Files with(Files files, const Files &more)
+{
+    files.insert(more.begin(), more.end());
+    return files;
+}
+const Files kShipped = with({{"tallydef.ini", "shipped tasks"}}, kListsAndBell);
 
-    Layout()
-    {
-        put(bin, {{"tallybell", "program"}});
-        put(share, kShipped);
-        fs::create_directories(home);
-    }
+enum class Chosen { Beside, HomeData, XdgData };
+using enum Chosen;
+
+const Files def {{"tallydef.ini", "x"}}, work {{"tallywork.ini", "x"}};
+const Files users {{"tallywork.ini", "my tasks"}, {"List1.txt", "my list"}};
+const Files mine {{"tallydef.ini", "mine"}}, own {{"tallydef.ini", "own"}};
+
+// Each case differs from an installed program (in <root>/usr/bin, its defaults in
+// <root>/usr/share/tallybell) started by a user with a HOME.
+struct Case {
+    const char *name;
+    Files beside = {}; // beside the program
+    bool writable = true;
+    const char *xdg = nullptr; // XDG_DATA_HOME under the root; "" a relative one
+    bool home = true;
+    Files before = {}; // already in the per-user folder
+    bool share = true; // the defaults installed
+    enum { Calm, Race, FullDisk } disk = Calm;
+    Chosen chosen = HomeData;
+    Files after = kShipped; // in the per-user folder afterwards
+    const char *problem = nullptr; // a part of the problem told
 };
-
-enum class Chosen { ExecutableFolder, HomeData, XdgData };
+const Case kCases[] = {
+    {.name = "installed"},
+    {.name = "portable", .beside = def, .xdg = "xdg", .chosen = Beside},
+    {.name = "portable, run before", .beside = work, .chosen = Beside},
+    {.name = "read-only with a task list", .beside = work, .writable = false},
+    // A read-only copy that carries its own files, with no defaults installed.
+    {.name = "own files", .beside = own, .writable = false, .share = false, .after = own},
+    {.name = "XDG_DATA_HOME", .xdg = "xdg", .chosen = XdgData},
+    {.name = "XDG_DATA_HOME without HOME", .xdg = "xdg", .home = false, .chosen = XdgData},
+    {.name = "a relative XDG_DATA_HOME is ignored", .xdg = ""},
+    {.name = "the default list not brought back",
+     .before = users,
+     .after = with(users, kListsAndBell)},
+    {.name = "a changed default list is kept", .before = mine, .after = with(mine, kShipped)},
+    {.name = "no HOME", .home = false, .chosen = Beside, .problem = "HOME is not set"},
+    {.name = "no HOME, a list", .beside = work, .writable = false, .home = false, .chosen = Beside},
+    {.name = "XDG_DATA_HOME a file",
+     .xdg = "usr/bin/tallybell",
+     .chosen = Beside,
+     .problem = "Not a directory"},
+    // Another start puts its list 1 in place just before this one names its copy: theirs wins.
+    {.name = "a race", .disk = Case::Race, .after = with({{"List1.txt", "theirs"}}, kShipped)},
+    // Nothing is left half written to be taken as whole.
+    {.name = "a full disk", .disk = Case::FullDisk, .after = {}, .problem = "List2.txt: No space"},
+};
 
 TEST(ProgramFolder, PortableOrPerUserFolderFilledWithoutReplacingAnything)
 {
-    struct Case {
-        const char *name;
-        Files inBin; // beside the program, besides the program itself
-        bool binWritable;
-        const char *xdgDataHome; // relative to the layout's root; nullptr for unset
-        bool homeSet;
-        Files before; // already in the per-user folder
-        bool shareInstalled;
-        Chosen chosen;
-        Files after; // the per-user folder afterwards
-        bool problem;
-    };
-    const Files copied = kShipped;
-    const Files userFiles {{"tallywork.ini", "my tasks"}, {"List1.txt", "my list"}};
-    const Files userFilesCompleted {{"tallywork.ini", "my tasks"},
-                                    {"List1.txt", "my list"},
-                                    {"List2.txt", "shipped list 2"},
-                                    {"PINGPONG.WAV", "shipped bell"}};
-    const Case cases[] = {
-        {"portable with the default list",
-         {{"tallydef.ini", "x"}},
-         true,
-         "xdg",
-         true,
-         {},
-         true,
-         Chosen::ExecutableFolder,
-         {},
-         false},
-        {"portable after its first start",
-         {{"tallywork.ini", "x"}},
-         true,
-         nullptr,
-         true,
-         {},
-         true,
-         Chosen::ExecutableFolder,
-         {},
-         false},
-        {"installed", {}, true, nullptr, true, {}, true, Chosen::HomeData, copied, false},
-        {"read-only folder with a task list",
-         {{"tallywork.ini", "x"}},
-         false,
-         nullptr,
-         true,
-         {},
-         true,
-         Chosen::HomeData,
-         copied,
-         false},
-        {"read-only copy carrying its own files",
-         {{"tallydef.ini", "own"}},
-         false,
-         nullptr,
-         true,
-         {},
-         false,
-         Chosen::HomeData,
-         {{"tallydef.ini", "own"}},
-         false},
-        {"XDG_DATA_HOME", {}, true, "xdg", true, {}, true, Chosen::XdgData, copied, false},
-        {"XDG_DATA_HOME without HOME",
-         {},
-         true,
-         "xdg",
-         false,
-         {},
-         true,
-         Chosen::XdgData,
-         copied,
-         false},
-        {"relative XDG_DATA_HOME is ignored",
-         {},
-         true,
-         "",
-         true,
-         {},
-         true,
-         Chosen::HomeData,
-         copied,
-         false},
-        {"user's files are kept, the default list not brought back",
-         {},
-         true,
-         nullptr,
-         true,
-         userFiles,
-         true,
-         Chosen::HomeData,
-         userFilesCompleted,
-         false},
-        {"a changed default list is kept",
-         {},
-         true,
-         nullptr,
-         true,
-         {{"tallydef.ini", "mine"}},
-         true,
-         Chosen::HomeData,
-         {{"tallydef.ini", "mine"},
-          {"List1.txt", "shipped list 1"},
-          {"List2.txt", "shipped list 2"},
-          {"PINGPONG.WAV", "shipped bell"}},
-         false},
-        {"no HOME", {}, true, nullptr, false, {}, true, Chosen::ExecutableFolder, {}, true},
-        {"no HOME, a read-only folder with a task list",
-         {{"tallywork.ini", "x"}},
-         false,
-         nullptr,
-         false,
-         {},
-         true,
-         Chosen::ExecutableFolder,
-         {},
-         false},
-        {"XDG_DATA_HOME that cannot be made",
-         {},
-         true,
-         "afile/data",
-         true,
-         {},
-         true,
-         Chosen::ExecutableFolder,
-         {},
-         true},
-    };
-    for (const Case &c : cases) {
+    for (const auto &c : kCases) {
         SCOPED_TRACE(c.name);
-        Layout l;
-        put(l.bin, c.inBin);
-        writeFile((l.root.path() / "afile").string(), "a file, not a folder");
-        if (!c.shareInstalled)
-            fs::remove_all(l.share);
-        const fs::path xdg = l.root.path() / (c.xdgDataHome ? c.xdgDataHome : "");
-        const fs::path xdgData = xdg / "Tallybell";
-        const fs::path expectedData = c.chosen == Chosen::XdgData ? xdgData : l.homeData;
+        TempDir root;
+        const fs::path bin = root.path() / "usr/bin", home = root.path() / "home";
+        put(bin, with(c.beside, {{"tallybell", "program"}}));
+        if (c.share)
+            put(root.path() / "usr/share/tallybell", kShipped);
+        const fs::path xdg = root.path() / (c.xdg ? c.xdg : "");
+        const fs::path homeData = home / ".local/share/Tallybell";
+        const fs::path data = c.chosen == XdgData ? xdg / "Tallybell" : homeData;
         if (!c.before.empty())
-            put(expectedData, c.before);
-        const std::string relative = "relative/data";
-        FolderEnvironment env;
-        const std::string xdgText = xdg.string();
-        const std::string homeText = l.home.string();
-        if (c.xdgDataHome)
-            env.xdgDataHome = *c.xdgDataHome ? xdgText.c_str() : relative.c_str();
-        if (c.homeSet)
-            env.home = homeText.c_str();
-
-        const ProgramFolder chosen = chooseProgramFolder(l.bin.string(), c.binWritable, env);
-
-        if (c.chosen == Chosen::ExecutableFolder) {
-            EXPECT_EQ(chosen.path, l.bin.string());
-            EXPECT_FALSE(fs::exists(l.homeData));
-            EXPECT_FALSE(fs::exists(xdgData));
-        } else {
-            EXPECT_EQ(chosen.path, expectedData.string());
-            EXPECT_EQ(filesIn(expectedData), c.after);
-            struct stat info {
-            };
-            ASSERT_EQ(::stat(expectedData.c_str(), &info), 0);
-            if (c.before.empty()) {
-                EXPECT_EQ(info.st_mode & 0777, 0700U);
-            }
-        }
-        EXPECT_EQ(chosen.problem.empty(), !c.problem) << chosen.problem;
-    }
-}
-
-TEST(ProgramFolder, ACopyNeverReplacesAFileThatAppearsMeanwhileNorLeavesOneHalfWritten)
-{
-    FolderEnvironment env;
-    {
-        // Another start puts its list in place while this one copies the shipped list.
-        Layout l;
-        const std::string home = l.home.string();
-        env.home = home.c_str();
-        const std::string theirs = (l.homeData / "List1.txt").string();
+            put(data, c.before);
+        const std::string xdgText = xdg.string(), homeText = home.string();
+        const FolderEnvironment env {c.xdg ? (*c.xdg ? xdgText.c_str() : "relative/data") : nullptr,
+                                     c.home ? homeText.c_str() : nullptr};
         SystemCalls calls = realSystemCalls();
-        calls.rename = [&theirs](const char *from, const char *to) {
-            if (std::string(to).find("List1.txt") != std::string::npos)
-                writeFile(theirs, "the other start's list");
+        calls.rename = [&](const char *from, const char *to) {
+            if (c.disk == Case::Race && std::string(to).find("List1.txt") != std::string::npos)
+                writeFile((data / "List1.txt").string(), "theirs");
             return ::rename(from, to);
         };
-        ScopedSystemCalls racing(calls);
-        const ProgramFolder chosen = chooseProgramFolder(l.bin.string(), true, env);
-        EXPECT_TRUE(chosen.problem.empty()) << chosen.problem;
-        Files expected = kShipped;
-        expected["List1.txt"] = "the other start's list";
-        EXPECT_EQ(filesIn(l.homeData), expected);
-    }
-    {
-        // A full disk: the failure is told, and no file is left behind to be taken as whole.
-        Layout l;
-        const std::string home = l.home.string();
-        env.home = home.c_str();
-        SystemCalls calls = realSystemCalls();
-        calls.write = [](int, const void *, size_t) -> ssize_t {
-            errno = ENOSPC;
-            return -1;
-        };
-        ScopedSystemCalls full(calls);
-        const ProgramFolder chosen = chooseProgramFolder(l.bin.string(), true, env);
-        EXPECT_EQ(chosen.path, l.homeData.string());
-        EXPECT_NE(chosen.problem.find("List2.txt"), std::string::npos) << chosen.problem;
-        EXPECT_NE(chosen.problem.find(std::strerror(ENOSPC)), std::string::npos);
-        EXPECT_EQ(filesIn(l.homeData), Files {});
+        if (c.disk == Case::FullDisk)
+            calls.write = [](int, const void *, size_t) -> ssize_t {
+                errno = ENOSPC;
+                return -1;
+            };
+        ScopedSystemCalls disk(calls);
+
+        const ProgramFolder chosen = chooseProgramFolder(bin.string(), c.writable, env);
+
+        EXPECT_EQ(chosen.problem.empty(), !c.problem) << chosen.problem;
+        EXPECT_NE(chosen.problem.find(c.problem ? c.problem : ""), std::string::npos);
+        if (c.chosen == Beside) {
+            EXPECT_EQ(chosen.path, bin.string());
+            EXPECT_FALSE(fs::exists(homeData) || fs::exists(xdg / "Tallybell"));
+            continue;
+        }
+        EXPECT_EQ(chosen.path, data.string());
+        EXPECT_EQ(filesIn(data), c.after);
+        EXPECT_TRUE(!c.before.empty() || fs::status(data).permissions() == fs::perms::owner_all)
+            << "a folder made here is private";
     }
 }
 
 } // namespace
-} // namespace tb
+} // namespace tb::test

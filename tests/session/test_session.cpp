@@ -1,437 +1,324 @@
+// The main window's logic: start-up and first run, a session from Start to its end, and the
+// text shown for each task.
+
+#include "session/TaskText.h"
+#include "settings/DateText.h"
 #include "support/ProgramFixture.h"
+
+#include <array>
+#include <filesystem>
+#include <sys/stat.h>
+#include <tuple>
 
 namespace tb::test {
 namespace {
 
-using Session = ProgramFixture;
+namespace fs = std::filesystem;
+using Entry = std::array<const char *, 3>; // section, key, value
+const char *kKey = "SOFTWARE\\Orvane\\Tallybell";
+const char *kTimeUp = "The time is up on this task";
 
-const char *kDone = "All Tasks Completed, Congratulations!!!";
-
-// Ticks once a second until the task changes or `limit` seconds pass.
-void runSeconds(FakeClock &clock, MainForm &f, int seconds)
+class Session : public ProgramFixture
 {
-    for (int i = 0; i < seconds; ++i) {
-        clock.advance(1);
-        f.timemaintime_Timer();
+protected:
+    Session() { ini = workList; }
+    // A loaded program over a fresh list of `tasks` tasks and `entries`; in "testmode" each
+    // task is ten seconds long.
+    MainForm &start(int tasks, std::initializer_list<Entry> entries = {},
+                    const std::string &commandLine = "testmode")
+    {
+        ini = folder.file("tasks.ini");
+        fs::remove(ini);
+        useSettingsFile(ini);
+        writeTasks(ini, tasks);
+        for (const auto &[section, key, value] : entries)
+            IniWrite(section, key, value, ini);
+        EXPECT_TRUE(makeForm(commandLine).Form_Load());
+        return *form;
+    }
+    void tick(int seconds)
+    {
+        for (int i = 0; i < seconds; ++i) {
+            clock.advance(1);
+            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
+        }
+    }
+    // Running, Stop, Pause and Skip are offered, and not the start task or Exit.
+    bool layoutIs(bool running) const
+    {
+        const Controls &c = form->controls();
+        return c.at("cmdstartstop").caption == (running ? "&Stop" : "&Start")
+            && c.at("cmdpause").enabled == running && c.at("Imagemoveon").visible == running
+            && c.at("startfromspin").visible != running && c.at("cmdexit").enabled != running;
+    }
+    std::string said(std::size_t index) const { return messages.shown.at(index).text; }
+    std::string date() const
+    {
+        return registry->RegReadString(HKEY_CURRENT_USER, kKey, "FirstRun", "");
+    }
+    std::string task(std::int16_t n) { return getnexttask(n, {ini, where, random, messages}); }
+
+    const std::string where = folder.path().string();
+    const std::string defaultList = folder.file("tallydef.ini");
+    const std::string workList = folder.file("tallywork.ini");
+};
+using StartUp = Session;
+using TaskText = Session;
+
+// Without a list put in place the first run is not over: the next start tries again and puts
+// the default list in place with the shipped bell; the start after leaves everything alone.
+TEST_F(StartUp, TheFirstRunPutsTheDefaultListInPlaceOnce)
+{
+    registry->RegWriteString(HKEY_CURRENT_USER, kKey, "FirstRun", "yesterday");
+    ASSERT_TRUE(makeForm().Form_Load());
+    EXPECT_EQ(said(0), "Couldn't copy the default settings file\r\n\r\nNo such file or directory");
+    EXPECT_EQ(ctl("lblStartFrom"), "1") << "no tasks: the task Start would begin with";
+    EXPECT_EQ(date(), "yesterday");
+    messages.answers = {MsgResult::Yes};
+    form->cmdstartstop_Click();
+    EXPECT_EQ(said(1), "No Tasks exist in this Task List, Would you like to add some?");
+    EXPECT_NE(program->loadedTaskEditor(), nullptr) << "Yes opens the task list editor";
+    EXPECT_FALSE(form->sessionIsRunning());
+
+    writeFile(defaultList, "[Task1]\r\ndescription1=Scales\r\n");
+    writeFile(folder.file("PINGPONG.WAV"), "RIFF");
+    ASSERT_TRUE(makeForm().Form_Load());
+    EXPECT_EQ(readFile(workList),
+              "[Task1]\r\ndescription1=Scales\r\n[options]\r\nwavefile="
+                  + folder.file("PINGPONG.WAV") + "\r\n");
+    EXPECT_EQ(storedSettingsFile(), workList);
+    EXPECT_EQ(date(), dateTimeText(clock.now()));
+    writeFile(defaultList, "");
+    ASSERT_TRUE(makeForm().Form_Load());
+    EXPECT_TRUE(fs::exists(defaultList)) << "the next start finds the date and does nothing";
+}
+
+// A task list already in place is never replaced, keeps the sound its user chose and is no
+// error: beside the default list, alone, and when the store cannot keep the first-run date
+// (its own error is said once).
+TEST_F(StartUp, ATaskListInPlaceIsKeptAsItIs)
+{
+    const std::string mine = "[Task1]\r\ndescription1=Mine\r\n";
+    for (const int situation : {0, 1, 2}) {
+        SCOPED_TRACE(situation);
+        messages.shown.clear();
+        registry->RegWriteString(HKEY_CURRENT_USER, kKey, "FirstRun", "");
+        writeFile(workList, mine);
+        writeFile(defaultList, "[Task1]\r\ndescription1=Default\r\n");
+        if (situation > 0)
+            fs::remove(defaultList);
+        if (situation == 2) {
+            fs::remove(config.file("registry.ini"));
+            fs::create_directory(config.file("registry.ini"));
+            program.reset();
+            registry = std::make_unique<Registry>(config.file("registry.ini"), messages);
+        }
+        ASSERT_TRUE(makeForm().Form_Load());
+        EXPECT_EQ(readFile(workList), mine);
+        EXPECT_EQ(messages.shown.size(), situation == 2 ? 1u : 0u);
+    }
+    EXPECT_EQ(said(0), "Error Creating Key: -2147483647");
+}
+
+TEST_F(StartUp, ATaskListThatCannotBeReadIsSaidAtStart)
+{
+    for (const bool pipe : {false, true}) {
+        messages.shown.clear();
+        ini = folder.file(pipe ? "a pipe" : "a folder");
+        ASSERT_TRUE(pipe ? ::mkfifo(ini.c_str(), 0600) == 0 : fs::create_directory(ini));
+        useSettingsFile(ini);
+        ASSERT_TRUE(makeForm().Form_Load());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        for (const std::string &part : {ini, std::string(pipe ? "Not a regular" : "Is a dir")})
+            EXPECT_NE(said(0).find(part), std::string::npos) << part;
     }
 }
 
-bool runningLayout(const MainForm &f)
+TEST_F(StartUp, ASecondStartHandsOverAndARefusedGuardAsks)
 {
-    const Controls &c = f.controls();
-    return c.at("cmdstartstop").caption == "&Stop" && c.at("cmdpause").enabled
-        && !c.at("cmdexit").enabled && !c.at("framestartfrom").visible
-        && !c.at("lblStartFrom").visible && !c.at("startfromspin").visible
-        && c.at("Imagemoveon").visible && c.at("practiceprogress").visible
-        && !c.at("menfile").enabled && !c.at("TotalTimeMenu").enabled && !c.at("helphelp").enabled
-        && c.at("timemaintime").enabled;
+    writeFile(defaultList, "[Task1]\r\ndescription1=A\r\n");
+    instance.anotherRunning = true;
+    EXPECT_FALSE(makeForm().Form_Load());
+    EXPECT_EQ(messages.beeps, 1);
+    // A guard that cannot be set up is said; the user chooses whether to start anyway.
+    instance.anotherRunning = false;
+    instance.answer = {InstanceCheck::Outcome::Refused, "/tmp/x belongs to another user."};
+    messages.answers = {MsgResult::No, MsgResult::Yes};
+    EXPECT_FALSE(makeForm().Form_Load());
+    EXPECT_NE(said(0).find("/tmp/x belongs to another user."), std::string::npos);
+    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_FALSE(fs::exists(config.file("registry.ini")) || fs::exists(workList));
+    EXPECT_TRUE(makeForm().Form_Load());
+    EXPECT_TRUE(fs::exists(workList));
 }
 
-bool stoppedLayout(const MainForm &f)
+TEST(DateText, CommonFormsReadAsDates)
 {
-    const Controls &c = f.controls();
-    return c.at("cmdstartstop").caption == "&Start" && !c.at("cmdpause").enabled
-        && c.at("cmdexit").enabled && c.at("framestartfrom").visible && c.at("lblStartFrom").visible
-        && c.at("startfromspin").visible && !c.at("Imagemoveon").visible
-        && !c.at("practiceprogress").visible && c.at("menfile").enabled
-        && c.at("TotalTimeMenu").enabled && c.at("helphelp").enabled && c.at("optionS").enabled
-        && !c.at("linepaused").visible && !c.at("timemaintime").enabled;
+    for (const char *good : {"2026-12-06 14:05:09", "2028/02/29 1:05", "6.12.2026", "12/31/2026",
+                             "31/12/2026 11:59 PM", "2024-02-29T08:00", "2000-02-29"})
+        EXPECT_TRUE(isValidDateText(good)) << good;
+    for (const char *bad : {"", "yesterday", "2026-02-29", "1900-02-29", "2026-13-01", "32.01.2026",
+                            "2026-12-06 25:00", "2026-12", "12-31-2026x", "1/2"})
+        EXPECT_FALSE(isValidDateText(bad)) << bad;
 }
 
-TEST_F(Session, StartShowsTheFirstTaskAndCountsDownFromTheClock)
+TEST_F(Session, CountsDownByTheClockPausesAndKeepsTheTaskForTheNextStart)
 {
-    MainForm &f = loaded(4);
-    EXPECT_TRUE(stoppedLayout(f));
-    f.Timemenu_Click(2); // 30 minutes over 4 tasks: 450 s each
+    MainForm &f = start(4, {{"TotalTime", "Time", "2"}, {"options", "disable ScreenSaver", "True"}},
+                        ""); // 30 minutes: 450 s a task
     f.cmdstartstop_Click();
-    EXPECT_EQ(f.delay, 450);
-    EXPECT_TRUE(runningLayout(f));
-    EXPECT_TRUE(f.controls().at("optionS").enabled == false);
+    EXPECT_TRUE(layoutIs(true));
+    tick(1);
+    EXPECT_EQ(ctl("lblTimer"), "07:29");
+    EXPECT_FALSE(f.Form_KeyDown('A')); // any key pauses; a letter goes on to the controls
+    EXPECT_EQ(ctl("txtmessage"), "Paused...Click on the Pause Button to resume");
+    tick(300);
+    EXPECT_TRUE(f.Form_KeyDown(32)); // space resumes and is swallowed
     EXPECT_EQ(ctl("txtmessage"), "Task 1");
-    EXPECT_EQ(ctl("lblTimer"), "07:30");
-    EXPECT_EQ(f.controls().at("practiceprogress").value, 100) << "full from the start";
-    EXPECT_EQ(read("currenttask", "number"), "1");
-
-    f.timemaintime_Timer(); // no second boundary yet
-    EXPECT_EQ(ctl("lblTimer"), "07:30");
-    EXPECT_EQ(f.controls().at("practiceprogress").value, 100);
-    runSeconds(clock, f, 1);
-    EXPECT_EQ(ctl("lblTimer"), "07:29");
-    EXPECT_EQ(f.controls().at("practiceprogress").value, 100); // 99.78 rounds to 100
-
-    runSeconds(clock, f, 449 - 61);
-    EXPECT_EQ(ctl("lblTimer"), "01:01");
-    EXPECT_EQ(f.controls().at("practiceprogress").value, 14); // 61 / 450 = 13.6 %
-    runSeconds(clock, f, 2);
-    EXPECT_EQ(ctl("lblTimer"), "00:59");
-
-    // A late tick does not lengthen the task: the clock decides.
-    clock.advance(120);
-    f.timemaintime_Timer();
+    tick(390);
+    EXPECT_EQ(ctl("lblTimer"), "00:59") << "the pause does not count";
+    EXPECT_EQ(f.controls().at("practiceprogress").value, 13); // 59 / 450
+    clock.advance(119); // a late tick does not lengthen the task: the clock decides
+    tick(1);
     EXPECT_EQ(ctl("txtmessage"), "Task 2");
+    writeTasks(ini, 5); // the task editor recounts: running, only the ticks change the timer
+    f.setdelay();
     EXPECT_EQ(ctl("lblTimer"), "07:30");
-    EXPECT_EQ(f.currenttask, 2);
-    EXPECT_EQ(f.controls().at("practiceprogress").value, 100);
-    runSeconds(clock, f, 1);
-    EXPECT_EQ(ctl("lblTimer"), "07:29");
+
+    f.cmdpause_Click(); // Stop while paused resumes first
+    f.cmdstartstop_Click();
+    EXPECT_TRUE(layoutIs(false));
+    EXPECT_FALSE(f.Form_KeyDown(32)) << "stopped, keys belong to the controls";
+    f.cmdstartstop_Click();
+    f.Form_Unload(); // closing the window mid-session lets the screen saver run again
+    EXPECT_EQ(screenSaver.calls,
+              (std::vector<std::string> {"blank", "restore", "blank", "restore", "blank", "restore",
+                                         "blank", "restore"}));
+    ASSERT_TRUE(makeForm().Form_Load());
+    EXPECT_EQ(ctl("lblStartFrom"), "2") << "the next run begins where this one stopped";
 }
 
-TEST_F(Session, AWholeSessionFromTaskThreeCountsTheHistory)
+TEST_F(Session, ASessionRingsSkipsSilentlyCountsAndStartsOverAtTaskOne)
 {
-    ini = folder.file("s.ini");
-    useSettingsFile(ini);
-    writeTasks(ini, 4);
-    IniWrite("currenttask", "number", "3", ini);
-    IniWrite("History", "Sessions Completed", "6", ini);
-    IniWrite("options", "Play Sound", "True", ini);
-    IniWrite("options", "wavefile", "/bells/ding.wav", ini);
-    MainForm &f = makeForm("testmode");
-    ASSERT_TRUE(f.Form_Load());
-    EXPECT_EQ(ctl("lblStartFrom"), "3");
-
+    MainForm &f = start(4,
+                        {{"currenttask", "number", "3"},
+                         {"History", "Sessions Completed", "6"},
+                         {"options", "Play Sound", "True"},
+                         {"options", "Stop Between tasks", "1"}, // any truth value
+                         {"options", "disable ScreenSaver", "true"}, // only an exact True
+                         {"options", "wavefile", "/b.wav"}});
     f.cmdstartstop_Click();
     EXPECT_EQ(ctl("txtmessage"), "Task 3");
-    runSeconds(clock, f, 10);
+    tick(10);
     EXPECT_EQ(ctl("txtmessage"), "Task 4");
-    EXPECT_EQ(sound.played.size(), 1u);
-    runSeconds(clock, f, 9);
-    EXPECT_EQ(ctl("txtmessage"), "Task 4");
-    runSeconds(clock, f, 1);
-
-    EXPECT_EQ(ctl("txtmessage"), kDone);
-    EXPECT_EQ(ctl("lblTimer"), "00:10") << "what the next session counts down from";
-    EXPECT_EQ(ctl("lblStartFrom"), "1");
-    EXPECT_EQ(f.currenttask, 1);
-    EXPECT_TRUE(stoppedLayout(f));
-    EXPECT_FALSE(f.sessionIsRunning());
-    EXPECT_EQ(read("History", "Sessions Completed"), "7");
-    EXPECT_EQ(read("currenttask", "number"), "1");
-    // End of task 3, end of task 4, and the end of the session again.
-    EXPECT_EQ(sound.played, (std::vector<std::string>(3, "/bells/ding.wav")));
-    // The search for a fifth task left its alternate counter behind.
-    EXPECT_EQ(read("task5", "Alternatetask"), "2");
-
-    // Further ticks of a stopped session do nothing.
-    runSeconds(clock, f, 30);
-    EXPECT_EQ(ctl("txtmessage"), kDone);
-}
-
-TEST_F(Session, StopKeepsTheTaskForTheNextStartAndTheNextRun)
-{
-    MainForm &f = loaded(3);
-    f.cmdstartstop_Click();
-    runSeconds(clock, f, f.delay);
-    EXPECT_EQ(ctl("txtmessage"), "Task 2");
-    runSeconds(clock, f, 100);
-    f.cmdstartstop_Click();
-    EXPECT_TRUE(stoppedLayout(f));
-    EXPECT_EQ(ctl("lblStartFrom"), "2");
-    EXPECT_EQ(ctl("txtmessage"), "");
-
-    f.cmdstartstop_Click();
-    EXPECT_EQ(ctl("txtmessage"), "Task 2");
-    EXPECT_EQ(ctl("lblTimer"), MainForm::formatTime(f.delay)) << "full length again";
-    f.cmdstartstop_Click();
-
-    MainForm &restarted = makeForm();
-    ASSERT_TRUE(restarted.Form_Load());
-    EXPECT_EQ(restarted.currenttask, 2);
-}
-
-TEST_F(Session, StoppedTheTimerShowsTheLengthOfOneTask)
-{
-    MainForm &f = loaded(4); // 20 minutes
-    EXPECT_EQ(ctl("lblTimer"), "05:00");
-    f.Timemenu_Click(2);
-    EXPECT_EQ(ctl("lblTimer"), "07:30");
-
-    f.cmdstartstop_Click();
-    runSeconds(clock, f, 100);
-    EXPECT_EQ(ctl("lblTimer"), "05:50");
-    f.cmdstartstop_Click();
-    EXPECT_EQ(ctl("lblTimer"), "07:30") << "after Stop";
-
-    // The task editor and a switch of task list recount the tasks.
-    writeTasks(ini, 6);
-    f.setdelay();
-    EXPECT_EQ(ctl("lblTimer"), "05:00");
-
-    // Running, only the ticks change the timer.
-    f.cmdstartstop_Click();
-    runSeconds(clock, f, 1);
-    writeTasks(ini, 8);
-    f.setdelay();
-    EXPECT_EQ(ctl("lblTimer"), "04:59");
-}
-
-TEST_F(Session, PauseDoesNotCountAndAnyKeyToggles)
-{
-    MainForm &f = loaded(2);
-    f.cmdstartstop_Click();
-    runSeconds(clock, f, 100);
-    const std::string before = ctl("lblTimer");
-
-    EXPECT_FALSE(f.Form_KeyDown('A')); // a letter pauses and goes on to the controls
-    EXPECT_TRUE(f.Taskspaused);
-    EXPECT_EQ(ctl("txtmessage"), "Paused...Click on the Pause Button to resume");
-    EXPECT_TRUE(f.controls().at("linepaused").visible);
-    EXPECT_TRUE(f.controls().at("optionS").enabled);
-    runSeconds(clock, f, 300); // ticks while paused do nothing
-    EXPECT_EQ(ctl("lblTimer"), before);
-
-    EXPECT_TRUE(f.Form_KeyDown(32)); // space resumes and is swallowed
-    EXPECT_FALSE(f.Taskspaused);
-    EXPECT_EQ(ctl("txtmessage"), "Task 1");
-    EXPECT_FALSE(f.controls().at("linepaused").visible);
-    EXPECT_FALSE(f.controls().at("optionS").enabled);
-    runSeconds(clock, f, 0);
-    f.timemaintime_Timer();
-    EXPECT_EQ(ctl("lblTimer"), before);
-
-    // Stop while paused resumes first.
-    f.cmdpause_Click();
-    f.cmdstartstop_Click();
-    EXPECT_FALSE(f.Taskspaused);
-    EXPECT_TRUE(stoppedLayout(f));
-    // Keys while stopped belong to the controls.
-    EXPECT_FALSE(f.Form_KeyDown(32));
-    EXPECT_FALSE(f.Taskspaused);
-}
-
-TEST_F(Session, SkipEndsTheTaskSilentlyButTheLastOneStillRingsTheEnd)
-{
-    ini = folder.file("k.ini");
-    useSettingsFile(ini);
-    writeTasks(ini, 2);
-    IniWrite("options", "Play Sound", "True", ini);
-    IniWrite("options", "Stop Between tasks", "True", ini);
-    IniWrite("options", "wavefile", "/b.wav", ini);
-    MainForm &f = makeForm();
-    ASSERT_TRUE(f.Form_Load());
-    f.cmdstartstop_Click();
-    runSeconds(clock, f, 5);
-    f.Imagemoveon_Click();
-    runSeconds(clock, f, 1);
-    EXPECT_EQ(ctl("txtmessage"), "Task 2");
-    EXPECT_TRUE(sound.played.empty());
-    EXPECT_TRUE(messages.shown.empty());
-
-    // A skip clicked while paused acts at the first tick after Resume.
-    f.cmdpause_Click();
-    f.Imagemoveon_Click();
-    runSeconds(clock, f, 3);
-    EXPECT_TRUE(f.Taskspaused);
-    f.cmdpause_Click();
-    runSeconds(clock, f, 1);
-    EXPECT_EQ(ctl("txtmessage"), kDone);
-    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(sound.played, std::vector<std::string> {"/b.wav"});
-}
+    // A skip clicked while paused acts after Resume, without bell or message; the end of the
+    // session still rings.
+    f.cmdpause_Click();
+    f.Imagemoveon_Click();
+    tick(3);
+    f.cmdpause_Click();
+    tick(1);
+    EXPECT_EQ(ctl("txtmessage"), "All Tasks Completed, Congratulations!!!");
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(sound.played.size(), 2u);
+    EXPECT_TRUE(layoutIs(false));
+    EXPECT_EQ(ctl("lblTimer"), "00:10") << "what the next session counts down from";
+    EXPECT_EQ(ctl("lblStartFrom") + read("currenttask", "number"), "11");
+    EXPECT_EQ(read("History", "Sessions Completed"), "7");
+    EXPECT_TRUE(screenSaver.calls.empty());
 
-TEST_F(Session, ASkipLeftOverFromAStoppedSessionDoesNotCarryOver)
-{
-    MainForm &f = loaded(2);
+    // A skip clicked just before Stop is not carried into the next session.
     f.cmdstartstop_Click();
     f.Imagemoveon_Click();
     f.cmdstartstop_Click();
     f.cmdstartstop_Click();
-    runSeconds(clock, f, 1);
+    tick(1);
     EXPECT_EQ(ctl("txtmessage"), "Task 1");
 }
 
-TEST_F(Session, TheTimeUpMessageHoldsTheNextTaskAndIgnoresTicksWhileOpen)
+TEST_F(Session, TheTimeUpMessageHoldsTheSessionAndAnUnseenEndIsNotified)
 {
-    ini = folder.file("m.ini");
-    useSettingsFile(ini);
-    writeTasks(ini, 3);
-    IniWrite("options", "Stop Between tasks", "True", ini);
-    MainForm &f = makeForm("testmode");
-    ASSERT_TRUE(f.Form_Load());
+    MainForm &f = start(3,
+                        {{"options", "Stop Between tasks", "True"},
+                         {"options", "Use Full Screen", "True"},
+                         {"options", "disable ScreenSaver", "True"}});
     f.cmdstartstop_Click();
-
-    // The user reads the message for a minute while the timer keeps firing.
+    int opened = 0; // the user reads the message for a minute while the timer fires
     messages.whileOpen = [&] {
-        EXPECT_EQ(ctl("lblTimer"), "00:10") << "the full length shows behind the message";
-        for (int i = 0; i < 60; ++i) {
-            clock.advance(1);
-            f.timemaintime_Timer();
-        }
+        if (opened++ == 0)
+            tick(60);
     };
-    runSeconds(clock, f, 10);
-    messages.whileOpen = nullptr;
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "The time is up on this task");
-    EXPECT_EQ(messages.shown[0].caption, "Tallybell");
-    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information);
-    EXPECT_EQ(ctl("txtmessage"), "Task 2");
-    EXPECT_EQ(f.currenttask, 2);
-    // Task 2's ten seconds start when the message closes.
-    runSeconds(clock, f, 1);
-    EXPECT_EQ(ctl("lblTimer"), "00:09");
-}
+    tick(10);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(said(0), kTimeUp);
+    EXPECT_TRUE(notifier.sent.empty()) << "the user at the window needs no notification";
+    tick(1);
+    EXPECT_EQ(ctl("lblTimer"), "00:09") << "task 2's time starts when the message closes";
 
-TEST_F(Session, NoTasksAsksAndDoesNotStart)
-{
-    MainForm &f = loaded(0);
-    messages.answers = {MsgResult::No, MsgResult::Yes};
-    f.cmdstartstop_Click();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "No Tasks exist in this Task List, Would you like to add some?");
-    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(messages.shown[0].icon, MsgIcon::None);
-    EXPECT_EQ(program->loadedTaskEditor(), nullptr);
-    f.cmdstartstop_Click();
-    EXPECT_NE(program->loadedTaskEditor(), nullptr); // Yes opens the task list editor
-    EXPECT_FALSE(f.sessionIsRunning());
-    EXPECT_TRUE(stoppedLayout(f));
-}
-
-TEST_F(Session, StartTaskSpinStaysWithinTheListAndNine)
-{
-    MainForm &f = loaded(3);
-    EXPECT_EQ(f.currenttask, 1);
-    f.startfromspin_DownClick();
-    EXPECT_EQ(f.currenttask, 1);
-    for (int i = 0; i < 5; ++i)
-        f.startfromspin_UpClick();
-    EXPECT_EQ(f.currenttask, 3);
-    EXPECT_EQ(ctl("lblStartFrom"), "3");
-
-    writeTasks(ini, 12);
-    f.setdelay();
-    for (int i = 0; i < 10; ++i)
-        f.startfromspin_UpClick();
-    EXPECT_EQ(f.currenttask, 9);
-    f.startfromspin_DownClick();
-    EXPECT_EQ(ctl("lblStartFrom"), "8");
-
-    // A stored start task below 1 shows, and steps from, the task Start begins with.
-    IniWrite("currenttask", "number", "-3", ini);
-    MainForm &g = makeForm();
-    ASSERT_TRUE(g.Form_Load());
-    EXPECT_EQ(ctl("lblStartFrom"), "1");
-    g.startfromspin_UpClick();
-    EXPECT_EQ(ctl("lblStartFrom"), "2");
-
-    // The menu choice is not stored.
-    g.Timemenu_Click(5);
-    EXPECT_EQ(read("TotalTime", "Time"), "");
-    EXPECT_TRUE(g.controls().at("Timemenu_5").checked);
-    EXPECT_FALSE(g.controls().at("Timemenu_1").checked);
-}
-
-TEST_F(Session, ScreenSaverIsHeldOnlyWhileCounting)
-{
-    MainForm &f = loaded(2, "testmode");
-    f.optionScreenSave_Click();
-    EXPECT_EQ(read("options", "disable ScreenSaver"), "True");
-    EXPECT_TRUE(f.controls().at("optionScreenSave").checked);
-
-    f.cmdstartstop_Click();
-    f.cmdpause_Click();
-    f.cmdpause_Click();
-    f.cmdpause_Click();
-    f.cmdstartstop_Click(); // resume, then stop
-    EXPECT_EQ(
-        screenSaver.calls,
-        (std::vector<std::string> {"blank", "restore", "blank", "restore", "blank", "restore"}));
-    screenSaver.calls.clear();
-    f.cmdstartstop_Click();
-    runSeconds(clock, f, 20);
-    EXPECT_EQ(ctl("txtmessage"), kDone);
-    EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"}));
-
-    // Quitting in the middle of a session lets the screen saver run again.
-    screenSaver.calls.clear();
-    f.cmdstartstop_Click();
-    f.Form_Unload();
-    EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"}));
-
-    // Switched off: nothing is held.
-    f.cmdstartstop_Click();
-    screenSaver.calls.clear();
-    f.optionScreenSave_Click();
-    EXPECT_EQ(read("options", "disable ScreenSaver"), "False");
-    EXPECT_FALSE(f.controls().at("optionScreenSave").checked);
-    f.cmdstartstop_Click();
-    f.cmdstartstop_Click();
-    EXPECT_TRUE(screenSaver.calls.empty());
-}
-
-TEST_F(Session, MinimisedAndFullScreenWindow)
-{
-    ini = folder.file("w.ini");
-    useSettingsFile(ini);
-    writeTasks(ini, 3);
-    MainForm &f = makeForm("testmode");
-    ASSERT_TRUE(f.Form_Load());
-    f.cmdstartstop_Click();
-    EXPECT_TRUE(window.states.empty()) << "no full screen without the option";
-
+    // Minimised, the title counts; restored by the user, it stops counting.
     window.current = WindowState::Minimized;
-    runSeconds(clock, f, 4);
-    EXPECT_EQ(window.caption, "Tallybell 00:06");
-    const int fronts = window.broughtToFront;
-    runSeconds(clock, f, 6);
-    EXPECT_EQ(window.current, WindowState::Normal);
-    EXPECT_EQ(window.caption, "Tallybell");
-    EXPECT_GT(window.broughtToFront, fronts);
-    f.cmdstartstop_Click();
-
-    IniWrite("options", "Use Full Screen", "True", ini);
-    f.loadsettings();
-    f.cmdstartstop_Click();
-    EXPECT_EQ(window.current, WindowState::Maximized);
-    window.current = WindowState::Minimized;
-    runSeconds(clock, f, 10);
-    EXPECT_EQ(window.current, WindowState::Maximized) << "restored to full screen";
-    // Minimised and restored by the user: the time leaves the title with the minimising.
-    window.current = WindowState::Minimized;
-    runSeconds(clock, f, 2);
-    EXPECT_EQ(window.caption, "Tallybell 00:08");
+    tick(2);
+    EXPECT_EQ(window.caption, "Tallybell 00:07");
     window.current = WindowState::Maximized;
     f.Form_Resize();
     EXPECT_EQ(window.caption, "Tallybell");
-    f.cmdstartstop_Click();
-    EXPECT_EQ(window.current, WindowState::Normal);
-}
-
-TEST_F(Session, AUserInAnotherWindowIsToldOfTheTaskEnd)
-{
-    ini = folder.file("n.ini");
-    useSettingsFile(ini);
-    writeTasks(ini, 2);
-    IniWrite("options", "Stop Between tasks", "True", ini);
-    MainForm &f = makeForm("testmode");
-    ASSERT_TRUE(f.Form_Load());
-    f.cmdstartstop_Click();
-    runSeconds(clock, f, 10); // the window is in front: no notification
-    EXPECT_TRUE(notifier.sent.empty());
 
     window.active = false;
     window.current = WindowState::Minimized;
-    runSeconds(clock, f, 9);
-    EXPECT_EQ(window.caption, "Tallybell 00:01");
     messages.whileOpen = [&] {
         EXPECT_EQ(window.caption, "Tallybell") << "the title stops counting before the message";
-        ASSERT_EQ(notifier.sent.size(), 1u) << "notified before the message waits for the user";
+        EXPECT_EQ(notifier.sent.size(), 1u) << "notified before the message waits";
     };
-    runSeconds(clock, f, 1);
+    tick(7);
     messages.whileOpen = nullptr;
     ASSERT_EQ(notifier.sent.size(), 1u);
-    EXPECT_EQ(notifier.sent[0].summary, "The time is up on this task");
-    EXPECT_EQ(notifier.sent[0].body, "Task 2\nThat was the last task of the session.");
+    EXPECT_EQ(notifier.sent[0], (FakeNotifier::Note {kTimeUp, "Task 2\nNext: task 3 of 3."}));
+    EXPECT_EQ(window.current, WindowState::Maximized) << "the next task comes back full screen";
+    tick(10);
+    EXPECT_EQ(notifier.sent.back().body, "Task 3\nThat was the last task of the session.");
+    EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"})) << "at the end";
+}
 
-    f.cmdstartstop_Click();
-    runSeconds(clock, f, 10);
-    ASSERT_EQ(notifier.sent.size(), 2u);
-    EXPECT_EQ(notifier.sent[1].body, "Task 1\nNext: task 2 of 2.");
+TEST_F(Session, TaskLengthIsTheShareOfTheChosenTime)
+{
+    using Row = std::tuple<const char *, const char *, int, const char *>;
+    const Row rows[] = {
+        // command line, stored menu entry n: (n + 1) * 10 minutes, tasks, shown
+        {"", "2", 4, "07:30"},          {"", "0", 16, "00:38"},
+        {"", "2", 16, "01:52"},         {"", "9", 1, "100:00"},
+        {"", "42", 1, "100:00"},        {"", "x", 1, "10:00"},
+        {"testmode", "9", 1, "00:10"},  {"TESTMODE", "0", 1, "10:00"},
+        {" testmode", "0", 1, "10:00"},
+    };
+    for (const auto &[commandLine, storedTime, tasks, shown] : rows) {
+        SCOPED_TRACE(::testing::Message() << commandLine << '|' << storedTime << '|' << tasks);
+        start(tasks, {{"TotalTime", "Time", storedTime}}, commandLine);
+        EXPECT_EQ(ctl("lblTimer"), shown) << "stopped, the length of one task";
+    }
+}
+
+TEST_F(Session, TheStartTaskStaysWithinTheListAndNine)
+{
+    MainForm &f = start(3);
+    for (const auto &[tasks, shown] : {std::pair {3, "3"}, {12, "9"}}) {
+        writeTasks(ini, tasks);
+        f.setdelay();
+        for (int i = 0; i < 10; ++i)
+            f.startfromspin_UpClick();
+        EXPECT_EQ(ctl("lblStartFrom"), shown);
+    }
+    IniWrite("Task3", "description1", "", ini); // a gap ends the list
+    f.setdelay();
+    EXPECT_EQ(f.currenttask, 2);
+    // A stored start task below 1 shows, and steps from, the task Start begins with.
+    start(3, {{"currenttask", "number", "-3"}}).startfromspin_UpClick();
+    EXPECT_EQ(ctl("lblStartFrom"), "2");
 }
 
 TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
 {
-    loaded(2, "testmode");
+    start(2);
     auto calls = realSystemCalls();
     calls.write = [](int, const void *, size_t) -> ssize_t {
         errno = ENOSPC;
@@ -439,46 +326,67 @@ TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
     };
     ScopedSystemCalls fullDisk(calls);
     const std::string before = readFile(ini);
-    auto tick = [&](int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advance(1);
-            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
-        }
-    };
     program->dispatch(FormId::Main, "cmdstartstop", ControlEvent::Click);
     tick(20);
-    EXPECT_EQ(ctl("txtmessage"), kDone) << "the session goes on to its end";
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].caption, "Tallybell - Disk Error");
-    EXPECT_NE(messages.shown[0].text.find(ini), std::string::npos);
-    EXPECT_NE(messages.shown[0].text.find("No space left on device"), std::string::npos);
-    EXPECT_NE(messages.shown[0].text.find("unchanged"), std::string::npos);
-    program->dispatch(FormId::Main, "optionScreenSave", ControlEvent::Click);
-    EXPECT_EQ(messages.shown.size(), 1u) << "later failures of the same file are not repeated";
+    EXPECT_FALSE(form->sessionIsRunning()) << "the session goes on to its end";
+    ASSERT_EQ(messages.shown.size(), 1u) << "later failures of the same file are not repeated";
+    for (const std::string &part : {ini, std::string("No space left on device")})
+        EXPECT_NE(said(0).find(part), std::string::npos) << part;
     EXPECT_EQ(readFile(ini), before);
 }
 
-TEST_F(Session, HelpTopicsOfTheControls)
+// Each call shows the stored alternate description and stores the next number; a number
+// outside 1 to 9, or one that names no description, starts over with the first.
+TEST_F(TaskText, AlternatesTakeTurnsAndStartOverOutOfRange)
 {
-    MainForm &f = loaded(1);
-    f.ShowControlWhatsThis("cmdstartstop");
-    f.ShowControlWhatsThis("cmdpause");
-    f.ShowControlWhatsThis("cmdexit");
-    f.ShowControlWhatsThis("txtmessage");
-    f.ShowControlWhatsThis("lblTimer");
-    f.ShowControlHelp("cmdpause");
-    f.ShowControlHelp("cmdexit");
-    f.helpcontents_Click();
-    f.helpabouthelp_Click();
-    using C = FakeHelp::Call;
-    EXPECT_EQ(help.calls,
-              (std::vector<C> {{Help::HELP_CONTEXTPOPUP, 15},
-                               {Help::HELP_CONTEXTPOPUP, 18},
-                               {Help::HELP_CONTEXTPOPUP, 8},
-                               {Help::HELP_CONTEXTPOPUP, 19},
-                               {Help::HELP_CONTEXT, 18},
-                               {Help::HELP_FINDER, 0},
-                               {Help::HELP_HELPONHELP, 0}}));
+    for (const std::string number : {"1", "2", "9", "10", "-32768"})
+        IniWrite("task1", "description" + number, "D" + number, ini);
+    const std::tuple<const char *, const char *, const char *> rows[] = {
+        // stored, shown, next
+        {"", "D1", "2"},   {"2", "D2", "3"},     {"3", "D1", "2"},
+        {"9", "D9", "10"}, {"10", "D1", "2"},    {"x", "D1", "2"},
+        {"-2", "D1", "2"}, {"40000", "D1", "2"}, {"-40000", "D-32768", "-32767"},
+    };
+    for (const auto &[stored, shown, next] : rows) {
+        SCOPED_TRACE(stored);
+        IniWrite("task1", "Alternatetask", stored, ini);
+        EXPECT_EQ(task(1), shown);
+        EXPECT_EQ(read("task1", "Alternatetask"), next);
+    }
+    EXPECT_EQ(task(2), "") << "one past the last task";
+    EXPECT_EQ(read("currenttask", "number"), "2") << "where the next session resumes";
+}
+
+// The first %note% becomes a note letter, the first %CR% (or, without one, the first %NL%) a
+// line break, and the first "%list" with a digit 1 to 9 and "%" that list's item set off by
+// blanks, after the others: an item's own placeholders stay. The description and the item
+// are each made UTF-8 on their own.
+TEST_F(TaskText, EachPlaceholderIsFilledOnceAndEachPieceMadeUtf8)
+{
+    random.fallback = 13; // a note letter from below(7): G
+    // Each description, the one item of List1.txt, and the text shown.
+    const std::tuple<const char *, const char *, const char *> rows[] = {
+        {"%note%/%note% %Note%", "", "G/%note% %Note%"},
+        {"a%CR%b%NL%c%CR%d", "", "a\r\nb%NL%c%CR%d"},
+        {"a%NL%b%NL%c", "", "a\r\nb%NL%c"},
+        {"%list1%|%list1%", "Minuet %note%%CR% %list2%", " Minuet %note%%CR% %list2% |%list1%"},
+        {"Play%list1%!", "  ", "Play ***Error List 1 contains no items *** !"},
+        {"%list0% %list1%", "Waltz", "%list0% %list1%"},
+        {"%list12% %list1%", "Waltz", "%list12% %list1%"},
+        {"%listx %list1%", "Waltz", "%listx %list1%"},
+        {"%list1 %list1%", "Waltz", "%list1 %list1%"},
+        {"Play %list1", "Waltz", "Play %list1"},
+        {"\u00C9tude: %list1%", "Caf\xE9 \x80\x81", "\u00C9tude:  Caf\u00E9 \u20AC\xC2\x81 "},
+        {"\xC9tude \x96 %list1%", "Caf\u00E9 \u266A", "\u00C9tude \u2013  Caf\u00E9 \u266A "},
+    };
+    for (const auto &[description, item, shown] : rows) {
+        SCOPED_TRACE(description);
+        writeFile(folder.file("List1.txt"), std::string(item) + "\r\n");
+        IniWrite("List Group Number 1", "Current Item", "", ini); // due at once: the file's item
+        IniWrite("task1", "description1", description, ini);
+        EXPECT_EQ(task(1), shown);
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 } // namespace
