@@ -3,43 +3,24 @@
 
 #include <cerrno>
 #include <cstring>
-#include <ctime>
-#include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace tb;
-using tb::test::readFile;
-using tb::test::TempDir;
-using tb::test::writeFile;
+using namespace tb::test;
 using namespace std::string_literals;
+namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> folderEntries(const std::filesystem::path &folder)
-{
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+// A system call that fails with `error`, whatever its arguments.
+const auto failWith = [](int error) { return [error](auto...) { return errno = error, -1; }; };
 
-mode_t permissions(const std::string &path)
+long filesIn(const fs::path &folder)
 {
-    struct stat info {
-    };
-    EXPECT_EQ(::stat(path.c_str(), &info), 0);
-    return info.st_mode & 07777;
-}
-
-mode_t currentUmask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+    return std::distance(fs::directory_iterator(folder), {});
 }
 
 } // namespace
@@ -47,153 +28,76 @@ mode_t currentUmask()
 TEST(ReadRegularFile, GivesTheBytesOrSaysWhyNot)
 {
     TempDir dir;
-    const std::string bytes = "a\0b\r\n\xFF\xEF\xBB\xBF"s + std::string(100000, 'x');
-    writeFile(dir.file("f"), bytes);
-    FileRead r = readRegularFile(dir.file("f"));
-    EXPECT_TRUE(r.ok());
-    EXPECT_EQ(r.bytes, bytes);
-    EXPECT_TRUE(r.errorText.empty());
-
-    writeFile(dir.file("empty"), "");
-    r = readRegularFile(dir.file("empty"));
-    EXPECT_TRUE(r.ok());
-    EXPECT_TRUE(r.bytes.empty());
-
-    r = readRegularFile(dir.file("missing"));
-    EXPECT_EQ(r.status, ReadStatus::Missing);
-    EXPECT_TRUE(r.absent());
-    EXPECT_EQ(r.errorText, std::strerror(ENOENT));
-
-    r = readRegularFile(dir.file("missing/deeper"));
-    EXPECT_EQ(r.status, ReadStatus::Missing);
-    r = readRegularFile(dir.file("f/below a file"));
-    EXPECT_EQ(r.status, ReadStatus::Missing);
-    EXPECT_EQ(r.error, ENOTDIR);
-
-    r = readRegularFile(dir.path().string());
-    EXPECT_EQ(r.status, ReadStatus::NotAFile);
-    EXPECT_TRUE(r.absent());
-    EXPECT_EQ(r.errorText, std::strerror(EISDIR));
-
-    // Neither of these may block or be read.
+    writeFile(dir.file("f"), "a\0b\r\n\xFF"s + std::string(100000, 'x'));
+    fs::create_symlink(dir.file("f"), dir.file("link"));
     ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    r = readRegularFile(dir.file("pipe"));
-    EXPECT_EQ(r.status, ReadStatus::NotAFile);
-    EXPECT_FALSE(r.errorText.empty());
-    EXPECT_EQ(readRegularFile("/dev/zero").status, ReadStatus::NotAFile);
+    const struct {
+        std::string path;
+        ReadStatus status;
+        int error;
+    } cases[] = {
+        {dir.file("f"), ReadStatus::Ok, 0},
+        {dir.file("link"), ReadStatus::Ok, 0},
+        {dir.file("missing"), ReadStatus::Missing, ENOENT},
+        {dir.file("missing/deeper"), ReadStatus::Missing, ENOENT},
+        {dir.file("f/below a file"), ReadStatus::Missing, ENOTDIR},
+        {dir.path(), ReadStatus::NotAFile, EISDIR},
+        {dir.file("pipe"), ReadStatus::NotAFile, EINVAL}, // neither may block
+        {"/dev/zero", ReadStatus::NotAFile, EINVAL},
+    };
+    for (const auto &c : cases) {
+        const FileRead r = readRegularFile(c.path);
+        EXPECT_EQ(r.status, c.status) << c.path;
+        EXPECT_EQ(r.error, c.error) << c.path;
+        EXPECT_EQ(r.errorText,
+                  c.error == 0            ? ""
+                      : c.error == EINVAL ? "Not a regular file"
+                                          : std::strerror(c.error))
+            << c.path;
+        EXPECT_EQ(r.bytes, r.ok() ? readFile(c.path) : "") << c.path;
+        EXPECT_EQ(checkReadableFile(c.path).status, c.status) << c.path;
+    }
 
-    std::filesystem::create_symlink(dir.file("f"), dir.file("link"));
-    r = readRegularFile(dir.file("link"));
-    EXPECT_TRUE(r.ok());
-    EXPECT_EQ(r.bytes, bytes);
+    // Interrupted and short reads go on; a failing one stops the read.
+    int calls = 0;
+    SystemCalls sys = realSystemCalls();
+    sys.read = [&calls](int fd, void *buffer, size_t size) -> ssize_t {
+        return ++calls == 1 ? failWith(EINTR)() : ::read(fd, buffer, std::min<size_t>(size, 3));
+    };
+    ScopedSystemCalls interrupted(sys);
+    EXPECT_EQ(readRegularFile(dir.file("f")).bytes, readFile(dir.file("f")));
+    sys.read = failWith(EIO);
+    ScopedSystemCalls failing(sys);
+    EXPECT_EQ(readRegularFile(dir.file("f")).status, ReadStatus::Error);
 }
 
-TEST(ReadRegularFile, SystemFailuresComeWithTheirText)
+TEST(WriteFileAtomically, CreatesOrReplacesKeepingThePermissions)
 {
     TempDir dir;
-    writeFile(dir.file("f"), "content");
-    {
-        SystemCalls calls = realSystemCalls();
-        calls.open = [](const char *, int, mode_t) {
-            errno = EACCES;
-            return -1;
-        };
-        ScopedSystemCalls denied(calls);
-        const FileRead r = readRegularFile(dir.file("f"));
-        EXPECT_EQ(r.status, ReadStatus::Error);
-        EXPECT_FALSE(r.absent());
-        EXPECT_EQ(r.error, EACCES);
-        EXPECT_EQ(r.errorText, std::strerror(EACCES));
-    }
-    {
-        // Interrupted reads go on; a failing one stops the read.
-        int calls_made = 0;
-        SystemCalls calls = realSystemCalls();
-        calls.read = [&calls_made](int fd, void *buffer, size_t size) -> ssize_t {
-            if (++calls_made == 1) {
-                errno = EINTR;
-                return -1;
-            }
-            return ::read(fd, buffer, size < 3 ? size : 3);
-        };
-        ScopedSystemCalls interrupted(calls);
-        const FileRead r = readRegularFile(dir.file("f"));
-        EXPECT_TRUE(r.ok());
-        EXPECT_EQ(r.bytes, "content");
-    }
-    {
-        SystemCalls calls = realSystemCalls();
-        calls.read = [](int, void *, size_t) -> ssize_t {
-            errno = EIO;
-            return -1;
-        };
-        ScopedSystemCalls failing(calls);
-        const FileRead r = readRegularFile(dir.file("f"));
-        EXPECT_EQ(r.status, ReadStatus::Error);
-        EXPECT_EQ(r.errorText, std::strerror(EIO));
-        EXPECT_TRUE(r.bytes.empty());
-    }
-    EXPECT_TRUE(readRegularFile(dir.file("f")).ok()) << "the real calls are back";
-}
-
-TEST(WriteFileAtomically, CreatesAndReplacesKeepingPermissions)
-{
-    TempDir dir;
-    const std::string path = dir.file("settings.ini");
+    const std::string path = dir.file("real/settings.ini");
+    fs::create_directory(dir.file("real"));
     ASSERT_TRUE(writeFileAtomically(path, "first\0"s));
     EXPECT_EQ(readFile(path), "first\0"s);
-    EXPECT_EQ(permissions(path), 0666 & ~currentUmask());
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0666 & ~mask));
 
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    const FileWrite w = writeFileAtomically(path, "second");
-    EXPECT_TRUE(w.ok);
-    EXPECT_TRUE(w.errorText.empty());
+    fs::permissions(path, fs::perms(0640));
+    fs::create_symlink("real/settings.ini", dir.file("link.ini")); // the file it names is replaced
+    ASSERT_TRUE(writeFileAtomically(dir.file("link.ini"), "second"));
     EXPECT_EQ(readFile(path), "second");
-    EXPECT_EQ(permissions(path), 0640u);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.ini")));
 
-    ASSERT_TRUE(writeFileAtomically(path, ""));
-    EXPECT_EQ(readFile(path), "");
-    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string> {"settings.ini"});
-}
-
-TEST(WriteFileAtomically, FollowsASymbolicLink)
-{
-    TempDir dir;
-    ASSERT_EQ(::mkdir(dir.file("real").c_str(), 0700), 0);
-    writeFile(dir.file("real/list.ini"), "old");
-    std::filesystem::create_symlink("real/list.ini", dir.file("link.ini"));
-    ASSERT_TRUE(writeFileAtomically(dir.file("link.ini"), "new"));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.ini")));
-    EXPECT_EQ(readFile(dir.file("real/list.ini")), "new");
-    EXPECT_EQ(folderEntries(dir.file("real")), std::vector<std::string> {"list.ini"});
-}
-
-TEST(WriteFileAtomically, RefusesWhatIsNotARegularFile)
-{
-    TempDir dir;
-    ASSERT_EQ(::mkdir(dir.file("folder").c_str(), 0700), 0);
-    FileWrite w = writeFileAtomically(dir.file("folder"), "x");
-    EXPECT_FALSE(w);
-    EXPECT_EQ(w.errorText, std::strerror(EISDIR));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
-
-    w = writeFileAtomically(dir.file("folder") + "/", "x");
-    EXPECT_FALSE(w);
-
-    w = writeFileAtomically("/dev/null", "x");
-    EXPECT_FALSE(w);
-    EXPECT_FALSE(w.errorText.empty());
-    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
-
+    // What is not a regular file, or has no folder, is refused and left as it was.
     ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(writeFileAtomically(dir.file("pipe"), "x"));
-    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
-
-    w = writeFileAtomically(dir.file("missing/settings.ini"), "x");
-    EXPECT_FALSE(w);
-    EXPECT_EQ(w.error, ENOENT);
-    EXPECT_EQ(w.errorText, std::strerror(ENOENT));
-    EXPECT_EQ(folderEntries(dir.path()), (std::vector<std::string> {"folder", "pipe"}));
+    for (const std::string &name : {dir.file("real"), dir.file("real/"), dir.file("pipe"),
+                                    "/dev/null"s, dir.file("missing/settings.ini")}) {
+        const FileWrite refused = writeFileAtomically(name, "x");
+        EXPECT_FALSE(refused.ok || refused.errorText.empty()) << name;
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null") && fs::is_fifo(dir.file("pipe")));
+    EXPECT_EQ(filesIn(dir.path()) + filesIn(dir.file("real")), 4);
 }
 
 // Each failing step of a replacement leaves the old file whole and no temporary file.
@@ -201,145 +105,72 @@ TEST(WriteFileAtomically, AFailingStepKeepsTheOldFile)
 {
     TempDir dir;
     const std::string path = dir.file("settings.ini");
-    const std::string old = "[s]\r\nk=old\r\n";
-
-    struct Case {
+    std::string temp;
+    const struct {
         const char *what;
         int error;
-        void (*breakIt)(SystemCalls &, int error);
-    };
-    const Case cases[] = {
-        {"open denied", EACCES,
-         [](SystemCalls &c, int e) {
-             c.open = [e](const char *, int, mode_t) {
-                 errno = e;
-                 return -1;
+        std::function<void(SystemCalls &)> breakIt;
+    } cases[] = {
+        {"open", EACCES, [](SystemCalls &c) { c.open = failWith(EACCES); }},
+        {"write, after an interruption and a first part", ENOSPC,
+         [](SystemCalls &c) {
+             c.write = [n = 0](int fd, const void *b, size_t size) mutable -> ssize_t {
+                 return ++n == 1 ? failWith(EINTR)()
+                     : n == 2    ? ::write(fd, b, size / 2)
+                                 : failWith(ENOSPC)();
              };
          }},
-        {"disk full after a first part", ENOSPC,
-         [](SystemCalls &c, int e) {
-             auto real = c.write;
-             c.write = [e, real, n = 0](int fd, const void *b, size_t size) mutable -> ssize_t {
-                 if (n++ == 0)
-                     return real(fd, b, size / 2);
-                 errno = e;
-                 return -1;
-             };
-         }},
-        {"flush fails", EIO,
-         [](SystemCalls &c, int e) {
-             c.fsync = [e](int) {
-                 errno = e;
-                 return -1;
-             };
-         }},
-        {"close fails", EIO,
-         [](SystemCalls &c, int e) {
-             auto real = c.close;
-             c.close = [e, real](int fd) {
-                 real(fd);
-                 errno = e;
-                 return -1;
-             };
-         }},
-        {"rename fails", EXDEV,
-         [](SystemCalls &c, int e) {
-             c.rename = [e](const char *, const char *) {
-                 errno = e;
-                 return -1;
+        {"flush", EIO, [](SystemCalls &c) { c.fsync = failWith(EIO); }},
+        {"close", EIO,
+         [](SystemCalls &c) { c.close = [](int fd) { return ::close(fd), failWith(EIO)(); }; }},
+        {"rename", EXDEV,
+         [&temp](SystemCalls &c) {
+             c.rename = [&temp](const char *from, const char *) {
+                 return temp = from, failWith(EXDEV)();
              };
          }},
     };
-    for (const Case &c : cases) {
-        writeFile(path, old);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(path, "old");
         SystemCalls calls = realSystemCalls();
-        c.breakIt(calls, c.error);
-        FileWrite w;
-        {
-            ScopedSystemCalls broken(calls);
-            w = writeFileAtomically(path, "a new and longer content for the file");
-        }
-        EXPECT_FALSE(w) << c.what;
-        EXPECT_EQ(w.error, c.error) << c.what;
-        EXPECT_EQ(w.errorText, std::strerror(c.error)) << c.what;
-        EXPECT_EQ(readFile(path), old) << c.what;
-        EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string> {"settings.ini"}) << c.what;
+        c.breakIt(calls);
+        ScopedSystemCalls broken(calls);
+        const FileWrite w = writeFileAtomically(path, "a new and longer content for the file");
+        EXPECT_FALSE(w);
+        EXPECT_EQ(w.error, c.error);
+        EXPECT_EQ(w.errorText, std::strerror(c.error));
+        EXPECT_EQ(readFile(path), "old");
+        EXPECT_EQ(filesIn(dir.path()), 1);
     }
+    // The temporary file is hidden beside the target: the name the next save looks for.
+    EXPECT_EQ(temp.rfind(dir.file(".settings.ini."), 0), 0u) << temp;
+    EXPECT_EQ(temp.size(), dir.file(".settings.ini.").size() + 6) << temp;
 }
 
-TEST(WriteFileAtomically, TemporaryFileIsHiddenBesideTheTargetAndFlushed)
+// A save removes the temporary files that killed saves of the same file left behind.
+TEST(WriteFileAtomically, RemovesItsOwnStaleTemporaryFiles)
 {
     TempDir dir;
-    const std::string path = dir.file("list.ini");
-    std::vector<std::string> opened;
-    int flushes = 0;
-    int interruptions = 0;
-    SystemCalls calls = realSystemCalls();
-    auto realOpen = calls.open;
-    auto realWrite = calls.write;
-    auto realFsync = calls.fsync;
-    calls.open = [&](const char *p, int flags, mode_t mode) {
-        opened.emplace_back(p);
-        return realOpen(p, flags, mode);
-    };
-    calls.write = [&](int fd, const void *b, size_t size) -> ssize_t {
-        if (interruptions++ == 0) {
-            errno = EINTR;
-            return -1;
-        }
-        return realWrite(fd, b, size);
-    };
-    calls.fsync = [&](int fd) {
-        ++flushes;
-        return realFsync(fd);
-    };
-    {
-        ScopedSystemCalls watched(calls);
-        ASSERT_TRUE(writeFileAtomically(path, "content"));
-    }
-    EXPECT_EQ(readFile(path), "content");
-    ASSERT_FALSE(opened.empty());
-    const std::string temp = opened.front();
-    EXPECT_EQ(temp.rfind(dir.file(".list.ini."), 0), 0u) << temp;
-    EXPECT_EQ(temp.size(), dir.file(".list.ini.").size() + 6);
-    EXPECT_GE(flushes, 1);
-}
-
-TEST(WriteFileAtomically, RemovesItsOwnStaleTemporaryFilesAtTheNextSave)
-{
-    TempDir dir;
-    const std::string target = dir.file("tallywork.ini");
-    writeFile(target, "old");
-    const auto age = [&](const std::string &name, std::time_t seconds) {
-        const std::string path = dir.file(name);
-        const timespec times[2]
-            = {{std::time(nullptr) - seconds, 0}, {std::time(nullptr) - seconds, 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << name;
-    };
-    struct Entry {
+    const struct {
         const char *name;
-        std::time_t age;
-        bool folder;
+        int age;
         bool removed;
+    } cases[] = {
+        {".tallywork.ini.Ab12Cd", 3600, true},  {".tallywork.ini.Zz99zz", 11, true},
+        {".tallywork.ini.Young1", 2, false},    {".tallywork.ini.abc", 3600, false},
+        {".tallywork.ini.Ab12C!", 3600, false}, {".other.ini.Ab12Cd", 3600, false},
+        {".tallywork.ini.Dir123", 3600, false},
     };
-    const Entry entries[] = {
-        {".tallywork.ini.Ab12Cd", 3600, false, true}, // left by a killed save
-        {".tallywork.ini.Zz99zz", 11, false, true},
-        {".tallywork.ini.Young1", 2, false, false}, // another save may still be writing it
-        {".tallywork.ini.abc", 3600, false, false}, // not our pattern
-        {".tallywork.ini.Ab12C!", 3600, false, false},
-        {".other.ini.Ab12Cd", 3600, false, false}, // another file's
-        {".tallywork.ini.Dir123", 3600, true, false},
-    };
-    for (const Entry &e : entries) {
-        if (e.folder)
-            std::filesystem::create_directory(dir.file(e.name));
+    for (const auto &c : cases) {
+        if (c.name == ".tallywork.ini.Dir123"s) // a folder
+            fs::create_directory(dir.file(c.name));
         else
-            writeFile(dir.file(e.name), "partial");
-        age(e.name, e.age);
+            writeFile(dir.file(c.name), "partial");
+        fs::last_write_time(dir.file(c.name),
+                            fs::file_time_type::clock::now() - std::chrono::seconds(c.age));
     }
-    ASSERT_TRUE(writeFileAtomically(target, "new"));
-    for (const Entry &e : entries)
-        EXPECT_EQ(std::filesystem::exists(dir.file(e.name)), !e.removed) << e.name;
-    EXPECT_EQ(readFile(target), "new");
+    ASSERT_TRUE(writeFileAtomically(dir.file("tallywork.ini"), "new"));
+    for (const auto &c : cases)
+        EXPECT_EQ(fs::exists(dir.file(c.name)), !c.removed) << c.name;
 }
