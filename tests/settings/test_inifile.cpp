@@ -200,37 +200,26 @@ TEST_F(IniFileTest, AParseServesOnlyWhileTheFileIsUnchanged)
     EXPECT_EQ(read("s", "k"), "new");
 }
 
-// The file layer under the engine.
-
-TEST_F(IniFileTest, AFileIsReadWholeOrTellsWhyNot)
+// A file too large to keep parsed is read whole at each access; however its lines end,
+// they are scanned once.
+TEST_F(IniFileTest, AHugeFileIsScannedOnce)
 {
-    writeFile(dir.file("f"), "");
-    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    const struct {
-        std::string path;
-        ReadStatus status;
-        int error;
-    } cases[] = {
-        {dir.file("f"), ReadStatus::Ok, 0},
-        {dir.file("f/below a file"), ReadStatus::Missing, ENOTDIR},
-        {dir.path(), ReadStatus::NotAFile, EISDIR},
-        {dir.file("pipe"), ReadStatus::NotAFile, EINVAL}, // not opened for long: never blocks
-    };
-    for (const auto &c : cases) {
-        const FileRead r = readRegularFile(c.path);
-        EXPECT_EQ(r.status, c.status) << c.path;
-        EXPECT_EQ(r.error, c.error) << c.path;
-        EXPECT_EQ(r.errorText.empty(), c.error == 0) << c.path;
-        EXPECT_EQ(checkReadableFile(c.path).status, c.status) << c.path;
+    for (const char *eol : {"\r", "\n"}) {
+        std::string huge = "[s]"s + eol;
+        while (huge.size() < (17 << 20))
+            huge.append("k=v").append(eol);
+        file(huge + "last=" + std::string(300, 'v') + eol);
+        EXPECT_EQ(read("s", "last"), std::string(254, 'v'));
     }
 }
+
+// The file layer under the engine.
 
 TEST_F(IniFileTest, AReplacedFileKeepsItsPermissions)
 {
     path = dir.file("real/settings.ini");
     fs::create_directory(dir.file("real"));
-    ASSERT_TRUE(writeFileAtomically(path, "first\0"s));
-    EXPECT_EQ(readFile(path), "first\0"s);
+    ASSERT_TRUE(writeFileAtomically(path, "first"));
     const mode_t mask = ::umask(0);
     ::umask(mask);
     EXPECT_EQ(fs::status(path).permissions(), fs::perms(0666 & ~mask));
@@ -242,10 +231,25 @@ TEST_F(IniFileTest, AReplacedFileKeepsItsPermissions)
     EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
     EXPECT_TRUE(fs::is_symlink(dir.file("link.ini")));
 
-    // What is not a regular file, or has no folder, is refused and left as it was.
+    // Interrupted and short reads go on.
+    SystemCalls calls = realSystemCalls();
+    calls.read = [n = 0](int fd, void *bytes, size_t size) mutable -> ssize_t {
+        return n++ % 2 ? ::read(fd, bytes, std::min<size_t>(size, 3)) : failWith(EINTR)();
+    };
+    {
+        ScopedSystemCalls interrupted(calls);
+        EXPECT_EQ(readRegularFile(path).bytes, "second");
+    }
+
+    // What is not a regular file, or has no folder, is neither read (not even opened for
+    // long: a pipe never blocks) nor written, and is left as it was.
     ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
     for (const std::string &name : {dir.file("real"), dir.file("real/"), dir.file("pipe"),
-                                    "/dev/null"s, dir.file("missing/settings.ini")}) {
+                                    "/dev/null"s, dir.file("missing/x"), path + "/below"}) {
+        const ReadStatus status = fs::exists(name) ? ReadStatus::NotAFile : ReadStatus::Missing;
+        EXPECT_EQ(readRegularFile(name).status, status) << name;
+        EXPECT_EQ(checkReadableFile(name).status, status) << name;
+        EXPECT_FALSE(readRegularFile(name).errorText.empty()) << name;
         const FileWrite refused = writeFileAtomically(name, "x");
         EXPECT_FALSE(refused.ok || refused.errorText.empty()) << name;
     }
@@ -290,6 +294,7 @@ TEST_F(IniFileTest, AFailingStepKeepsTheOldFileAndSaysWhy)
     });
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
+        reason.clear();
         file("[s]\r\nk=old\r\n"); // written anew, so that no parse read before stands in
         SystemCalls calls = realSystemCalls();
         c.breakIt(calls);

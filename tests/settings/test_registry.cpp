@@ -87,8 +87,9 @@ TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReportedOncePerStart)
     };
     const std::string error = "Error Creating Key: -2147483647";
     writeFile(dir.file("Orvane"), "not a folder"); // where the store's folder goes
-    EXPECT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "/a.ini"), error);
-    EXPECT_EQ(messages.shown[0].caption, "Tallybell");
+    ASSERT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "/a.ini"), error);
+    EXPECT_TRUE(messages.shown[0].caption == "Tallybell" && messages.shown[0].icon == MsgIcon::None
+                && messages.shown[0].buttons == MsgButtons::Ok);
     std::filesystem::remove(dir.file("Orvane"));
 
     ASSERT_FALSE(write(appKey, "Settings File", "/a.ini"));
