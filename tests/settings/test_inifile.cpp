@@ -266,7 +266,7 @@ TEST_F(IniFileTest, AFailingStepKeepsTheOldFileAndSaysWhy)
         std::string reason;
         std::function<void(SystemCalls &)> breakIt;
     } cases[] = {
-        {"disk full after an interruption and a first part", "old", std::strerror(ENOSPC),
+        {"disk full after an interruption and a short write", "old", std::strerror(ENOSPC),
          [](SystemCalls &c) {
              c.write = [n = 0](int fd, const void *bytes, size_t size) mutable -> ssize_t {
                  return ++n == 1 ? failWith(EINTR)()
