@@ -1,79 +1,59 @@
 #include "settings/Conversions.h"
+#include "settings/DateText.h"
 
 #include <gtest/gtest.h>
 
 using namespace tb;
 
-TEST(TextToNumber, LeadingNumberRoundedHalfToEven)
+// The leading number, rounded half to even and clamped to 16 bits; no number reads as 0.
+TEST(TextToNumber, LeadingNumberRoundedAndClamped)
 {
-    EXPECT_EQ(textToNumber("42"), 42);
-    EXPECT_EQ(textToNumber("  \t12 apples"), 12);
-    EXPECT_EQ(textToNumber("-7"), -7);
-    EXPECT_EQ(textToNumber("+3"), 3);
-    EXPECT_EQ(textToNumber("2.5"), 2);
-    EXPECT_EQ(textToNumber("3.5"), 4);
-    EXPECT_EQ(textToNumber("-2.5"), -2);
-    EXPECT_EQ(textToNumber("0.5"), 0);
-    EXPECT_EQ(textToNumber("1.5x"), 2);
-    EXPECT_EQ(textToNumber("2.51"), 3);
-    EXPECT_EQ(textToNumber(".5"), 0);
-    EXPECT_EQ(textToNumber(".6"), 1);
-    EXPECT_EQ(textToNumber("4."), 4);
-    EXPECT_EQ(textToNumber("1e3"), 1000);
-    EXPECT_EQ(textToNumber("1e"), 1);
-    EXPECT_EQ(textToNumber("0x10"), 0);
-}
-
-TEST(TextToNumber, NoNumberReadsAsZero)
-{
+    const struct {
+        const char *text;
+        int number;
+    } cases[] = {
+        {"42", 42},           {" \t12 x", 12},    {"-7", -7},         {" +3", 3},
+        {"2.5", 2},           {"3.5", 4},         {"-2.5", -2},       {"0.5", 0},
+        {"1.5x", 2},          {"2.51", 3},        {" .5", 0},         {" .6", 1},
+        {" 4.", 4},           {"1e3", 1000},      {" 1e", 1},         {"0x10", 0},
+        {"32767", 32767},     {"-32768", -32768}, {"32767.4", 32767}, {"32767.5", 32767},
+        {"-32768.5", -32768}, {"40000", 32767},   {"-40000", -32768}, {"1e99999", 32767},
+        {"1e999", 32767},     {"-1e999", -32768}, {"1e-999", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(textToNumber(c.text), c.number) << '"' << c.text << '"';
     for (const char *text :
-         {"", "   ", "abc", "-", "+", ".", "-.", "e5", "- 5", "True", "nan", "inf"})
+         {"", "   ", "abc", "-", "+", ".", "-.", "e5", "- 5", "True", "nan", "inf"}) {
         EXPECT_EQ(textToNumber(text), 0) << '"' << text << '"';
-    EXPECT_FALSE(beginsWithNumber("abc"));
-    EXPECT_FALSE(beginsWithNumber("."));
-    EXPECT_TRUE(beginsWithNumber(" -.5"));
-}
-
-TEST(TextToNumber, OutOfRangeIsClampedToSixteenBits)
-{
-    EXPECT_EQ(textToNumber("32767"), 32767);
-    EXPECT_EQ(textToNumber("-32768"), -32768);
-    EXPECT_EQ(textToNumber("32767.4"), 32767);
-    EXPECT_EQ(textToNumber("32767.5"), 32767);
-    EXPECT_EQ(textToNumber("-32768.5"), -32768);
-    EXPECT_EQ(textToNumber("40000"), 32767);
-    EXPECT_EQ(textToNumber("-40000"), -32768);
-    EXPECT_EQ(textToNumber("99999999999999999999999"), 32767);
-    EXPECT_EQ(textToNumber("1e999"), 32767);
-    EXPECT_EQ(textToNumber("-1e999"), -32768);
-    EXPECT_EQ(textToNumber("1e-999"), 0);
+        EXPECT_FALSE(beginsWithNumber(text)) << '"' << text << '"';
+    }
+    EXPECT_TRUE(beginsWithNumber(" -.5e"));
     EXPECT_DOUBLE_EQ(textToDouble("40000.25"), 40000.25);
 }
 
-TEST(TextToBool, WordsInAnyCaseOrWholeNumbers)
+// "True" and "False" in any case, or a text that is a number as a whole.
+TEST(TextToBool, WordsOrWholeNumbers)
 {
     for (const char *text :
          {"True", "true", "TRUE", "tRuE", " True ", "1", "-1", "2.5", "0.1", "1e3", " 7 "})
         EXPECT_TRUE(textToBool(text)) << '"' << text << '"';
-    for (const char *text : {"False", "false", "FALSE", "0", "0.0", "-0", " 0 "})
+    for (const char *text : {"False", "false", "FALSE", "0", "0.0", "-0", " 0 ", "", "yes", "on",
+                             "Truee", "T", "1abc", "2 apples", "True!", "1e", "-"})
         EXPECT_FALSE(textToBool(text)) << '"' << text << '"';
-}
-
-TEST(TextToBool, OtherTextReadsAsFalse)
-{
-    for (const char *text : {"", "yes", "on", "Truee", "T", "1abc", "2 apples", "True!", "1e", "-"})
-        EXPECT_FALSE(textToBool(text)) << '"' << text << '"';
-}
-
-TEST(Writers, PlainDecimalAndWords)
-{
-    EXPECT_EQ(numberToText(0), "0");
-    EXPECT_EQ(numberToText(-12), "-12");
-    EXPECT_EQ(numberToText(32767), "32767");
     EXPECT_EQ(boolToText(true), "True");
     EXPECT_EQ(boolToText(false), "False");
-    for (int n : {-32768, -1, 0, 9, 32767})
-        EXPECT_EQ(textToNumber(numberToText(n)), n);
-    EXPECT_TRUE(textToBool(boolToText(true)));
-    EXPECT_FALSE(textToBool(boolToText(false)));
+}
+
+TEST(DateText, CalendarDatesInTheCommonForms)
+{
+    for (const char *text : {"2026-12-06", "2026/12/06", "06.12.2026", "12/6/2026", "31/12/2026",
+                             "2000-02-29", "2024-02-29", "2026-12-06T14:05", "2026-1-6 1:02:03",
+                             "1/2/2026 2:05 PM", "2026-1-6 12:59 am"})
+        EXPECT_TRUE(isValidDateText(text)) << '"' << text << '"';
+    for (const char *text :
+         {"1900-02-29", "29.02.1900", "2023-02-29", "2026-02-30", "2026-13-01", "06-12-2026",
+          "2026-12/06", "99-12-06", "2026-1-6 24:00", "2026-1-6 14:60", "2026-1-6 1:02:60",
+          "2026-1-6 13:00 PM", "2026-1-6 0:30 AM", "14:05", "", "not a date"})
+        EXPECT_FALSE(isValidDateText(text)) << '"' << text << '"';
+    EXPECT_TRUE(isValidDateText(dateTimeText(951829509)));
 }

@@ -1,4 +1,3 @@
-#include "settings/IniFile.h"
 #include "settings/Registry.h"
 #include "settings/SafeFile.h"
 #include "support/Fakes.h"
@@ -7,13 +6,9 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace tb;
-using tb::test::FakeMessageBox;
-using tb::test::readFile;
-using tb::test::TempDir;
-using tb::test::writeFile;
+using namespace tb::test;
 using namespace std::string_literals;
 
 namespace {
@@ -23,177 +18,88 @@ constexpr std::string_view appKey = "SOFTWARE\\Orvane\\Tallybell";
 class RegistryTest : public ::testing::Test
 {
 protected:
+    std::string read(std::string_view subkey, std::string_view name)
+    {
+        return registry.RegReadString(HKEY_CURRENT_USER, subkey, name, "dflt");
+    }
+    bool write(std::string_view subkey, std::string_view name, std::string_view value)
+    {
+        return registry.RegWriteString(HKEY_CURRENT_USER, subkey, name, value);
+    }
+
     TempDir dir;
     std::string store = registryStorePath(dir.path().c_str(), nullptr);
     FakeMessageBox messages;
     Registry registry {store, messages};
-
-    std::string read(std::string_view subkey, std::string_view name, std::string_view def = "dflt")
-    {
-        return registry.RegReadString(HKEY_CURRENT_USER, subkey, name, def);
-    }
 };
 
 } // namespace
 
 TEST(RegistryStorePath, FollowsTheXdgRules)
 {
-    EXPECT_EQ(registryStorePath("/cfg", "/home/u"), "/cfg/Orvane/Tallybell/registry.ini");
-    EXPECT_EQ(registryStorePath("/cfg/", "/home/u"), "/cfg/Orvane/Tallybell/registry.ini");
-    EXPECT_EQ(registryStorePath("", "/home/u"), "/home/u/.config/Orvane/Tallybell/registry.ini");
-    EXPECT_EQ(registryStorePath(nullptr, "/home/u"),
-              "/home/u/.config/Orvane/Tallybell/registry.ini");
-    EXPECT_EQ(registryStorePath("relative/cfg", "/home/u"),
-              "/home/u/.config/Orvane/Tallybell/registry.ini");
+    EXPECT_EQ(registryStorePath("/cfg//", "/home/u"), "/cfg/Orvane/Tallybell/registry.ini");
+    for (const char *ignored : {"", "relative/cfg"})
+        EXPECT_EQ(registryStorePath(ignored, "/u"), "/u/.config/Orvane/Tallybell/registry.ini");
     EXPECT_EQ(registryStorePath(nullptr, nullptr), "");
     EXPECT_EQ(registryStorePath("", ""), "");
 }
 
-TEST_F(RegistryTest, StringsRoundTripExactly)
+// Any text on one line comes back exactly; key paths and names match in any case and with
+// trailing backslashes; the store is a settings file to read and edit by hand.
+TEST_F(RegistryTest, StringsRoundTripInAFileReadableByHand)
 {
-    const std::string longPath = "/home/someone/" + std::string(600, 'p') + "/tallywork.ini";
-    const std::string awkward[] = {
-        "/home/u/Task lists/tallywork.ini",
-        longPath,
-        "  blanks at both ends\t ",
-        "\"quoted\"",
-        "'single'",
-        "x=y; [z] # \\ \xC3\xA9\xFF",
-        "\"",
-    };
-    for (const std::string &value : awkward) {
-        EXPECT_FALSE(registry.RegWriteString(HKEY_CURRENT_USER, appKey, "Settings File", value));
+    for (const std::string &value : {"/home/u/" + std::string(600, 'p') + ".ini", " blanks\t "s,
+                                     "\"quoted\""s, "x=y; [z] # \\ \xC3\xA9\xFF"s, "\""s}) {
+        EXPECT_FALSE(write(appKey, "Settings File", value));
         EXPECT_EQ(read(appKey, "Settings File"), value);
     }
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(RegistryTest, KeysAndNamesMatchInAnyCaseAndWithATrailingBackslash)
-{
-    ASSERT_FALSE(registry.RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Orvane\\Tallybell\\",
-                                         "Settings File", "/a.ini"));
-    EXPECT_EQ(read("software\\orvane\\tallybell", "SETTINGS FILE"), "/a.ini");
-    EXPECT_EQ(read("SOFTWARE\\Orvane\\Tallybell\\\\", "settings file"), "/a.ini");
-    ASSERT_FALSE(registry.RegWriteString(HKEY_CURRENT_USER, "Software\\ORVANE\\Tallybell",
-                                         "settings file", "/b.ini"));
-    ASSERT_FALSE(registry.RegWriteString(HKEY_CURRENT_USER, appKey, "FirstRun", "2026-12-06"));
-    ASSERT_FALSE(registry.RegWriteString(HKEY_CURRENT_USER, "Control Panel\\Desktop",
-                                         "ScreenSaveActive", "0"));
-    EXPECT_EQ(read(appKey, "Settings File"), "/b.ini");
-    EXPECT_EQ(read("Control Panel\\Desktop", "ScreenSaveActive"), "0");
-    EXPECT_EQ(registry.RegReadString(0x80000002u, appKey, "Settings File", "other hive"),
-              "other hive");
-
-    // One section per key, spelled as first written; readable and editable by hand.
+    ASSERT_FALSE(write("Software\\ORVANE\\Tallybell\\", "settings file", "/b.ini"));
+    EXPECT_EQ(read("software\\orvane\\tallybell\\\\", "SETTINGS FILE"), "/b.ini");
+    EXPECT_EQ(registry.RegReadString(0x80000002u, appKey, "Settings File", "other"), "other");
     EXPECT_EQ(readFile(store),
               "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\r\n"
-              "Settings File=sz:\"/b.ini\"\r\n"
-              "FirstRun=sz:\"2026-12-06\"\r\n"
-              "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"
-              "ScreenSaveActive=sz:\"0\"\r\n");
-}
+              "Settings File=sz:\"/b.ini\"\r\n");
+    EXPECT_TRUE(messages.shown.empty());
 
-TEST_F(RegistryTest, MissingEmptyAndNonStringValuesReadAsTheDefault)
-{
-    EXPECT_EQ(read(appKey, "Settings File"), "dflt") << "no store yet";
-    std::filesystem::create_directories(std::filesystem::path(store).parent_path());
+    // Values typed by hand, and values of other types.
     writeFile(store,
               "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\n"
-              "Empty=sz:\"\"\n"
-              "Bare=sz:\n"
-              "Number=dword:00000001\n"
-              "Untyped=/x.ini\n"
-              "Hand=SZ:typed by hand \n"
-              "Nul=sz:\"ab\0cd\"\n"
-              "NulFirst=sz:\"\0cd\"\n"
-              "[HKEY_CURRENT_USER\\Other]\n"
-              "Only=sz:\"here\"\n"
-              "\n"s);
-    EXPECT_EQ(read(appKey, "Empty"), "dflt");
-    EXPECT_EQ(read(appKey, "Bare"), "dflt");
-    EXPECT_EQ(read(appKey, "Number"), "dflt");
-    EXPECT_EQ(read(appKey, "Untyped"), "dflt");
+              "Empty=sz:\"\"\nBare=sz:\nNumber=dword:00000001\nUntyped=/x.ini\n"
+              "Hand=SZ:typed by hand \nNul=sz:\"ab\0cd\"\nNulFirst=sz:\"\0cd\"\n"
+              "[HKEY_CURRENT_USER\\Other]\nOnly=sz:\"here\"\n"s);
+    for (const char *name : {"Empty", "Bare", "Number", "Untyped", "NulFirst", "Only", "Missing"})
+        EXPECT_EQ(read(appKey, name), "dflt") << name;
     EXPECT_EQ(read(appKey, "Hand"), "typed by hand");
     EXPECT_EQ(read(appKey, "Nul"), "ab") << "a string ends at its first NUL";
-    EXPECT_EQ(read(appKey, "NulFirst"), "dflt");
-    EXPECT_EQ(read(appKey, "Only"), "dflt");
-    EXPECT_EQ(read(appKey, "Missing"), "dflt");
-    EXPECT_EQ(read("SOFTWARE\\Orvane", "Settings File"), "dflt");
-
-    EXPECT_FALSE(registry.RegWriteString(HKEY_CURRENT_USER, appKey, "Empty", ""));
-    EXPECT_EQ(read(appKey, "Empty"), "dflt");
-    EXPECT_EQ(read("Other", "Only"), "here");
 }
 
-TEST_F(RegistryTest, CreatesItsFoldersPrivateToTheUser)
-{
-    ASSERT_FALSE(registry.RegWriteString(HKEY_CURRENT_USER, appKey, "FirstRun", "now"));
-    for (const auto &folder : {dir.file("Orvane"), dir.file("Orvane/Tallybell")}) {
-        struct stat info {
-        };
-        ASSERT_EQ(::stat(folder.c_str(), &info), 0) << folder;
-        EXPECT_EQ(info.st_mode & 0777, 0700u) << folder;
-    }
-
-    // A config home that does not exist yet is made too.
-    Registry deeper(registryStorePath(dir.file("new/config").c_str(), nullptr), messages);
-    EXPECT_FALSE(deeper.RegWriteString(HKEY_CURRENT_USER, appKey, "FirstRun", "now"));
-    EXPECT_EQ(deeper.RegReadString(HKEY_CURRENT_USER, appKey, "FirstRun", ""), "now");
-    EXPECT_TRUE(messages.shown.empty());
-}
-
+// Each start of the program has a store object of its own, which reports its first failed
+// write and stays quiet about the next.
 TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReportedOncePerStart)
 {
-    // Each case is a start of the program: a store object of its own, which reports its
-    // first failure and stays quiet about the next.
-    const auto expectReportedOnce = [&](const char *what, auto &&write) {
-        Registry start(store, messages);
-        EXPECT_TRUE(write(start)) << what;
-        EXPECT_TRUE(write(start)) << what;
-        ASSERT_EQ(messages.shown.size(), 1u) << what;
-        EXPECT_EQ(messages.shown[0].text, "Error Creating Key: -2147483647") << what;
-        EXPECT_EQ(messages.shown[0].caption, "Tallybell") << what;
-        EXPECT_EQ(messages.shown[0].icon, MsgIcon::None) << what;
-        EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok) << what;
+    const auto shownAtOneStart = [&](std::uint32_t hive, const std::string &value) {
         messages.shown.clear();
+        Registry start(store, messages);
+        EXPECT_TRUE(start.RegWriteString(hive, appKey, "Settings File", value));
+        EXPECT_TRUE(start.RegWriteString(hive, appKey, "Settings File", value));
+        return messages.shown.size() == 1 ? messages.shown[0].text
+                                          : std::to_string(messages.shown.size()) + " messages";
     };
-    const auto writeSettingsFile = [](const std::string &value) {
-        return [value](Registry &r) {
-            return r.RegWriteString(HKEY_CURRENT_USER, appKey, "Settings File", value);
-        };
-    };
-
-    // The store's folder cannot be made: a file stands in its way.
-    writeFile(dir.file("Orvane"), "not a folder");
-    expectReportedOnce("blocked folder", writeSettingsFile("/a.ini"));
-    EXPECT_EQ(readFile(dir.file("Orvane")), "not a folder");
+    const std::string error = "Error Creating Key: -2147483647";
+    writeFile(dir.file("Orvane"), "not a folder"); // where the store's folder goes
+    ASSERT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "/a.ini"), error);
+    EXPECT_TRUE(messages.shown[0].caption == "Tallybell" && messages.shown[0].icon == MsgIcon::None
+                && messages.shown[0].buttons == MsgButtons::Ok);
     std::filesystem::remove(dir.file("Orvane"));
 
-    // The folder is there but the disk is full: the old store stays as it was.
-    ASSERT_FALSE(registry.RegWriteString(HKEY_CURRENT_USER, appKey, "Settings File", "/a.ini"));
-    const std::string before = readFile(store);
+    ASSERT_FALSE(write(appKey, "Settings File", "/a.ini"));
     {
         SystemCalls calls = realSystemCalls();
-        calls.write = [](int, const void *, size_t) -> ssize_t {
-            errno = ENOSPC;
-            return -1;
-        };
+        calls.write = [](int, const void *, size_t) -> ssize_t { return errno = ENOSPC, -1; };
         ScopedSystemCalls full(calls);
-        expectReportedOnce("full disk", writeSettingsFile("/b"));
+        EXPECT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "/b"), error) << "a full disk";
     }
-    EXPECT_EQ(readFile(store), before);
-
-    // A line break cannot be kept in the store.
-    expectReportedOnce("line break", writeSettingsFile("a\nb"));
+    EXPECT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "a\nb"), error) << "a line break";
+    EXPECT_EQ(shownAtOneStart(0x80000002u, "a\nb"), "Error Creating Key: -2147483646");
     EXPECT_EQ(read(appKey, "Settings File"), "/a.ini");
-
-    // The hive is shown as the signed number of its handle.
-    EXPECT_TRUE(registry.RegWriteString(0x80000002u, "x", "v", "line\nbreak"));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Error Creating Key: -2147483646");
-
-    // No place for a store at all.
-    Registry nowhere("", messages);
-    EXPECT_TRUE(nowhere.RegWriteString(HKEY_CURRENT_USER, appKey, "FirstRun", "now"));
-    EXPECT_EQ(nowhere.RegReadString(HKEY_CURRENT_USER, appKey, "FirstRun", "d"), "d");
 }
