@@ -152,16 +152,6 @@ TEST_F(StartUp, ASecondStartHandsOverAndARefusedGuardAsks)
     EXPECT_TRUE(fs::exists(workList));
 }
 
-TEST(DateText, CommonFormsReadAsDates)
-{
-    for (const char *good : {"2026-12-06 14:05:09", "2028/02/29 1:05", "6.12.2026", "12/31/2026",
-                             "31/12/2026 11:59 PM", "2024-02-29T08:00", "2000-02-29"})
-        EXPECT_TRUE(isValidDateText(good)) << good;
-    for (const char *bad : {"", "yesterday", "2026-02-29", "1900-02-29", "2026-13-01", "32.01.2026",
-                            "2026-12-06 25:00", "2026-12", "12-31-2026x", "1/2"})
-        EXPECT_FALSE(isValidDateText(bad)) << bad;
-}
-
 TEST_F(Session, CountsDownByTheClockPausesAndKeepsTheTaskForTheNextStart)
 {
     MainForm &f = start(4, {{"TotalTime", "Time", "2"}, {"options", "disable ScreenSaver", "True"}},
