@@ -43,20 +43,15 @@ protected:
 
 TEST_F(Options, ASwitchIsStoredWhenTickedAndWhenLeft)
 {
-    struct Switch {
-        const char *box;
-        const char *key;
-        bool MainForm::*member;
-    };
-    for (const Switch s : {Switch {"chkmaxmin", "Use Full Screen", &MainForm::MaxMinScreen},
-                           Switch {"chkplaywavefile", "Play Sound", &MainForm::playwavefiletasks},
-                           Switch {"chkstopbtasks", "Stop Between tasks", &MainForm::StopBTasks}}) {
-        SCOPED_TRACE(s.box);
+    for (const auto &[box, key, member] :
+         {std::tuple {"chkmaxmin", "Use Full Screen", &MainForm::MaxMinScreen},
+          {"chkplaywavefile", "Play Sound", &MainForm::playwavefiletasks},
+          {"chkstopbtasks", "Stop Between tasks", &MainForm::StopBTasks}}) {
         for (const bool checked : {true, false}) {
-            option(s.box).checked = checked;
-            click(s.box, checked ? ControlEvent::Click : ControlEvent::LostFocus);
-            EXPECT_EQ(form->*s.member, checked);
-            EXPECT_EQ(read("options", s.key), checked ? "True" : "False");
+            option(box).checked = checked;
+            click(box, checked ? ControlEvent::Click : ControlEvent::LostFocus);
+            EXPECT_EQ(form->*member, checked) << box;
+            EXPECT_EQ(read("options", key), checked ? "True" : "False") << box;
         }
     }
 }
@@ -66,12 +61,11 @@ TEST_F(Options, TheSoundFileIsChosenAndPlayedOrOffWithoutADevice)
     const std::string bell = folder.file("bell.wav");
     writeFile(bell, "RIFF");
     chooser.answers = {std::nullopt, folder.file("missing.wav"), bell};
-    for (const std::string expected : {"", "", bell.c_str()}) {
+    for (const std::string expected : {"", "", bell.c_str()}) { // cancelled, no file, chosen
         click("cmdselectsndfile");
-        EXPECT_EQ(form->Soundfile, expected);
-        EXPECT_EQ(read("options", "wavefile"), expected);
+        EXPECT_EQ(read("options", "wavefile") + "|" + option("txtsoundfile").text,
+                  expected + "|" + expected);
     }
-    EXPECT_EQ(option("txtsoundfile").text, bell);
     click("cmdPlaySoundFile");
     EXPECT_EQ(sound.played, std::vector<std::string> {bell});
 
@@ -83,36 +77,7 @@ TEST_F(Options, TheSoundFileIsChosenAndPlayedOrOffWithoutADevice)
     EXPECT_FALSE(option("cmdPlaySoundFile").visible);
 }
 
-TEST_F(Options, AnotherTaskListSwitchesTheWholeProgram)
-{
-    const std::string second = folder.file("second.ini");
-    writeTasks(second, 4, "Second ");
-    IniWrite("options", "Use Full Screen", "1", second);
-    IniWrite("TotalTime", "Time", "5", second);
-    IniWrite("currenttask", "number", "3", second);
-    ASSERT_TRUE(form->Disabless);
-    chooser.answers = {second};
-    program->dispatch(FormId::Main, "fileopen", ControlEvent::Click);
-    expectTaskList(second);
-    EXPECT_TRUE(option("chkmaxmin").checked);
-    EXPECT_FALSE(form->controls().at("optionScreenSave").checked); // not carried over
-    EXPECT_TRUE(form->controls().at("Timemenu_5").checked);
-    EXPECT_FALSE(form->controls().at("Timemenu_2").checked);
-    EXPECT_EQ(form->delay, 900); // 60 minutes over 4 tasks
-    form->cmdstartstop_Click();
-    EXPECT_EQ(ctl("txtmessage"), "Second 3");
-    form->cmdstartstop_Click();
-
-    // A list without a session length of its own: 20 minutes.
-    const std::string third = folder.file("third.ini");
-    writeTasks(third, 2);
-    chooser.answers = {third};
-    click("cmdselecttaskfile");
-    EXPECT_TRUE(form->controls().at("Timemenu_1").checked);
-    EXPECT_EQ(form->delay, 600);
-}
-
-TEST_F(Options, ATaskListThatCannotBeReadIsRefusedAndNamed)
+TEST_F(Options, AnotherTaskListSwitchesTheWholeProgramUnlessItCannotBeRead)
 {
     const std::string folderName = folder.file("lists.ini");
     const std::string pipe = folder.file("pipe.ini");
@@ -127,6 +92,28 @@ TEST_F(Options, ATaskListThatCannotBeReadIsRefusedAndNamed)
     EXPECT_NE(messages.shown[0].text.find(folderName + "\r\n\r\nIs a directory"),
               std::string::npos);
     EXPECT_NE(messages.shown[1].text.find(pipe), std::string::npos);
+
+    const std::string second = folder.file("second.ini");
+    writeTasks(second, 4, "Second ");
+    IniWrite("options", "Use Full Screen", "1", second);
+    IniWrite("TotalTime", "Time", "5", second);
+    IniWrite("currenttask", "number", "3", second);
+    chooser.answers = {second};
+    program->dispatch(FormId::Main, "fileopen", ControlEvent::Click);
+    expectTaskList(second);
+    EXPECT_TRUE(option("chkmaxmin").checked);
+    EXPECT_FALSE(form->controls()["optionScreenSave"].checked); // not carried over
+    EXPECT_FALSE(form->controls()["Timemenu_2"].checked);
+    EXPECT_EQ(form->delay, 900); // 60 minutes over 4 tasks
+    form->cmdstartstop_Click();
+    EXPECT_EQ(ctl("txtmessage"), "Second 3");
+    form->cmdstartstop_Click();
+    // A list without a session length of its own: 20 minutes.
+    writeTasks(folder.file("third.ini"), 2);
+    chooser.answers = {folder.file("third.ini")};
+    click("cmdselecttaskfile");
+    EXPECT_TRUE(form->controls()["Timemenu_1"].checked);
+    EXPECT_EQ(form->delay, 600);
 }
 
 TEST_F(Options, ThePausedSessionLocksTheTaskListUntilItResumes)
@@ -140,14 +127,21 @@ TEST_F(Options, ThePausedSessionLocksTheTaskListUntilItResumes)
     }
 }
 
-TEST_F(Options, ANewTaskListHoldsTheSixOptionsAndGetsAnIniSuffix)
+TEST_F(Options, ANewTaskListGetsTheSixOptionsAndReplacesAnOldOneWholeAfterAYes)
 {
     form->MaxMinScreen = true;
     form->Soundfile = "/usr/share/sounds/bell.wav";
-    for (const auto &[typed, created] : {std::pair {"practice", "practice.ini"},
-                                         {"exams.ini", "exams.ini"},
-                                         {"LOUD.INI", "LOUD.INI.ini"}}) {
-        chooser.answers = {folder.file(typed)};
+    const std::string old = folder.file("old.ini");
+    writeTasks(old, 2);
+    const std::string before = readFile(old);
+    messages.answers = {MsgResult::No, MsgResult::Yes};
+    chooser.answers = {folder.file("practice"),
+                       folder.file("exams.ini"),
+                       folder.file("LOUD.INI"),
+                       old,
+                       old,
+                       folder.file("no such folder/new.ini")};
+    for (const char *created : {"practice.ini", "exams.ini", "LOUD.INI.ini"}) {
         click("cmdnewtaskfile");
         expectTaskList(folder.file(created));
     }
@@ -156,24 +150,14 @@ TEST_F(Options, ANewTaskListHoldsTheSixOptionsAndGetsAnIniSuffix)
         "[options]\r\ndisable ScreenSaver=True\r\nUse Full Screen=True\r\nPlay Sound=False\r\n"
         "Stop Between tasks=False\r\nwavefile=/usr/share/sounds/bell.wav\r\n"
         "[TotalTime]\r\nTime=2\r\n");
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(Options, AnExistingListIsReplacedWholeOnlyAfterAYesAndAFailedWriteChangesNothing)
-{
-    const std::string old = folder.file("old.ini");
-    writeTasks(old, 2);
-    const std::string before = readFile(old);
-    messages.answers = {MsgResult::No, MsgResult::Yes};
-    chooser.answers = {old, old, folder.file("no such folder/new.ini")};
-    click("cmdnewtaskfile");
+    click("cmdnewtaskfile"); // No
     EXPECT_EQ(readFile(old), before);
-    expectTaskList(ini);
-    click("cmdnewtaskfile");
+    EXPECT_NE(form->inifilename, old);
+    click("cmdnewtaskfile"); // Yes
     expectTaskList(old);
-    EXPECT_EQ(IniRead("Task1", "description1", old, "gone"), "gone");
-    EXPECT_EQ(IniRead("TotalTime", "Time", old, ""), "2");
+    EXPECT_EQ(readFile(old), readFile(folder.file("LOUD.INI.ini")));
 
+    // A file that cannot be written is a disk error and changes nothing.
     click("cmdnewtaskfile");
     ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[2].icon, MsgIcon::Critical);

@@ -8,12 +8,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-
-#include <functional>
 
 namespace tb::test {
 namespace {
@@ -21,7 +18,7 @@ namespace {
 class Dialog : public WindowsFixture
 {
 protected:
-    // Opens the dialog of `form` from the main window's menu entry `entry`.
+    // Opens the dialog `id` from the main window's menu entry `entry`.
     void open(const char *entry, FormId id)
     {
         window->findChild<QAction *>(qs(entry))->trigger();
@@ -36,29 +33,20 @@ protected:
     {
         QTest::mouseClick(find(name), button);
     }
-    // Closes the dialog by `closing`; its window and its logic go.
-    void closeBy(const std::function<void()> &closing, FormId id)
-    {
-        QPointer<QWidget> guard(dialog);
-        closing();
-        QTRY_VERIFY(guard.isNull());
-        EXPECT_EQ(windows->window(id), nullptr);
-    }
 
-    QWidget *dialog = nullptr;
+    QPointer<QWidget> dialog; // null once the dialog has closed
 };
 
 TEST_F(Dialog, TheAboutBoxLinksOpenTheirAddressesByMouseAndKeyAndOKOrEscapeCloseIt)
 {
     for (const bool escape : {false, true}) {
         open("helpabout", FormId::About);
-        press("lblgotowebsite");
-        press("lblemail");
-        press("lblVersion"); // not a link
+        for (const char *link : {"lblgotowebsite", "lblemail", "lblVersion"}) // no link
+            press(link);
         find("lblgotowebsite")->setFocus();
         QTest::keyClick(find("lblgotowebsite"), Qt::Key_Space);
-        closeBy([&] { escape ? QTest::keyClick(dialog, Qt::Key_Escape) : press("cmdOK"); },
-                FormId::About);
+        escape ? QTest::keyClick(dialog, Qt::Key_Escape) : press("cmdOK");
+        QTRY_VERIFY(dialog.isNull());
     }
     const std::string web = version::kWebAddress;
     const std::string mail = mailMessageAddress(version::kMailAddress);
@@ -70,9 +58,9 @@ TEST_F(Dialog, AnOptionTickIsStoredAtOnceEvenWhenTheTitleBarClosesTheWindow)
 {
     open("optionsalm", FormId::Options);
     press("chkstopbtasks");
+    dialog->close();
+    QTRY_VERIFY(dialog.isNull());
     EXPECT_EQ(IniRead("options", "Stop Between tasks", ini, ""), "True");
-    closeBy([this] { dialog->close(); }, FormId::Options);
-
     // Opened afresh it shows the stored switch; a right click asks for help and ticks nothing.
     open("optionsalm", FormId::Options);
     press("chkstopbtasks", Qt::RightButton);
@@ -82,49 +70,41 @@ TEST_F(Dialog, AnOptionTickIsStoredAtOnceEvenWhenTheTitleBarClosesTheWindow)
     EXPECT_EQ(
         help.calls,
         (std::vector<FakeHelp::Call> {{Help::HELP_CONTEXTPOPUP, 33}, {Help::HELP_CONTEXT, 6}}));
-    closeBy([this] { QTest::keyClick(dialog, Qt::Key_Escape); }, FormId::Options);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(dialog.isNull());
 }
 
-TEST_F(Dialog, TheTaskEditorPutsMarkersAtTheCaretAndSavesByOK)
+TEST_F(Dialog, TheTaskEditorPutsMarkersAtTheCaretAndAsksBeforeDroppingChanges)
 {
-    open("fileedit", FormId::TaskEditor);
-    auto *box = find<QLineEdit>("txtdescription");
-    // A marker goes in at the caret or over the selection, counted in characters of a text
-    // held as UTF-8 bytes, and the caret follows it.
-    box->selectAll();
-    QTest::keyClicks(box, qs("Étude"));
-    box->setCursorPosition(2);
-    find<QAction>("insertnote")->trigger();
-    EXPECT_EQ(box->text(), qs("Ét%note%ude"));
-    EXPECT_EQ(box->cursorPosition(), 8);
-    box->setSelection(0, 2);
-    find<QAction>("insertlist3")->trigger();
-    EXPECT_EQ(box->text(), qs("%list3%%note%ude"));
-    EXPECT_EQ(box->cursorPosition(), 7);
-    press("TaskspinUp");
-    EXPECT_EQ(box->text(), qs("Studies"));
-    press("cmdHelp");
-    press("Frame3", Qt::RightButton);
-    EXPECT_EQ(
-        help.calls,
-        (std::vector<FakeHelp::Call> {{Help::HELP_CONTEXT, 10}, {Help::HELP_CONTEXTPOPUP, 24}}));
-    closeBy([this] { press("cmdOK"); }, FormId::TaskEditor);
-    EXPECT_EQ(IniRead("Task1", "description1", ini, ""), "%list3%%note%ude");
-}
-
-TEST_F(Dialog, TheTaskEditorsTitleBarAndEscapeAskBeforeDroppingChanges)
-{
-    open("fileedit", FormId::TaskEditor);
-    QTest::keyClicks(find("txtdescription"), qs("!"));
-    messages.answers = {MsgResult::No, MsgResult::Yes};
-    dialog->close();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(dialog->isVisible());
-    closeBy([this] { QTest::keyClick(find("txtdescription"), Qt::Key_Escape); },
-            FormId::TaskEditor);
+    for (const bool save : {false, true}) {
+        open("fileedit", FormId::TaskEditor);
+        auto *box = find<QLineEdit>("txtdescription");
+        // A marker goes in at the caret or over the selection, counted in characters of a
+        // text held as UTF-8 bytes, and the caret follows it.
+        box->selectAll();
+        QTest::keyClicks(box, qs("Étude"));
+        box->setCursorPosition(2);
+        find<QAction>("insertnote")->trigger();
+        EXPECT_EQ(box->cursorPosition(), 8);
+        box->setSelection(0, 2);
+        find<QAction>("insertlist3")->trigger();
+        EXPECT_EQ(box->text(), qs("%list3%%note%ude"));
+        EXPECT_EQ(box->cursorPosition(), 7);
+        if (save) {
+            press("Frame3", Qt::RightButton);
+            EXPECT_EQ(help.calls, (std::vector<FakeHelp::Call> {{Help::HELP_CONTEXTPOPUP, 24}}));
+            press("cmdOK");
+        } else { // the title bar asks, and so does Escape
+            messages.answers = {MsgResult::No, MsgResult::Yes};
+            dialog->close();
+            EXPECT_TRUE(dialog && dialog->isVisible());
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+        QTRY_VERIFY(dialog.isNull());
+        EXPECT_EQ(IniRead("Task1", "description1", ini, ""),
+                  save ? "%list3%%note%ude" : "Scales & arpeggios%CR%Slowly, then faster");
+    }
     EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(IniRead("Task1", "description1", ini, ""),
-              "Scales & arpeggios%CR%Slowly, then faster");
 }
 
 TEST_F(Dialog, TheListEditorEditsAListWithMouseAndKeys)
@@ -133,34 +113,31 @@ TEST_F(Dialog, TheListEditorEditsAListWithMouseAndKeys)
     open("editfilesong", FormId::ListEditor);
     auto *list = find<QListWidget>("Listsongtitles");
     auto *entry = find<QLineEdit>("txtsongentry");
-    const auto clickItem = [list](int row, bool twice) {
-        const QPoint at = list->visualItemRect(list->item(row)).center();
-        // A double click is a click, then the second press as a double click.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-        if (twice)
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    };
+    const auto at = [list](int row) { return list->visualItemRect(list->item(row)).center(); };
     EXPECT_EQ(list->item(1)->text(), qs("Étude"));
 
     // Adding nothing is refused and puts the cursor where the item is typed; Enter adds.
     list->setFocus();
     press("cmdAdd");
-    ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(entry->hasFocus());
+    entry->setFocus();
     QTest::keyClicks(entry, qs("Tonleiter"));
     QTest::keyClick(entry, Qt::Key_Return);
+    ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(2)->text(), qs("Tonleiter"));
     EXPECT_TRUE(entry->text().isEmpty() && dialog->isVisible());
     // A click copies the item; Delete asks about it even from the text box.
-    clickItem(1, false);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(1));
     EXPECT_EQ(entry->text(), qs("Étude"));
     messages.answers = {MsgResult::No, MsgResult::Yes};
     entry->setFocus();
     QTest::keyClick(entry, Qt::Key_Delete);
-    EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(list->count(), 3);
-    clickItem(0, true); // a double click makes the item current
+    // A double click (a click, then the second press as a double click) makes it current.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(0));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(0));
     EXPECT_EQ(find<QLineEdit>("TextCurrentSong")->text(), qs("Scales"));
+    EXPECT_EQ(messages.shown.size(), 3u);
 
     // A long list: typing a word costs less than showing the list once.
     std::string lines;
@@ -177,14 +154,16 @@ TEST_F(Dialog, TheListEditorEditsAListWithMouseAndKeys)
     EXPECT_LT(timing.elapsed(), shown);
     list->scrollToItem(list->item(5000), QAbstractItemView::PositionAtTop);
     QTest::keyClick(entry, Qt::Key_Return);
+    ASSERT_EQ(list->count(), 20001);
     EXPECT_EQ(list->item(20000)->text(), qs("Sonata in A"));
     EXPECT_EQ(list->indexAt(QPoint(0, 0)).row(), 5000); // the view stays where it was
 
     // The close box asks about the unsaved item; Escape is the close box.
     messages.answers = {MsgResult::Cancel, MsgResult::No};
     dialog->close();
-    EXPECT_TRUE(dialog->isVisible());
-    closeBy([&] { QTest::keyClick(entry, Qt::Key_Escape); }, FormId::ListEditor);
+    EXPECT_TRUE(dialog && dialog->isVisible());
+    QTest::keyClick(entry, Qt::Key_Escape);
+    QTRY_VERIFY(dialog.isNull());
     EXPECT_EQ(readFile(folder.file("List2.txt")), lines);
 }
 
