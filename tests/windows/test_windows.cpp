@@ -1,29 +1,54 @@
-// The main window on the offscreen platform: its layout over a session, the task text
-// fitting the window, readability, keys and help.
+// The windows on the offscreen platform, over the real logic: the main window through a
+// session, its task text fitting the window, readability, keys and help; the dialogs it
+// opens; the splash before it.
 
 #include "WindowsFixture.h"
+#include "about/frmSplash.h"
+#include "platform/Shell.h"
+#include "tallybell/Version.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTimer>
 
+#include <chrono>
 #include <cmath>
 
 namespace tb::test {
 namespace {
 
-class MainWindow : public WindowsFixture
+using namespace std::chrono_literals;
+
+class Windows : public WindowsFixture
 {
 protected:
+    // Finds a control of the open dialog, else of the main window.
     template<typename T = QWidget> T *find(const char *name) const
     {
-        return window->findChild<T *>(qs(name));
+        return (dialog ? dialog.data() : window.get())->findChild<T *>(qs(name));
+    }
+    void press(const char *name, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        QTest::mouseClick(find(name), button);
+    }
+    // Opens the dialog `id` from the main window's menu entry `entry`.
+    void open(const char *entry, FormId id)
+    {
+        window->findChild<QAction *>(qs(entry))->trigger();
+        dialog = windows->window(id);
+        ASSERT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
     }
     QString text(const char *label) const { return find<QLabel>(label)->text(); }
     bool shown(const char *name) const { return find(name)->isVisibleTo(window.get()); }
@@ -52,9 +77,11 @@ protected:
         QTRY_COMPARE(window->size(), QSize(width, height));
         QCoreApplication::processEvents();
     }
+
+    QPointer<QWidget> dialog; // null once the dialog has closed
 };
 
-TEST_F(MainWindow, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
+TEST_F(Windows, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
 {
     const QList<QAction *> lengths = find<QMenu>("TotalTimeMenu")->actions();
     for (const int entry : {4, 4, 2}) { // the checked entry chosen again stays checked
@@ -63,26 +90,22 @@ TEST_F(MainWindow, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
             EXPECT_EQ(lengths[i]->isChecked(), i == entry) << i;
         EXPECT_EQ(logic->TempTotalTime, entry);
     }
-    find<QAction>("optionScreenSave")->trigger();
-    EXPECT_FALSE(find<QAction>("optionScreenSave")->isChecked() || logic->Disabless);
-    find<QAction>("optionScreenSave")->trigger();
 
     for (const char *name :
          {"startfromspinUp", "startfromspinUp", "startfromspinDown", "cmdstartstop"})
-        QTest::mouseClick(find(name), Qt::LeftButton);
+        press(name);
     EXPECT_TRUE(running(true));
     EXPECT_EQ(text("txtmessage") + text("lblTimer"), qs("Studies10:00")); // 30 min, 3 tasks
-    EXPECT_EQ(find<QProgressBar>("practiceprogress")->value(), 100);
     clock.advance(65); // the timer drives the countdown from the clock
     QTRY_COMPARE_WITH_TIMEOUT(text("lblTimer"), qs("08:55"), 3000);
     EXPECT_EQ(find<QProgressBar>("practiceprogress")->value(), 89);
-    QTest::mouseClick(find("Imagemoveon"), Qt::LeftButton); // ends the task at the next tick
+    press("Imagemoveon"); // ends the task at the next tick
     QTRY_COMPARE_WITH_TIMEOUT(text("txtmessage"), qs("Pieces"), 3000);
-    QTest::mouseClick(find("cmdstartstop"), Qt::LeftButton);
+    press("cmdstartstop");
     EXPECT_TRUE(running(false));
     EXPECT_EQ(text("lblStartFrom") + text("txtmessage") + text("lblTimer"), qs("310:00"));
 
-    QTest::mouseClick(find("cmdstartstop"), Qt::LeftButton);
+    press("cmdstartstop");
     window->close(); // closed during a session, it lets the screen saver run again
     EXPECT_EQ(screenSaver.calls,
               (std::vector<std::string> {"blank", "restore", "blank", "restore"}));
@@ -92,27 +115,20 @@ TEST_F(MainWindow, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
 double contrast(const QColor &a, const QColor &b)
 {
     const auto luminance = [](const QColor &c) {
-        const auto linear = [](float v) {
-            return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF())
-            + 0.05;
+        double sum = 0.05;
+        for (const auto &[v, w] :
+             {std::pair {c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+            sum += w * (v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        return sum;
     };
     return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }
 
-TEST_F(MainWindow, TimerTextAndBarStayReadableInALightAndADarkPalette)
+TEST_F(Windows, TimerTextAndBarStayReadableInALightAndADarkPalette)
 {
     const QPalette before = QApplication::palette();
-    QPalette dark;
-    for (const auto &[role, colour] : {std::pair {QPalette::Window, 0x353535},
-                                       {QPalette::WindowText, 0xeeeeee},
-                                       {QPalette::Base, 0x2a2a2a},
-                                       {QPalette::Text, 0xeeeeee},
-                                       {QPalette::Button, 0x404040},
-                                       {QPalette::ButtonText, 0xeeeeee}})
-        dark.setColor(role, QColor::fromRgb(QRgb(colour)));
-    QTest::mouseClick(find("cmdstartstop"), Qt::LeftButton);
+    const QPalette dark(QColor(64, 64, 64), QColor(53, 53, 53)); // button, window
+    press("cmdstartstop");
     find<QProgressBar>("practiceprogress")->setValue(50);
     for (const bool isDark : {false, true}) {
         SCOPED_TRACE(isDark);
@@ -136,7 +152,7 @@ TEST_F(MainWindow, TimerTextAndBarStayReadableInALightAndADarkPalette)
     QApplication::setPalette(before);
 }
 
-TEST_F(MainWindow, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
+TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
 {
     auto *timer = find<QLabel>("lblTimer");
     auto *label = find<QLabel>("txtmessage");
@@ -147,7 +163,7 @@ TEST_F(MainWindow, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
             && timer->fontMetrics().horizontalAdvance(qs("000:00")) <= timer->width()
             && timer->fontMetrics().height() <= timer->height();
     };
-    QTest::mouseClick(find("cmdstartstop"), Qt::LeftButton);
+    press("cmdstartstop");
     const std::string shortText = text("txtmessage").toStdString();
     // Longer than a description and a list item of 254 characters each.
     const std::string longText
@@ -195,10 +211,10 @@ TEST_F(MainWindow, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
     }
 }
 
-TEST_F(MainWindow, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReachTheirControls)
+TEST_F(Windows, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReachTheirControls)
 {
     for (const char *name : {"cmdpause", "txtmessage", "cmdexit", "lblTimer"}) // no timer topic
-        QTest::mouseClick(find(name), Qt::RightButton);
+        press(name, Qt::RightButton);
     EXPECT_TRUE(running(false)); // a right click is not a click
     find("cmdexit")->setFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -236,7 +252,7 @@ TEST_F(MainWindow, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpRe
     QTRY_VERIFY(running(false));
 }
 
-TEST_F(MainWindow, WindowOperationsReachTheWindow)
+TEST_F(Windows, WindowOperationsReachTheWindow)
 {
     ops.setCaption("Tallybell 04:59");
     EXPECT_EQ(window->windowTitle(), qs("Tallybell 04:59"));
@@ -249,6 +265,165 @@ TEST_F(MainWindow, WindowOperationsReachTheWindow)
     QTRY_COMPARE(ops.state(), WindowState::Minimized);
     window->restoreAndRaise();
     QTRY_COMPARE(ops.state(), WindowState::Normal);
+}
+
+TEST_F(Windows, TheAboutBoxLinksOpenTheirAddressesByMouseAndKeyAndOKOrEscapeCloseIt)
+{
+    for (const bool escape : {false, true}) {
+        open("helpabout", FormId::About);
+        for (const char *link : {"lblgotowebsite", "lblemail", "lblVersion"}) // no link
+            press(link);
+        find("lblgotowebsite")->setFocus();
+        QTest::keyClick(find("lblgotowebsite"), Qt::Key_Space);
+        escape ? QTest::keyClick(dialog, Qt::Key_Escape) : press("cmdOK");
+        QTRY_VERIFY(dialog.isNull());
+    }
+    const std::string web = version::kWebAddress;
+    const std::string mail = mailMessageAddress(version::kMailAddress);
+    EXPECT_EQ(shell.opened, (std::vector<std::string> {web, mail, web, web, mail, web}));
+    EXPECT_EQ(mail.rfind("mailto:" + std::string(version::kMailAddress), 0), 0u);
+}
+
+TEST_F(Windows, AnOptionTickIsStoredAtOnceEvenWhenTheTitleBarClosesTheWindow)
+{
+    open("optionsalm", FormId::Options);
+    press("chkstopbtasks");
+    dialog->close();
+    QTRY_VERIFY(dialog.isNull());
+    EXPECT_EQ(IniRead("options", "Stop Between tasks", ini, ""), "True");
+    // Opened afresh it shows the stored switch; a right click asks for help and ticks nothing.
+    open("optionsalm", FormId::Options);
+    press("chkstopbtasks", Qt::RightButton);
+    EXPECT_TRUE(find<QCheckBox>("chkstopbtasks")->isChecked());
+    QTest::keyClick(dialog, Qt::Key_H, Qt::AltModifier); // the mnemonic reaches the button
+    QTRY_COMPARE(help.calls.size(), 2u);
+    EXPECT_EQ(
+        help.calls,
+        (std::vector<FakeHelp::Call> {{Help::HELP_CONTEXTPOPUP, 33}, {Help::HELP_CONTEXT, 6}}));
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(dialog.isNull());
+}
+
+TEST_F(Windows, TheTaskEditorPutsMarkersAtTheCaretAndAsksBeforeDroppingChanges)
+{
+    for (const bool save : {false, true}) {
+        open("fileedit", FormId::TaskEditor);
+        auto *box = find<QLineEdit>("txtdescription");
+        // A marker goes in at the caret or over the selection, counted in characters of a
+        // text held as UTF-8 bytes, and the caret follows it.
+        box->selectAll();
+        QTest::keyClicks(box, qs("Étude"));
+        box->setCursorPosition(2);
+        find<QAction>("insertnote")->trigger();
+        EXPECT_EQ(box->cursorPosition(), 8);
+        box->setSelection(0, 2);
+        find<QAction>("insertlist3")->trigger();
+        EXPECT_EQ(box->text(), qs("%list3%%note%ude"));
+        EXPECT_EQ(box->cursorPosition(), 7);
+        if (save) {
+            press("Frame3", Qt::RightButton);
+            EXPECT_EQ(help.calls, (std::vector<FakeHelp::Call> {{Help::HELP_CONTEXTPOPUP, 24}}));
+            press("cmdOK");
+        } else { // the title bar asks, and so does Escape
+            messages.answers = {MsgResult::No, MsgResult::Yes};
+            dialog->close();
+            EXPECT_TRUE(dialog && dialog->isVisible());
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+        QTRY_VERIFY(dialog.isNull());
+        EXPECT_EQ(IniRead("Task1", "description1", ini, ""),
+                  save ? "%list3%%note%ude" : "Scales & arpeggios%CR%Slowly, then faster");
+    }
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(Windows, TheListEditorEditsAListWithMouseAndKeys)
+{
+    writeFile(folder.file("List1.txt"), "Scales\r\n\xC9tude\r\n"); // an older file: Windows-1252
+    open("editfilesong", FormId::ListEditor);
+    auto *list = find<QListWidget>("Listsongtitles");
+    auto *entry = find<QLineEdit>("txtsongentry");
+    const auto at = [list](int row) { return list->visualItemRect(list->item(row)).center(); };
+    EXPECT_EQ(list->item(1)->text(), qs("Étude"));
+
+    // Adding nothing is refused and puts the cursor where the item is typed; Enter adds.
+    list->setFocus();
+    press("cmdAdd");
+    EXPECT_TRUE(entry->hasFocus());
+    entry->setFocus();
+    QTest::keyClicks(entry, qs("Tonleiter"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(2)->text(), qs("Tonleiter"));
+    EXPECT_TRUE(entry->text().isEmpty() && dialog->isVisible());
+    // A click copies the item; Delete asks about it even from the text box.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(1));
+    EXPECT_EQ(entry->text(), qs("Étude"));
+    messages.answers = {MsgResult::No, MsgResult::Yes};
+    entry->setFocus();
+    QTest::keyClick(entry, Qt::Key_Delete);
+    EXPECT_EQ(list->count(), 3);
+    // A double click (a click, then the second press as a double click) makes it current.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(0));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(0));
+    EXPECT_EQ(find<QLineEdit>("TextCurrentSong")->text(), qs("Scales"));
+    EXPECT_EQ(messages.shown.size(), 3u);
+
+    // A long list: typing a word costs less than showing the list once.
+    std::string lines;
+    for (int i = 0; i < 20000; ++i)
+        lines += "Piece number " + std::to_string(i) + "\r\n";
+    writeFile(folder.file("List2.txt"), lines);
+    QElapsedTimer timing;
+    timing.start();
+    press("SpinListNumberUp");
+    const qint64 shown = timing.restart();
+    ASSERT_EQ(list->count(), 20000);
+    entry->setFocus();
+    QTest::keyClicks(entry, qs("Sonata in A"));
+    EXPECT_LT(timing.elapsed(), shown);
+    list->scrollToItem(list->item(5000), QAbstractItemView::PositionAtTop);
+    QTest::keyClick(entry, Qt::Key_Return);
+    ASSERT_EQ(list->count(), 20001);
+    EXPECT_EQ(list->item(20000)->text(), qs("Sonata in A"));
+    EXPECT_EQ(list->indexAt(QPoint(0, 0)).row(), 5000); // the view stays where it was
+
+    // The close box asks about the unsaved item; Escape is the close box.
+    messages.answers = {MsgResult::Cancel, MsgResult::No};
+    dialog->close();
+    EXPECT_TRUE(dialog && dialog->isVisible());
+    QTest::keyClick(entry, Qt::Key_Escape);
+    QTRY_VERIFY(dialog.isNull());
+    EXPECT_EQ(readFile(folder.file("List2.txt")), lines);
+}
+
+TEST(Splash, EndsWhenItsTimeIsUpOrAtAKeyOrAClickAndThenShowsTheNextWindow)
+{
+    // The next window notes whether the splash was still showing when it appeared.
+    struct Next : QWidget {
+        void showEvent(QShowEvent *) override { splashUp.push_back(splash->isVisible()); }
+        QWidget *splash = nullptr;
+        std::vector<bool> splashUp;
+    };
+    for (const int end : {0, 1, 2}) { // time, key, click
+        SCOPED_TRACE(end);
+        Next next;
+        frmSplash splash(end == 0 ? 150ms : 1h);
+        next.splash = &splash;
+        QSignalSpy finished(&splash, &frmSplash::finished);
+        splash.handOverTo(&next);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+        EXPECT_FALSE(next.isVisible());
+        if (end == 1)
+            QTest::keyClick(&splash, Qt::Key_X);
+        if (end == 2)
+            QTest::mouseClick(&splash, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(next.isVisible(), 3000);
+        QTest::keyClick(&splash, Qt::Key_Space); // nothing is left to end
+        EXPECT_FALSE(splash.isVisible());
+        EXPECT_EQ(next.splashUp, std::vector<bool> {false});
+        EXPECT_EQ(finished.count(), 1);
+    }
 }
 
 } // namespace
