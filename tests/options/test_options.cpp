@@ -16,11 +16,7 @@ protected:
         loaded(3);
         program->dispatch(FormId::Main, "optionsalm", ControlEvent::Click);
     }
-    ControlState &option(const char *name)
-    {
-        EXPECT_NE(program->loadedOptions(), nullptr);
-        return program->loadedOptions()->controls()[name];
-    }
+    ControlState &option(const char *name) { return program->loadedOptions()->controls()[name]; }
     void click(const char *control, ControlEvent event = ControlEvent::Click)
     {
         program->dispatch(FormId::Options, control, event);
@@ -79,7 +75,6 @@ TEST_F(Options, AnotherTaskListSwitchesTheWholeProgramUnlessItCannotBeRead)
     writeTasks(second, 4);
     IniWrite("options", "Use Full Screen", "1", second);
     IniWrite("TotalTime", "Time", "5", second);
-    IniWrite("currenttask", "number", "3", second);
     form->Disabless = true;
     chooser.answers = {second};
     program->dispatch(FormId::Main, "fileopen", ControlEvent::Click);
@@ -87,13 +82,21 @@ TEST_F(Options, AnotherTaskListSwitchesTheWholeProgramUnlessItCannotBeRead)
     EXPECT_TRUE(option("chkmaxmin").checked);
     EXPECT_FALSE(form->controls()["optionScreenSave"].checked); // not carried over
     EXPECT_EQ(form->delay, 900); // 60 minutes over 4 tasks
-    EXPECT_EQ(form->currenttask, 3);
     // A list without a session length of its own: 20 minutes.
     writeTasks(folder.file("third.ini"), 2);
     chooser.answers = {folder.file("third.ini")};
     click("cmdselecttaskfile");
     EXPECT_TRUE(form->controls()["Timemenu_1"].checked);
     EXPECT_EQ(form->delay, 600);
+}
+
+TEST_F(Options, ThePausedSessionLocksTheTaskListUntilItResumes)
+{
+    form->cmdstartstop_Click();
+    for (const bool paused : {true, false}) {
+        program->dispatch(FormId::Main, "cmdpause", ControlEvent::Click);
+        EXPECT_EQ(option("cmdselecttaskfile").enabled, !paused);
+    }
 }
 
 TEST_F(Options, ANewTaskListGetsTheSixOptionsAndReplacesAnOldOneWholeAfterAYes)
