@@ -295,14 +295,14 @@ TEST_F(Windows, TheListEditorTakesItsKeysKeepsItsViewAndAsksBeforeClosing)
     auto *list = find<QListWidget>("Listsongtitles");
     auto *entry = find<QLineEdit>("txtsongentry");
     EXPECT_EQ(list->item(0)->text(), qs("Étude"));
-    // Enter adds what is typed where the view is, and closes nothing.
+    // Enter adds what is typed, and the view stays where it was.
     list->scrollToItem(list->item(100), QAbstractItemView::PositionAtTop);
     entry->setFocus();
     QTest::keyClicks(entry, qs("Sonata"));
     QTest::keyClick(entry, Qt::Key_Return);
     ASSERT_EQ(list->count(), 202);
     EXPECT_EQ(list->item(201)->text(), qs("Sonata"));
-    EXPECT_EQ(list->indexAt(QPoint(0, 0)).row(), 100); // the view stays where it was
+    EXPECT_EQ(list->indexAt(QPoint(0, 0)).row(), 100);
     // A click copies an item; Delete asks about it even from the text box.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(101)).center());
