@@ -1,0 +1,352 @@
+// The windows on the offscreen platform, over the real logic: the main window through a
+// session, its task text fitting the window, readability, keys and help; the dialogs it
+// opens; the splash before it.
+
+#include "WindowsFixture.h"
+#include "about/frmSplash.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace tb::test {
+namespace {
+
+class Windows : public WindowsFixture
+{
+protected:
+    // Finds a control of the open dialog, else of the main window.
+    template<typename T = QWidget> T *find(const char *name) const
+    {
+        return (dialog ? dialog.data() : window.get())->findChild<T *>(qs(name));
+    }
+    void press(const char *name, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        QTest::mouseClick(find(name), button);
+    }
+    // Opens the dialog `id` from the main window's menu entry `entry`.
+    void open(const char *entry, FormId id)
+    {
+        window->findChild<QAction *>(qs(entry))->trigger();
+        dialog = windows->window(id);
+        ASSERT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
+    }
+    QString text(const char *label) const { return find<QLabel>(label)->text(); }
+    bool shown(const char *name) const { return find(name)->isVisibleTo(window.get()); }
+    // Keeps a picture of the window for a person to look at.
+    void keepShot(const char *name) const
+    {
+        const QString shots = qEnvironmentVariable("TALLYBELL_SHOT_DIR");
+        if (!shots.isEmpty() && QDir().mkpath(shots))
+            window->grab().save(shots + u'/' + qs(name));
+    }
+    bool running(bool yes) const
+    {
+        return find<QPushButton>("cmdstartstop")->text() == qs(yes ? "&Stop" : "&Start")
+            && find("cmdpause")->isEnabled() == yes && shown("framestartfrom") != yes
+            && shown("Imagemoveon") == yes
+            && find<QMenu>("menfile")->menuAction()->isEnabled() != yes
+            && find<QTimer>("timemaintime")->isActive() == yes;
+    }
+    void resizeTo(int width, int height)
+    {
+        window->resize(width, height);
+        QTRY_COMPARE(window->size(), QSize(width, height));
+        QCoreApplication::processEvents();
+    }
+
+    QPointer<QWidget> dialog; // null once the dialog has closed
+};
+
+TEST_F(Windows, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
+{
+    const QList<QAction *> lengths = find<QMenu>("TotalTimeMenu")->actions();
+    for (const int entry : {4, 4, 2}) { // the checked entry chosen again stays checked
+        lengths[entry]->trigger();
+        EXPECT_TRUE(lengths[entry]->isChecked()
+                    && std::ranges::count_if(lengths, &QAction::isChecked) == 1);
+        EXPECT_EQ(logic->TempTotalTime, entry);
+    }
+
+    for (const char *name :
+         {"startfromspinUp", "startfromspinUp", "startfromspinDown", "cmdstartstop"})
+        press(name);
+    EXPECT_TRUE(running(true));
+    EXPECT_EQ(text("txtmessage") + text("lblTimer"), qs("Studies10:00")); // 30 min, 3 tasks
+    clock.advance(65); // the timer drives the countdown from the clock
+    QTRY_COMPARE_WITH_TIMEOUT(text("lblTimer"), qs("08:55"), 3000);
+    EXPECT_EQ(find<QProgressBar>("practiceprogress")->value(), 89);
+    press("Imagemoveon"); // ends the task at the next tick
+    QTRY_COMPARE_WITH_TIMEOUT(text("txtmessage"), qs("Pieces"), 3000);
+    press("cmdstartstop");
+    EXPECT_TRUE(running(false));
+    EXPECT_EQ(text("lblStartFrom") + text("txtmessage") + text("lblTimer"), qs("310:00"));
+
+    press("cmdstartstop");
+    window->close(); // closed during a session, it lets the screen saver run again
+    EXPECT_EQ(screenSaver.calls,
+              (std::vector<std::string> {"blank", "restore", "blank", "restore"}));
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        double sum = 0.05;
+        for (const auto &[v, w] :
+             {std::pair {c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+            sum += w * (v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+TEST_F(Windows, TimerTextAndBarStayReadableInALightAndADarkPalette)
+{
+    const QPalette before = QApplication::palette();
+    const QPalette dark(QColor(64, 64, 64), QColor(53, 53, 53)); // button, window
+    press("cmdstartstop");
+    find<QProgressBar>("practiceprogress")->setValue(50);
+    for (const bool isDark : {false, true}) {
+        SCOPED_TRACE(isDark);
+        QApplication::setPalette(isDark ? dark : QApplication::style()->standardPalette());
+        QCoreApplication::processEvents();
+        const QColor back = window->palette().color(QPalette::Window);
+        ASSERT_EQ(back.lightness() < 128, isDark);
+        EXPECT_GE(contrast(find("lblTimer")->palette().color(QPalette::WindowText), back), 4.5);
+        const auto *task = find("txtmessage");
+        const QColor box = task->palette().color(task->backgroundRole());
+        EXPECT_GE(contrast(task->palette().color(task->foregroundRole()), box), 4.5);
+        EXPECT_EQ(box.lightness() < 128, isDark) << "the task box follows the theme";
+        // The bar's colours live in its style sheet: read them from its drawing.
+        const QImage bar = find("practiceprogress")->grab().toImage();
+        const QColor chunk = bar.pixelColor(bar.width() / 4, bar.height() / 2);
+        const QColor groove = bar.pixelColor(bar.width() * 3 / 4, bar.height() / 2);
+        EXPECT_GE(contrast(chunk, groove), 4.5);
+        EXPECT_EQ(groove.lightness() < 128, isDark);
+        keepShot(isDark ? "main-dark.png" : "main-light.png");
+    }
+    QApplication::setPalette(before);
+}
+
+TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
+{
+    auto *timer = find<QLabel>("lblTimer");
+    auto *label = find<QLabel>("txtmessage");
+    const auto points = [label] { return label->font().pointSizeF(); };
+    const auto fits = [timer, label] {
+        return label->heightForWidth(label->width()) <= label->height()
+            && timer->fontMetrics().horizontalAdvance(qs("000:00")) <= timer->width()
+            && timer->fontMetrics().height() <= timer->height();
+    };
+    press("cmdstartstop");
+    const std::string shortText = text("txtmessage").toStdString();
+    // Longer than a description and a list item of 254 characters each.
+    const std::string longText
+        = QString(qs("Play the whole movement through slowly, ")).repeated(20).toStdString();
+    const std::string word(254, 'x');
+    const std::string lines = std::string("Long line. ").append(60, '\n').append("The end");
+    double shortTextPoints = 0;
+    for (const std::string &task : {shortText, longText, word, word + " " + word,
+                                    std::string(600, 'y'), lines, word + "\r\n" + lines}) {
+        SCOPED_TRACE(task.size());
+        resizeTo(600, 500); // the designed look; a text too long for it shrinks to fit
+        logic->controls()["txtmessage"].caption = task;
+        window->applyControls();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->size(), QSize(600, 500)) << "the window keeps its size";
+        EXPECT_EQ(timer->font().pointSizeF(), 48.0);
+        for (const char *name : {"lblTimer", "Imagemoveon", "cmdstartstop", "cmdpause"}) {
+            const QRect onWindow(find(name)->mapTo(window.get(), QPoint(0, 0)), find(name)->size());
+            EXPECT_TRUE(window->rect().contains(onWindow)) << name;
+        }
+        // A long word wraps within the box; too many lines to fit at any size take the
+        // smallest size and are cut at the bottom.
+        const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(),
+                                                               Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.width(), label->contentsRect().width());
+        EXPECT_TRUE(task.find("\n\n") == std::string::npos ? points() >= 8.0 : points() == 8.0)
+            << points();
+        if (task != shortText && task != longText)
+            continue;
+        EXPECT_TRUE(fits() && (points() == 16.0) == (task == shortText)) << points();
+        resizeTo(1920, 1080);
+        EXPECT_GE(timer->fontMetrics().height(), 1080 / 4) << "a quarter of the height or more";
+        EXPECT_TRUE(fits() && points() > 16.0 && label->wordWrap());
+        if (task == shortText) {
+            shortTextPoints = points();
+            EXPECT_GE(shortTextPoints, 32.0);
+            keepShot("main-full-screen.png");
+        }
+        EXPECT_TRUE(task == shortText || points() < shortTextPoints) << "smaller, to fit";
+    }
+}
+
+TEST_F(Windows, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReachTheirControls)
+{
+    for (const char *name : {"cmdpause", "txtmessage", "cmdexit", "lblTimer"}) // no timer topic
+        press(name, Qt::RightButton);
+    EXPECT_TRUE(running(false)); // a right click is not a click
+    find("cmdexit")->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1); // no topic of its own
+    find("cmdstartstop")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(help.calls,
+              (std::vector<FakeHelp::Call> {{Help::HELP_CONTEXTPOPUP, 18},
+                                            {Help::HELP_CONTEXTPOPUP, 19},
+                                            {Help::HELP_CONTEXTPOPUP, 8},
+                                            {Help::HELP_CONTEXT, 15}}));
+
+    // Stopped, the space bar presses the focused button; running, it pauses instead.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(running(true));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(running(true) && logic->Taskspaused && shown("linepaused"));
+    EXPECT_EQ(text("txtmessage"), qs("Paused...Click on the Pause Button to resume"));
+    // Modifier keys alone and auto-repeats are not key presses of their own.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, qs("a"), true);
+    QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+    EXPECT_TRUE(logic->Taskspaused);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A); // any other key resumes
+    EXPECT_FALSE(logic->Taskspaused || shown("linepaused"));
+    // The task's CR LF breaks the line; its ampersand is no mnemonic.
+    EXPECT_EQ(text("txtmessage"), qs("Scales & arpeggios\nSlowly, then faster"));
+    EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore", "blank"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(running(false));
+}
+
+TEST_F(Windows, WindowOperationsReachTheWindow)
+{
+    ops.setCaption("Tallybell 04:59");
+    EXPECT_EQ(window->windowTitle(), qs("Tallybell 04:59"));
+    for (const WindowState state : {WindowState::Maximized, WindowState::Normal}) {
+        ops.setState(state);
+        QTRY_COMPARE(ops.state(), state);
+    }
+    QTRY_COMPARE(window->windowTitle(), qs("Tallybell")); // back to normal size
+    window->showMinimized();
+    QTRY_COMPARE(ops.state(), WindowState::Minimized);
+    window->restoreAndRaise();
+    QTRY_COMPARE(ops.state(), WindowState::Normal);
+}
+
+TEST_F(Windows, AnOptionTickIsStoredAtOnceEvenWhenTheTitleBarClosesTheWindow)
+{
+    open("optionsalm", FormId::Options);
+    press("chkstopbtasks");
+    dialog->close();
+    QTRY_VERIFY(dialog.isNull());
+    EXPECT_EQ(IniRead("options", "Stop Between tasks", ini, ""), "True");
+}
+
+TEST_F(Windows, TheTaskEditorPutsMarkersAtTheCaretAndAsksBeforeDroppingChanges)
+{
+    for (const bool save : {false, true}) {
+        open("fileedit", FormId::TaskEditor);
+        auto *box = find<QLineEdit>("txtdescription");
+        // A marker goes in at the caret or over the selection, counted in characters of a
+        // text held as UTF-8 bytes, and the caret follows it.
+        box->selectAll();
+        QTest::keyClicks(box, qs("Étude"));
+        box->setCursorPosition(2);
+        find<QAction>("insertnote")->trigger();
+        box->setSelection(0, 2);
+        find<QAction>("insertlist3")->trigger();
+        EXPECT_EQ(box->text(), qs("%list3%%note%ude"));
+        EXPECT_EQ(box->cursorPosition(), 7);
+        if (save) {
+            press("cmdOK");
+        } else { // the title bar asks, and so does Escape
+            messages.answers = {MsgResult::No, MsgResult::Yes};
+            dialog->close();
+            EXPECT_TRUE(dialog && dialog->isVisible());
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+        QTRY_VERIFY(dialog.isNull());
+        EXPECT_EQ(IniRead("Task1", "description1", ini, ""),
+                  save ? "%list3%%note%ude" : "Scales & arpeggios%CR%Slowly, then faster");
+    }
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(Windows, TheListEditorTakesItsKeysKeepsItsViewAndAsksBeforeClosing)
+{
+    std::string lines = "\xC9tude\r\n"; // an older file: Windows-1252
+    for (int i = 0; i < 200; ++i)
+        lines += "Piece " + std::to_string(i) + "\r\n";
+    writeFile(folder.file("List1.txt"), lines);
+    open("editfilesong", FormId::ListEditor);
+    auto *list = find<QListWidget>("Listsongtitles");
+    auto *entry = find<QLineEdit>("txtsongentry");
+    EXPECT_EQ(list->item(0)->text(), qs("Étude"));
+    // Enter adds what is typed, and the view stays where it was.
+    list->scrollToItem(list->item(100), QAbstractItemView::PositionAtTop);
+    entry->setFocus();
+    QTest::keyClicks(entry, qs("Sonata"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    ASSERT_EQ(list->count(), 202);
+    EXPECT_EQ(list->item(201)->text(), qs("Sonata"));
+    EXPECT_EQ(list->indexAt(QPoint(0, 0)).row(), 100);
+    // A click copies an item; Delete asks about it even from the text box.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(101)).center());
+    EXPECT_EQ(entry->text(), qs("Piece 100"));
+    messages.answers = {MsgResult::No, MsgResult::Cancel, MsgResult::No};
+    entry->setFocus();
+    QTest::keyClick(entry, Qt::Key_Delete);
+    EXPECT_EQ(list->count(), 202);
+    // The close box asks about the unsaved item; Escape is the close box.
+    dialog->close();
+    EXPECT_TRUE(dialog && dialog->isVisible());
+    QTest::keyClick(entry, Qt::Key_Escape);
+    QTRY_VERIFY(dialog.isNull());
+    EXPECT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(readFile(folder.file("List1.txt")), lines);
+}
+
+TEST(Splash, EndsWhenItsTimeIsUpOrAtAKeyOrAClickAndThenShowsTheNextWindow)
+{
+    // The next window notes whether the splash was still showing when it appeared.
+    struct Next : QWidget {
+        void showEvent(QShowEvent *) override { splashUp.push_back(splash->isVisible()); }
+        QWidget *splash = nullptr;
+        std::vector<bool> splashUp;
+    };
+    for (const int end : {0, 1, 2}) { // time, key, click
+        SCOPED_TRACE(end);
+        Next next;
+        frmSplash splash(end == 0 ? std::chrono::milliseconds(150) : std::chrono::hours(1));
+        next.splash = &splash;
+        QSignalSpy finished(&splash, &frmSplash::finished);
+        splash.handOverTo(&next);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+        EXPECT_FALSE(next.isVisible());
+        if (end == 1)
+            QTest::keyClick(&splash, Qt::Key_X);
+        if (end == 2)
+            QTest::mouseClick(&splash, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(next.isVisible(), 3000);
+        QTest::keyClick(&splash, Qt::Key_Space); // nothing is left to end
+        EXPECT_EQ(next.splashUp, std::vector<bool> {false});
+        EXPECT_EQ(finished.count(), 1);
+    }
+}
+
+} // namespace
+} // namespace tb::test
