@@ -2,6 +2,7 @@
 // drives it.
 
 #include "lists/ListEditorForm.h"
+#include "lists/Rotation.h"
 #include "settings/SafeFile.h"
 #include "support/ProgramFixture.h"
 
@@ -12,6 +13,7 @@
 namespace tb::test {
 namespace {
 
+using Items = std::vector<std::string>;
 constexpr const char *kNoSong = "*** No Song Currently Selected ***";
 
 class ListEditor : public ProgramFixture
@@ -20,27 +22,19 @@ protected:
     void SetUp() override
     {
         ProgramFixture::SetUp();
-        ini = folder.file("tasks.ini");
-        writeTasks(ini, 1);
-        useSettingsFile(ini);
-        ASSERT_TRUE(makeForm().Form_Load());
+        loaded(1);
     }
-
     ListEditorForm &open()
     {
         program->dispatch(FormId::Main, "editfilesong", ControlEvent::Click);
-        EXPECT_NE(program->loadedListEditor(), nullptr);
-        return *program->loadedListEditor();
+        return editor();
     }
-    ControlState &c(const char *name) { return program->loadedListEditor()->controls()[name]; }
+    ListEditorForm &editor() { return *program->loadedListEditor(); }
+    ControlState &c(const char *name) { return editor().controls()[name]; }
+    Items &items() { return c("Listsongtitles").items; }
     void click(const char *control, ControlEvent event = ControlEvent::Click)
     {
         program->dispatch(FormId::ListEditor, control, event);
-    }
-    void type(const std::string &text)
-    {
-        c("txtsongentry").text = text;
-        click("txtsongentry", ControlEvent::Change);
     }
     void select(int index, ControlEvent event = ControlEvent::Click)
     {
@@ -49,246 +43,144 @@ protected:
     }
     void add(const std::string &text)
     {
-        type(text);
+        c("txtsongentry").text = text;
         click("cmdAdd");
     }
     std::string list(int n) const { return folder.file("List" + std::to_string(n) + ".txt"); }
-    std::string group(int n) const { return "List Group Number " + std::to_string(n); }
-    std::vector<std::string> items() { return c("Listsongtitles").items; }
-    using Items = std::vector<std::string>;
+    std::string stored(const char *key, int n = 1) const
+    {
+        return IniRead(listGroupSection(n), key, ini, "");
+    }
 };
 
-TEST_F(ListEditor, OpensOnListOneWithItsSettings)
+TEST_F(ListEditor, EditsStayInTheListBoxUntilSavedAsCrLfLinesOfTheFileFound)
 {
-    IniWrite(group(1), "Current Item", "Etude 5", ini);
+    // Mixed line ends, blanks, an empty line, a Windows-1252 item, a lower-case file name.
+    const std::string bytes = "Scales\n  \r\n\r\n\xC9tude\rTone";
+    writeFile(folder.file("list1.txt"), bytes);
+    IniWrite(listGroupSection(1), "Current Item", "Tone", ini);
     open();
-    EXPECT_EQ(c("frmeditsonglist").caption, "Tallybell Edit List Files");
-    EXPECT_EQ(c("lblCurrentListNo").caption, "1");
-    EXPECT_EQ(c("labdayschange").caption, "Change list item after 1 practice session");
-    EXPECT_TRUE(c("Optionsongselcron").checked);
-    EXPECT_FALSE(c("Optionsongselrand").checked);
-    // No list file: no items, and the stored item is not shown.
-    EXPECT_TRUE(items().empty());
-    EXPECT_EQ(c("TextCurrentSong").text, kNoSong);
-    EXPECT_TRUE(messages.shown.empty());
-
-    click("cmdOK");
-    writeFile(list(1), "Etude 5\r\n");
-    open();
-    EXPECT_EQ(c("TextCurrentSong").text, "Etude 5");
-    click("cmdHelp");
-    EXPECT_EQ(help.calls.back(), (FakeHelp::Call {Help::HELP_CONTEXT, 12}));
+    EXPECT_EQ(c("TextCurrentSong").text, "Tone");
+    EXPECT_EQ(items(), (Items {"Scales", "  ", "\xC9tude", "Tone"}));
+    click("cmdAdd"); // nothing typed: refused
+    add("Chords");
+    select(1); // a click copies the entry into the text box; adding then replaces it
+    EXPECT_EQ(c("txtsongentry").text, "  ");
+    add("\xC3\x89tude");
+    messages.answers = {MsgResult::No, MsgResult::Yes};
+    select(0);
+    editor().Form_KeyDown(ListEditorForm::vbKeyDelete); // asks first
+    click("cmdDelete");
+    c("txtsongentry").text = "Last";
+    editor().Form_KeyDown(ListEditorForm::vbKeyReturn);
+    EXPECT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(readFile(folder.file("list1.txt")), bytes);
+    click("FileExit");
+    EXPECT_EQ(program->loadedListEditor(), nullptr);
+    EXPECT_EQ(readFile(folder.file("list1.txt")),
+              "\xC3\x89tude\r\n\xC9tude\r\nTone\r\nChords\r\nLast\r\n");
+    EXPECT_FALSE(std::filesystem::exists(list(1)));
 }
 
 TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
 {
-    struct Case {
-        const char *stored; // nullptr: no key
-        const char *button;
-        const char *shown;
-        const char *after; // the stored value afterwards; nullptr: no key
-    };
-    const Case cases[] = {
+    // The stored interval (nullptr: none), the button, what is shown and stored afterwards.
+    const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
         {nullptr, "spindaysDown", "1 practice session", nullptr},
         {nullptr, "spindaysUp", "2 practice sessions", "2"},
         {"2", "spindaysDown", "1 practice session", "1"},
-        {"32766", "spindaysUp", "32767 practice sessions", "32767"},
         {"32767", "spindaysUp", "32767 practice sessions", "32767"},
-        {"often", "spindaysUp", "1 practice session", "1"}, // "often" reads as 0
+        {"often", "spindaysUp", "1 practice session", "1"}, // no number: read as 0
     };
-    for (const Case &k : cases) {
-        if (k.stored)
-            IniWrite(group(1), "Change Song", k.stored, ini);
+    for (const auto &[before, button, shown, after] : cases) {
+        SCOPED_TRACE(std::string(before ? before : "none") + ", " + button);
+        if (before)
+            IniWrite(listGroupSection(1), "Change Song", before, ini);
         open();
-        click(k.button);
-        EXPECT_EQ(c("labdayschange").caption, std::string("Change list item after ") + k.shown)
-            << k.stored << " " << k.button;
-        EXPECT_EQ(iniReadRaw(group(1), "Change Song", ini),
-                  k.after ? std::optional<std::string>(k.after) : std::nullopt)
-            << k.stored << " " << k.button;
+        click(button);
+        EXPECT_EQ(c("labdayschange").caption, std::string("Change list item after ") + shown);
+        EXPECT_EQ(iniReadRaw(listGroupSection(1), "Change Song", ini),
+                  after ? std::optional<std::string>(after) : std::nullopt);
         click("cmdOK");
     }
 }
 
-TEST_F(ListEditor, AddReplaceAndDeleteWorkOnTheListBoxOnly)
+TEST_F(ListEditor, SwitchingSavesTheListLeftAndShowsTheNextWithItsSettings)
 {
-    open();
-    click("cmdAdd");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "You must type a list item in the Selected List Item to add a new list item");
-    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(program->loadedListEditor()->takeFocusRequest(), "txtsongentry");
-
-    add("Scales");
-    add("  "); // blanks are an entry here
-    add("Arpeggios");
-    EXPECT_EQ(items(), (Items {"Scales", "  ", "Arpeggios"}));
-    EXPECT_EQ(c("txtsongentry").text, "");
-
-    // A click copies the entry into the text box; adding then replaces it in place.
-    select(1);
-    EXPECT_EQ(c("txtsongentry").text, "  ");
-    add("Chords");
-    EXPECT_EQ(items(), (Items {"Scales", "Chords", "Arpeggios"}));
-    EXPECT_EQ(c("Listsongtitles").listIndex, -1);
-    add("Etudes");
-    EXPECT_EQ(items().back(), "Etudes");
-    EXPECT_FALSE(std::filesystem::exists(list(1)));
-
-    // Delete asks first; Enter adds and Delete deletes as the buttons do.
-    messages.answers = {MsgResult::No, MsgResult::Yes};
-    select(0);
-    program->loadedListEditor()->Form_KeyDown(ListEditorForm::vbKeyDelete);
-    EXPECT_EQ(messages.shown.back().text, "Are you sure you wish to delete this list item?");
-    EXPECT_EQ(messages.shown.back().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(items().size(), 4u);
-    click("cmdDelete");
-    EXPECT_EQ(items(), (Items {"Chords", "Arpeggios", "Etudes"}));
-    const std::size_t asked = messages.shown.size();
-    click("cmdDelete"); // nothing selected now
-    program->loadedListEditor()->Form_KeyDown(ListEditorForm::vbKeyReturn); // nothing typed
-    EXPECT_EQ(messages.shown.size(), asked);
-    type("Tone");
-    program->loadedListEditor()->Form_KeyDown(ListEditorForm::vbKeyReturn);
-    EXPECT_EQ(items().back(), "Tone");
-}
-
-TEST_F(ListEditor, FileBytesAreKeptAndWrittenAsCrLfLines)
-{
-    // Mixed line ends, a line of blanks, an empty line, an old Windows-1252 item.
-    writeFile(folder.file("list1.txt"), "Scales\n  \r\n\r\n\xC9tude \xE0 la mani\xE8re\rTone");
-    open();
-    EXPECT_EQ(items(), (Items {"Scales", "  ", "\xC9tude \xE0 la mani\xE8re", "Tone"}));
-    add("\xC3\x89tude"); // typed: UTF-8
-    click("FileExit");
-    EXPECT_EQ(program->loadedListEditor(), nullptr);
-    // The lower-case file the folder held is the one written: no second spelling beside it.
-    EXPECT_EQ(readFile(folder.file("list1.txt")),
-              "Scales\r\n  \r\n\xC9tude \xE0 la mani\xE8re\r\nTone\r\n\xC3\x89tude\r\n");
-    EXPECT_FALSE(std::filesystem::exists(list(1)));
-}
-
-TEST_F(ListEditor, SwitchingSavesTheListLeftAndShowsTheNext)
-{
-    IniWrite(group(2), "Change Song", "5", ini);
-    IniWrite(group(2), "Change Song Random", "True", ini);
+    IniWrite(listGroupSection(2), "Change Song", "5", ini);
+    IniWrite(listGroupSection(2), "Change Song Random", "True", ini);
+    IniWrite(listGroupSection(3), "Current Item", "Gone", ini);
     writeFile(list(2), "Waltz\r\n");
     open();
     add("A");
-    add("B");
-    type("half typed");
+    c("txtsongentry").text = "half typed";
     click("SpinListNumberUp");
-    EXPECT_EQ(readFile(list(1)), "A\r\nB\r\n");
+    EXPECT_EQ(readFile(list(1)), "A\r\n");
     EXPECT_EQ(c("lblCurrentListNo").caption, "2");
     EXPECT_EQ(items(), Items {"Waltz"});
     EXPECT_EQ(c("txtsongentry").text, "");
     EXPECT_EQ(c("labdayschange").caption, "Change list item after 5 practice sessions");
     EXPECT_TRUE(c("Optionsongselrand").checked);
-    EXPECT_FALSE(c("Optionsongselcron").checked);
-
-    // The selection is stored for the list shown.
-    c("Optionsongselcron").checked = true;
-    click("Optionsongselcron");
-    EXPECT_EQ(read(group(2).c_str(), "Change Song Random"), "False");
+    click("Optionsongselcron"); // stored for the list shown
+    EXPECT_EQ(stored("Change Song Random", 2), "False");
     EXPECT_FALSE(c("Optionsongselrand").checked);
-    c("Optionsongselrand").checked = true;
-    click("Optionsongselrand");
-    EXPECT_EQ(read(group(2).c_str(), "Change Song Random"), "True");
 
-    // A list made here has the name the rotation looks for.
-    click("SpinListNumberUp");
+    click("SpinListNumberUp"); // no list file: its stored item is not shown
+    EXPECT_EQ(c("TextCurrentSong").text, kNoSong);
     add("New");
     click("SpinListNumberDown");
-    EXPECT_EQ(readFile(list(3)), "New\r\n");
-    EXPECT_EQ(readFile(list(2)), "Waltz\r\n");
+    EXPECT_EQ(readFile(list(3)), "New\r\n"); // the name the rotation looks for
 
-    // The ends beep and stay.
-    for (int n = 2; n < 9; ++n)
+    for (int n = 0; n < 8; ++n) // to 9, then a beep
         click("SpinListNumberUp");
-    click("SpinListNumberUp");
     EXPECT_EQ(c("lblCurrentListNo").caption, "9");
-    for (int n = 9; n > 1; --n)
+    for (int n = 0; n < 9; ++n) // to 1, then a beep
         click("SpinListNumberDown");
-    click("SpinListNumberDown");
     EXPECT_EQ(c("lblCurrentListNo").caption, "1");
     EXPECT_EQ(messages.beeps, 2);
-    EXPECT_EQ(items(), (Items {"A", "B"}));
+    EXPECT_EQ(items(), Items {"A"});
 }
 
-TEST_F(ListEditor, DeletingTheLastItemDeletesTheFileButNotTheCurrentItem)
-{
-    writeFile(list(1), "Solo\r\n");
-    IniWrite(group(1), "Current Item", "Solo", ini);
-    open();
-    messages.defaultAnswer = MsgResult::Yes;
-    select(0);
-    click("cmdDelete");
-    EXPECT_FALSE(std::filesystem::exists(list(1)));
-    EXPECT_EQ(read(group(1).c_str(), "Current Item"), "Solo");
-    EXPECT_EQ(c("TextCurrentSong").text, "Solo");
-}
-
-TEST_F(ListEditor, DoubleClickMakesTheItemCurrentFromNow)
-{
-    writeFile(list(1), "Etude 1\r\nEtude 2\r\n");
-    struct Case {
-        const char *completed; // nullptr: no "Sessions Completed"
-        MsgResult answer;
-        int index;
-        const char *item; // stored and shown afterwards
-        const char *last;
-    };
-    for (const Case &k : {Case {nullptr, MsgResult::Yes, 1, "Etude 2", "0"},
-                          Case {"7", MsgResult::No, 0, "Etude 2", "0"},
-                          Case {"7", MsgResult::Yes, 0, "Etude 1", "7"}}) {
-        if (k.completed)
-            IniWrite("History", "Sessions Completed", k.completed, ini);
-        open();
-        messages.answers = {k.answer};
-        select(k.index);
-        select(k.index, ControlEvent::DblClick);
-        EXPECT_EQ(messages.shown.back().text,
-                  "Are you sure you want to make this Item the current Item?");
-        EXPECT_EQ(read(group(1).c_str(), "Current Item"), k.item) << k.index;
-        EXPECT_EQ(read(group(1).c_str(), "Last Change Session Number"), k.last) << k.index;
-        EXPECT_EQ(c("TextCurrentSong").text, k.item) << k.index;
-        click("cmdOK");
-    }
-}
-
-TEST_F(ListEditor, RefreshShowsWhatOtherWindowsChanged)
+TEST_F(ListEditor, TheCurrentItemIsReadAgainOnlyAfterATaskTextWasComposed)
 {
     writeFile(list(1), "A\r\nB\r\n");
     open();
-    // The rotation moves the item on while a session runs, as a task text is composed.
-    const std::string before = c("TextCurrentSong").text;
-    IniWrite(group(1), "Current Item", "B", ini);
+    IniWrite(listGroupSection(1), "Current Item", "B", ini);
     program->afterEvent();
-    EXPECT_EQ(c("TextCurrentSong").text, before) << "a tick alone reads nothing";
+    EXPECT_EQ(c("TextCurrentSong").text, kNoSong) << "a tick alone reads nothing";
     form->getnexttask(1);
     program->afterEvent();
     EXPECT_EQ(c("TextCurrentSong").text, "B");
 
-    // Another task list, with settings of its own.
+    // Deleting the last item deletes the file, not the current item.
+    messages.defaultAnswer = MsgResult::Yes;
+    for (int i = 0; i < 2; ++i) {
+        select(0);
+        click("cmdDelete");
+    }
+    EXPECT_FALSE(std::filesystem::exists(list(1)));
+    EXPECT_EQ(stored("Current Item"), "B");
+    EXPECT_EQ(c("TextCurrentSong").text, "B");
+
+    // Another task list chosen elsewhere: its settings are shown.
     const std::string other = folder.file("other.ini");
-    IniWrite(group(1), "Change Song", "4", other);
-    IniWrite(group(1), "Change Song Random", "True", other);
-    IniWrite(group(1), "Current Item", "A", other);
+    IniWrite(listGroupSection(1), "Change Song", "4", other);
     form->inifilename = other;
     program->afterEvent();
     EXPECT_EQ(c("labdayschange").caption, "Change list item after 4 practice sessions");
-    EXPECT_TRUE(c("Optionsongselrand").checked);
-    EXPECT_EQ(c("TextCurrentSong").text, "A");
 }
 
-// Saving must never cost the user the list: a failed save keeps the window, the list
-// and its entries, and the old file stays whole.
-TEST_F(ListEditor, AFailedSaveKeepsTheWindowAndItsEntries)
+// Saving must never cost the user the list: a failed save keeps the window, the list and
+// its entries, and the old file stays whole.
+TEST_F(ListEditor, AFailedSaveKeepsTheWindowAndItsEntriesAndTheCloseBoxAsksFirst)
 {
     writeFile(list(1), "Old\r\n");
-    open();
+    ListEditorForm &shown = open();
+    EXPECT_FALSE(shown.Form_QueryUnload()); // nothing to ask about
     add("New");
+    messages.answers = {MsgResult::Cancel, MsgResult::No};
+    EXPECT_TRUE(shown.Form_QueryUnload());
+    EXPECT_FALSE(shown.Form_QueryUnload());
     {
         SystemCalls calls = realSystemCalls();
         calls.rename = [](const char *, const char *) {
@@ -297,42 +189,22 @@ TEST_F(ListEditor, AFailedSaveKeepsTheWindowAndItsEntries)
         };
         ScopedSystemCalls full(calls);
         for (const char *action : {"cmdOK", "SpinListNumberUp", "FileExit"}) {
-            const std::size_t before = messages.shown.size();
+            SCOPED_TRACE(action);
             click(action);
-            ASSERT_EQ(messages.shown.size(), before + 1) << action;
             EXPECT_EQ(messages.shown.back().text,
                       std::string("A disk error has occurred trying to save this list file\r\n\r\n")
-                          + std::strerror(ENOSPC))
-                << action;
-            ASSERT_NE(program->loadedListEditor(), nullptr) << action;
-            EXPECT_EQ(c("lblCurrentListNo").caption, "1") << action;
-            EXPECT_EQ(items(), (Items {"Old", "New"})) << action;
+                          + std::strerror(ENOSPC));
+            ASSERT_NE(program->loadedListEditor(), nullptr);
+            EXPECT_EQ(c("lblCurrentListNo").caption, "1");
+            EXPECT_EQ(items(), (Items {"Old", "New"}));
         }
-        EXPECT_EQ(readFile(list(1)), "Old\r\n");
-        // The close box with a failing save stays open too.
         messages.answers = {MsgResult::Yes};
-        EXPECT_TRUE(program->loadedListEditor()->Form_QueryUnload());
+        EXPECT_TRUE(shown.Form_QueryUnload());
+        EXPECT_EQ(messages.shown.size(), 7u); // a question and its failure last
     }
-    click("cmdOK");
-    EXPECT_EQ(program->loadedListEditor(), nullptr);
-    EXPECT_EQ(readFile(list(1)), "Old\r\nNew\r\n");
-}
-
-TEST_F(ListEditor, TheCloseBoxAsksOnlyAboutUnsavedItems)
-{
-    writeFile(list(1), "Old\r\n");
-    ListEditorForm &editor = open();
-    EXPECT_FALSE(editor.Form_QueryUnload());
-    EXPECT_TRUE(messages.shown.empty());
-
-    add("New");
-    messages.answers = {MsgResult::Cancel, MsgResult::No};
-    EXPECT_TRUE(editor.Form_QueryUnload());
-    EXPECT_EQ(messages.shown.back().buttons, MsgButtons::YesNoCancel);
-    EXPECT_FALSE(editor.Form_QueryUnload());
     EXPECT_EQ(readFile(list(1)), "Old\r\n");
     messages.answers = {MsgResult::Yes};
-    EXPECT_FALSE(editor.Form_QueryUnload());
+    EXPECT_FALSE(shown.Form_QueryUnload());
     EXPECT_EQ(readFile(list(1)), "Old\r\nNew\r\n");
 }
 
@@ -342,11 +214,8 @@ TEST_F(ListEditor, AListThatCannotBeReadIsReportedAndNeverDeleted)
     {
         SystemCalls calls = realSystemCalls();
         calls.open = [real = calls.open](const char *path, int flags, mode_t mode) {
-            if (std::string(path).ends_with("List1.txt")) {
-                errno = EACCES;
-                return -1;
-            }
-            return real(path, flags, mode);
+            errno = EACCES;
+            return std::string(path).ends_with("List1.txt") ? -1 : real(path, flags, mode);
         };
         ScopedSystemCalls denied(calls);
         open();
@@ -355,27 +224,30 @@ TEST_F(ListEditor, AListThatCannotBeReadIsReportedAndNeverDeleted)
     EXPECT_EQ(messages.shown[0].text,
               std::string("A disk error has occurred trying to open the song list\r\n\r\n")
                   + std::strerror(EACCES));
-    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(items().empty());
     click("cmdOK");
     EXPECT_EQ(program->loadedListEditor(), nullptr);
     EXPECT_EQ(readFile(list(1)), "Keep\r\n");
 }
 
-TEST_F(ListEditor, LargeAndForeignListsAreShownSafely)
+TEST_F(ListEditor, ForeignAndOversizedListsAreHandledSafely)
 {
-    // A byte order mark is not part of the first item; an item longer than the task list
-    // reads back is made current as far as it reads back, never cut inside a character.
+    // A byte order mark is no part of the first item; an item made current is cut where the
+    // task list reads it back, never inside a character.
     std::string long_ = "x";
     for (int i = 0; i < 200; ++i)
         long_ += "\xC3\xA9"; // é
     writeFile(list(1), "\xEF\xBB\xBFScales\r\n" + long_ + "\r\n");
+    IniWrite("History", "Sessions Completed", "7", ini);
     open();
     EXPECT_EQ(items(), (Items {"Scales", long_}));
-    messages.answers = {MsgResult::Yes};
-    select(1);
+    messages.answers = {MsgResult::No, MsgResult::Yes};
+    select(1, ControlEvent::DblClick); // No: nothing changes
+    EXPECT_EQ(stored("Current Item"), "");
     select(1, ControlEvent::DblClick);
-    EXPECT_EQ(read(group(1).c_str(), "Current Item"), long_.substr(0, 253));
+    EXPECT_EQ(stored("Current Item"), long_.substr(0, 253));
+    EXPECT_EQ(stored("Last Change Session Number"), "7"); // the rotation counts from now
+    EXPECT_EQ(c("TextCurrentSong").text, long_.substr(0, 253));
     click("cmdOK");
 
     // A list far too large for a list box is left alone, also when the user types on.
@@ -384,7 +256,6 @@ TEST_F(ListEditor, LargeAndForeignListsAreShownSafely)
     open();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].text.find("too large"), std::string::npos);
-    EXPECT_TRUE(items().empty());
     add("Tone");
     EXPECT_TRUE(items().empty());
     click("cmdOK");
