@@ -24,11 +24,7 @@ protected:
         ProgramFixture::SetUp();
         loaded(1);
     }
-    ListEditorForm &open()
-    {
-        program->dispatch(FormId::Main, "editfilesong", ControlEvent::Click);
-        return editor();
-    }
+    void open() { program->dispatch(FormId::Main, "editfilesong", ControlEvent::Click); }
     ListEditorForm &editor() { return *program->loadedListEditor(); }
     ControlState &c(const char *name) { return editor().controls()[name]; }
     Items &items() { return c("Listsongtitles").items; }
@@ -36,10 +32,10 @@ protected:
     {
         program->dispatch(FormId::ListEditor, control, event);
     }
-    void select(int index, ControlEvent event = ControlEvent::Click)
+    void select(int index)
     {
         c("Listsongtitles").listIndex = index;
-        click("Listsongtitles", event);
+        click("Listsongtitles");
     }
     void add(const std::string &text)
     {
@@ -47,21 +43,20 @@ protected:
         click("cmdAdd");
     }
     std::string list(int n) const { return folder.file("List" + std::to_string(n) + ".txt"); }
-    std::string stored(const char *key, int n = 1) const
-    {
-        return IniRead(listGroupSection(n), key, ini, "");
-    }
+    std::string stored(const char *key) const { return read("List Group Number 1", key); }
 };
 
-TEST_F(ListEditor, EditsStayInTheListBoxUntilSavedAsCrLfLinesOfTheFileFound)
+TEST_F(ListEditor, EditsStayInTheListBoxUntilTheListIsLeftAndAreWrittenAsCrLfLines)
 {
     // Mixed line ends, blanks, an empty line, a Windows-1252 item, a lower-case file name.
     const std::string bytes = "Scales\n  \r\n\r\n\xC9tude\rTone";
     writeFile(folder.file("list1.txt"), bytes);
-    IniWrite(listGroupSection(1), "Current Item", "Tone", ini);
+    writeFile(list(2), "Waltz\r\n");
+    IniWrite(listGroupSection(2), "Change Song", "5", ini);
+    IniWrite(listGroupSection(3), "Current Item", "Gone", ini);
     open();
-    EXPECT_EQ(c("TextCurrentSong").text, "Tone");
     EXPECT_EQ(items(), (Items {"Scales", "  ", "\xC9tude", "Tone"}));
+    click("SpinListNumberDown"); // the first list: a beep
     click("cmdAdd"); // nothing typed: refused
     add("Chords");
     select(1); // a click copies the entry into the text box; adding then replaces it
@@ -74,12 +69,20 @@ TEST_F(ListEditor, EditsStayInTheListBoxUntilSavedAsCrLfLinesOfTheFileFound)
     c("txtsongentry").text = "Last";
     editor().Form_KeyDown(ListEditorForm::vbKeyReturn);
     EXPECT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.beeps, 1);
     EXPECT_EQ(readFile(folder.file("list1.txt")), bytes);
-    click("FileExit");
-    EXPECT_EQ(program->loadedListEditor(), nullptr);
+
+    click("SpinListNumberUp");
     EXPECT_EQ(readFile(folder.file("list1.txt")),
               "\xC3\x89tude\r\n\xC9tude\r\nTone\r\nChords\r\nLast\r\n");
     EXPECT_FALSE(std::filesystem::exists(list(1)));
+    EXPECT_EQ(items(), Items {"Waltz"});
+    EXPECT_EQ(c("labdayschange").caption, "Change list item after 5 practice sessions");
+    click("SpinListNumberUp");
+    EXPECT_EQ(c("TextCurrentSong").text, kNoSong); // no list file: no current item
+    add("New");
+    click("cmdOK");
+    EXPECT_EQ(readFile(list(3)), "New\r\n"); // the name the rotation looks for
 }
 
 TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
@@ -105,42 +108,6 @@ TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
     }
 }
 
-TEST_F(ListEditor, SwitchingSavesTheListLeftAndShowsTheNextWithItsSettings)
-{
-    IniWrite(listGroupSection(2), "Change Song", "5", ini);
-    IniWrite(listGroupSection(2), "Change Song Random", "True", ini);
-    IniWrite(listGroupSection(3), "Current Item", "Gone", ini);
-    writeFile(list(2), "Waltz\r\n");
-    open();
-    add("A");
-    c("txtsongentry").text = "half typed";
-    click("SpinListNumberUp");
-    EXPECT_EQ(readFile(list(1)), "A\r\n");
-    EXPECT_EQ(c("lblCurrentListNo").caption, "2");
-    EXPECT_EQ(items(), Items {"Waltz"});
-    EXPECT_EQ(c("txtsongentry").text, "");
-    EXPECT_EQ(c("labdayschange").caption, "Change list item after 5 practice sessions");
-    EXPECT_TRUE(c("Optionsongselrand").checked);
-    click("Optionsongselcron"); // stored for the list shown
-    EXPECT_EQ(stored("Change Song Random", 2), "False");
-    EXPECT_FALSE(c("Optionsongselrand").checked);
-
-    click("SpinListNumberUp"); // no list file: its stored item is not shown
-    EXPECT_EQ(c("TextCurrentSong").text, kNoSong);
-    add("New");
-    click("SpinListNumberDown");
-    EXPECT_EQ(readFile(list(3)), "New\r\n"); // the name the rotation looks for
-
-    for (int n = 0; n < 8; ++n) // to 9, then a beep
-        click("SpinListNumberUp");
-    EXPECT_EQ(c("lblCurrentListNo").caption, "9");
-    for (int n = 0; n < 9; ++n) // to 1, then a beep
-        click("SpinListNumberDown");
-    EXPECT_EQ(c("lblCurrentListNo").caption, "1");
-    EXPECT_EQ(messages.beeps, 2);
-    EXPECT_EQ(items(), Items {"A"});
-}
-
 TEST_F(ListEditor, TheCurrentItemIsReadAgainOnlyAfterATaskTextWasComposed)
 {
     writeFile(list(1), "A\r\nB\r\n");
@@ -152,20 +119,16 @@ TEST_F(ListEditor, TheCurrentItemIsReadAgainOnlyAfterATaskTextWasComposed)
     program->afterEvent();
     EXPECT_EQ(c("TextCurrentSong").text, "B");
 
-    // Deleting the last item deletes the file, not the current item.
-    messages.defaultAnswer = MsgResult::Yes;
+    messages.defaultAnswer = MsgResult::Yes; // the last item deleted: the file, not the item
     for (int i = 0; i < 2; ++i) {
         select(0);
         click("cmdDelete");
     }
     EXPECT_FALSE(std::filesystem::exists(list(1)));
     EXPECT_EQ(stored("Current Item"), "B");
-    EXPECT_EQ(c("TextCurrentSong").text, "B");
 
-    // Another task list chosen elsewhere: its settings are shown.
-    const std::string other = folder.file("other.ini");
-    IniWrite(listGroupSection(1), "Change Song", "4", other);
-    form->inifilename = other;
+    IniWrite(listGroupSection(1), "Change Song", "4", folder.file("other.ini"));
+    form->inifilename = folder.file("other.ini"); // another task list: its settings shown
     program->afterEvent();
     EXPECT_EQ(c("labdayschange").caption, "Change list item after 4 practice sessions");
 }
@@ -175,56 +138,50 @@ TEST_F(ListEditor, TheCurrentItemIsReadAgainOnlyAfterATaskTextWasComposed)
 TEST_F(ListEditor, AFailedSaveKeepsTheWindowAndItsEntriesAndTheCloseBoxAsksFirst)
 {
     writeFile(list(1), "Old\r\n");
-    ListEditorForm &shown = open();
-    EXPECT_FALSE(shown.Form_QueryUnload()); // nothing to ask about
+    open();
+    EXPECT_FALSE(editor().Form_QueryUnload()); // nothing to ask about
     add("New");
     messages.answers = {MsgResult::Cancel, MsgResult::No};
-    EXPECT_TRUE(shown.Form_QueryUnload());
-    EXPECT_FALSE(shown.Form_QueryUnload());
-    {
-        SystemCalls calls = realSystemCalls();
-        calls.rename = [](const char *, const char *) {
-            errno = ENOSPC;
-            return -1;
-        };
-        ScopedSystemCalls full(calls);
-        for (const char *action : {"cmdOK", "SpinListNumberUp", "FileExit"}) {
-            SCOPED_TRACE(action);
-            click(action);
-            EXPECT_EQ(messages.shown.back().text,
-                      std::string("A disk error has occurred trying to save this list file\r\n\r\n")
-                          + std::strerror(ENOSPC));
-            ASSERT_NE(program->loadedListEditor(), nullptr);
-            EXPECT_EQ(c("lblCurrentListNo").caption, "1");
-            EXPECT_EQ(items(), (Items {"Old", "New"}));
-        }
-        messages.answers = {MsgResult::Yes};
-        EXPECT_TRUE(shown.Form_QueryUnload());
-        EXPECT_EQ(messages.shown.size(), 7u); // a question and its failure last
-    }
+    EXPECT_TRUE(editor().Form_QueryUnload());
+    EXPECT_FALSE(editor().Form_QueryUnload());
+    SystemCalls calls = realSystemCalls();
+    calls.rename = [](const char *, const char *) {
+        errno = ENOSPC;
+        return -1;
+    };
+    std::optional<ScopedSystemCalls> full(std::in_place, calls);
+    messages.answers = {MsgResult::Ok, MsgResult::Ok, MsgResult::Ok, MsgResult::Yes};
+    for (const char *action : {"cmdOK", "SpinListNumberUp", "FileExit"})
+        click(action);
+    EXPECT_TRUE(editor().Form_QueryUnload());
+    full.reset();
+    ASSERT_EQ(messages.shown.size(), 7u); // two questions, three failures, one of each
+    EXPECT_EQ(messages.shown[2].text,
+              std::string("A disk error has occurred trying to save this list file\r\n\r\n")
+                  + std::strerror(ENOSPC));
+    EXPECT_EQ(c("lblCurrentListNo").caption, "1");
+    EXPECT_EQ(items(), (Items {"Old", "New"}));
     EXPECT_EQ(readFile(list(1)), "Old\r\n");
-    messages.answers = {MsgResult::Yes};
-    EXPECT_FALSE(shown.Form_QueryUnload());
+    click("cmdOK");
+    EXPECT_EQ(program->loadedListEditor(), nullptr);
     EXPECT_EQ(readFile(list(1)), "Old\r\nNew\r\n");
 }
 
 TEST_F(ListEditor, AListThatCannotBeReadIsReportedAndNeverDeleted)
 {
     writeFile(list(1), "Keep\r\n");
-    {
-        SystemCalls calls = realSystemCalls();
-        calls.open = [real = calls.open](const char *path, int flags, mode_t mode) {
-            errno = EACCES;
-            return std::string(path).ends_with("List1.txt") ? -1 : real(path, flags, mode);
-        };
-        ScopedSystemCalls denied(calls);
-        open();
-    }
+    SystemCalls calls = realSystemCalls();
+    calls.open = [real = calls.open](const char *path, int flags, mode_t mode) {
+        errno = EACCES;
+        return std::string(path).ends_with("List1.txt") ? -1 : real(path, flags, mode);
+    };
+    std::optional<ScopedSystemCalls> denied(std::in_place, calls);
+    open();
+    denied.reset();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               std::string("A disk error has occurred trying to open the song list\r\n\r\n")
                   + std::strerror(EACCES));
-    EXPECT_TRUE(items().empty());
     click("cmdOK");
     EXPECT_EQ(program->loadedListEditor(), nullptr);
     EXPECT_EQ(readFile(list(1)), "Keep\r\n");
@@ -242,9 +199,10 @@ TEST_F(ListEditor, ForeignAndOversizedListsAreHandledSafely)
     open();
     EXPECT_EQ(items(), (Items {"Scales", long_}));
     messages.answers = {MsgResult::No, MsgResult::Yes};
-    select(1, ControlEvent::DblClick); // No: nothing changes
+    c("Listsongtitles").listIndex = 1;
+    click("Listsongtitles", ControlEvent::DblClick); // No: nothing changes
     EXPECT_EQ(stored("Current Item"), "");
-    select(1, ControlEvent::DblClick);
+    click("Listsongtitles", ControlEvent::DblClick);
     EXPECT_EQ(stored("Current Item"), long_.substr(0, 253));
     EXPECT_EQ(stored("Last Change Session Number"), "7"); // the rotation counts from now
     EXPECT_EQ(c("TextCurrentSong").text, long_.substr(0, 253));
@@ -254,12 +212,10 @@ TEST_F(ListEditor, ForeignAndOversizedListsAreHandledSafely)
     std::filesystem::resize_file(list(1), std::uintmax_t {64} << 20);
     messages.shown.clear();
     open();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("too large"), std::string::npos);
+    EXPECT_NE(messages.shown.at(0).text.find("too large"), std::string::npos);
     add("Tone");
     EXPECT_TRUE(items().empty());
     click("cmdOK");
-    EXPECT_EQ(program->loadedListEditor(), nullptr);
     EXPECT_EQ(std::filesystem::file_size(list(1)), std::uintmax_t {64} << 20);
 }
 
