@@ -1,4 +1,9 @@
+// Reading the nine list files, and the rotation of each list's current item over them.
+
 #include "lists/ListFiles.h"
+#include "lists/Rotation.h"
+#include "settings/IniFile.h"
+#include "support/Fakes.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -9,8 +14,7 @@
 #include <sys/stat.h>
 
 using namespace tb;
-using tb::test::TempDir;
-using tb::test::writeFile;
+using namespace tb::test;
 using Items = std::vector<std::string>;
 
 TEST(ListFiles, FindsTheListInAnyLetterCasePreferringListN)
@@ -18,15 +22,12 @@ TEST(ListFiles, FindsTheListInAnyLetterCasePreferringListN)
     TempDir dir;
     const std::string folder = dir.path().string();
     EXPECT_EQ(listFilePath(folder, 3), folder + "/List3.txt"); // none yet: the usual name
-    // Of several spellings the exact one, else the first in byte order.
-    const std::pair<const char *, const char *> spellings[] = {{"list31.txt", "List3.txt"},
-                                                               {"list3.txt", "list3.txt"},
-                                                               {"LIST3.TXT", "LIST3.TXT"},
-                                                               {"List3.txt", "List3.txt"}};
-    for (const auto &[name, chosen] : spellings) {
+    std::string chosen; // after each file added: the exact name, else the first in byte order
+    for (const char *name : {"list31.txt", "list3.txt", "LIST3.TXT", "List3.txt"}) {
         writeFile(dir.file(name), "a\r\n");
-        EXPECT_EQ(listFilePath(folder + "/", 3), folder + "/" + chosen) << name;
+        chosen += listFilePath(folder + "/", 3).substr(folder.size()) + " ";
     }
+    EXPECT_EQ(chosen, "/List3.txt /list3.txt /LIST3.TXT /List3.txt ");
 }
 
 TEST(ListFiles, ItemsAreTrimmedCutAsTheTaskListReadsThemBackAndOnlyTextCounts)
@@ -77,33 +78,102 @@ TEST(ListFiles, StopsAfterThe101stItemAndKeepsTheLinesBeforeAReadError)
     EXPECT_EQ(endless.items.size(), kMaxRotationItems);
     EXPECT_EQ(reads, 101);
 
-    reads = 0;
-    const ListItems failed = readRotationItemsFrom([&](char *buffer, std::size_t) -> ssize_t {
-        if (++reads == 1) {
-            std::memcpy(buffer, "One\r\nTwo\r\nThr", 14);
-            return 14;
-        }
+    reads = 0; // the first read gives two lines and a half, the next one fails
+    const ListItems failed = readRotationItemsFrom([&](char *buffer, std::size_t) {
         errno = EIO;
-        return -1;
+        return reads++ ? -1 : ssize_t(std::strlen(std::strcpy(buffer, "One\r\nTwo\r\nThr")));
     });
     EXPECT_EQ(failed.status, ListReadStatus::Ok);
     EXPECT_EQ(failed.items, (Items {"One", "Two"}));
     EXPECT_EQ(failed.errorText, std::strerror(EIO));
 }
 
-TEST(ListFiles, TellsMissingFromUnreadableWithoutWaiting)
+TEST(ListFiles, RefusesWhatIsNoRegularFileWithoutWaiting)
 {
     TempDir dir;
-    EXPECT_EQ(readRotationItems(dir.file("List1.txt")).status, ListReadStatus::Missing);
-    std::filesystem::create_directory(dir.file("List2.txt"));
     ASSERT_EQ(mkfifo(dir.file("List3.txt").c_str(), 0600), 0);
-    const std::pair<std::string, const char *> cases[]
-        = {{dir.file("List2.txt"), "Is a directory"},
-           {dir.file("List3.txt"), "Not a regular file"},
-           {"/dev/zero", "Not a regular file"}};
-    for (const auto &[path, reason] : cases) {
+    for (const std::string &path : {dir.file("List3.txt"), std::string("/dev/zero")}) {
         const ListItems read = readRotationItems(path);
         EXPECT_EQ(read.status, ListReadStatus::Error) << path;
-        EXPECT_EQ(read.errorText, reason) << path;
+        EXPECT_EQ(read.errorText, "Not a regular file") << path;
     }
+}
+
+// One table for when the item changes and to which: state before (nullptr: no such key),
+// the draw scripted (-1: none may be made), the item and the session of the change after.
+TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
+{
+    TempDir dir;
+    const std::string ini = dir.file("tallywork.ini"), folder = dir.path().string();
+    FakeRandom random;
+    FakeMessageBox messages;
+    const char *const abc = "A\r\nB\r\nC\r\n",
+                      *const scales = "Scale\r\nScale in G\r\nArpeggio\r\n";
+    const char *const blank = "\r\n   \r\n \r\n\r\n", *const folderInstead = "";
+    std::string lines;
+    for (int i = 1; i <= 150; ++i)
+        lines += "Line " + std::to_string(i) + "\r\n";
+    const struct {
+        const char *what, *list, *current, *interval, *last, *completed, *random;
+        int draw;
+        const char *item, *lastAfter;
+    } cases[] = {
+        {"next", abc, "B", "0", "0", "0", nullptr, -1, "C", "0"},
+        {"wraps", abc, "C", "0", "0", "0", nullptr, -1, "A", "0"},
+        {"not found", abc, "Nowhere", "0", "0", "0", nullptr, -1, "B", "0"},
+        {"held by two lines", scales, "Scale", "0", "0", "0", nullptr, -1, "Arpeggio", "0"},
+        {"only True is random", scales, "Scale in G", "0", "0", "0", "true", -1, "Arpeggio", "0"},
+        {"one item", "  Only  \r\n", "Only", "0", "0", "7", nullptr, -1, "Only", "7"},
+        {"101 items count", lines.c_str(), "Line 101", "0", "0", "0", nullptr, -1, "Line 1", "0"},
+        {"blank list", blank, "Old", "0", "0", "3", nullptr, -1, "", "3"},
+        {"no state yet", abc, nullptr, nullptr, nullptr, "4", nullptr, -1, "A", "4"},
+        {"interval 1 by default", abc, "A", nullptr, "4", "4", nullptr, -1, "A", "4"},
+        {"interval not passed", abc, "B", "3", "5", "7", nullptr, -1, "B", "5"},
+        {"interval passed", abc, "B", "3", "5", "8", nullptr, -1, "C", "8"},
+        {"empty item at once", abc, "", "3", "8", "8", nullptr, -1, "A", "8"},
+        {"counts clamped, no wrap", abc, "C", "1", "99999", "32767", nullptr, -1, "C", "99999"},
+        {"completed clamped", abc, "C", "0", "0", "40000", nullptr, -1, "A", "32767"},
+        {"random, first", "Minuet\r\nWaltz\r\n", "Minuet", "0", "0", "0", "True", 0, "Waltz", "0"},
+        {"random before", abc, "B", "0", "0", "0", "True", 0, "A", "0"},
+        {"random after", abc, "B", "0", "0", "0", "True", 1, "C", "0"},
+        {"random, empty", abc, "", "0", "0", "0", "True", 1, "B", "0"},
+        {"random, one item", "Solo\r\n", "Solo", "0", "0", "0", "True", -1, "Solo", "0"},
+        {"random, blank list", blank, "Old", "0", "0", "4", "True", -1, "Old", "4"},
+        {"missing list", nullptr, "Old", "0", "2", "5", nullptr, -1, "Old", "2"},
+        {"a folder in its place", folderInstead, "Old", "0", "2", "5", nullptr, -1, "Old", "2"},
+    };
+    const std::string section = listGroupSection(1);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(ini);
+        std::filesystem::remove(dir.file("list1.txt"));
+        if (c.list == folderInstead)
+            std::filesystem::create_directory(dir.file("list1.txt"));
+        else if (c.list)
+            writeFile(dir.file("list1.txt"), c.list); // any letter case is found
+        const std::pair<const char *, const char *> state[]
+            = {{"Current Item", c.current},
+               {"Change Song", c.interval},
+               {"Last Change Session Number", c.last},
+               {"Change Song Random", c.random}};
+        for (const auto &[key, value] : state) {
+            if (value)
+                IniWrite(section, key, value, ini);
+        }
+        IniWrite("History", "Sessions Completed", c.completed, ini);
+        random.calls = 0;
+        random.script.clear();
+        if (c.draw >= 0)
+            random.script = {c.draw};
+
+        checksong(1, {ini, folder, random, messages});
+
+        EXPECT_EQ(IniRead(section, "Current Item", ini, ""), c.item);
+        EXPECT_EQ(IniRead(section, "Last Change Session Number", ini, ""), c.lastAfter);
+        // A single draw among the other items: certain to end.
+        EXPECT_EQ(random.calls, c.draw >= 0 ? 1 : 0);
+    }
+    ASSERT_EQ(messages.shown.size(), 1u); // the folder's
+    EXPECT_EQ(messages.shown[0].text,
+              "A disk error has occurred trying to open the song list\r\n\r\nIs a directory");
 }
