@@ -51,7 +51,6 @@ TEST_F(ListEditor, EditsAreWrittenAsCrLfLinesToTheFileFoundWhenTheListIsLeft)
     writeFile(folder.file("list1.txt"), "Scales\n  \r\n\r\nTone"); // blanks are an entry here
     writeFile(list(2), "Waltz\r\n");
     IniWrite(listGroupSection(2), "Change Song", "5", ini);
-    IniWrite(listGroupSection(3), "Current Item", "Gone", ini);
     open();
     select(1); // a click picks the entry that adding then replaces
     add("Chords");
@@ -61,11 +60,6 @@ TEST_F(ListEditor, EditsAreWrittenAsCrLfLinesToTheFileFoundWhenTheListIsLeft)
     EXPECT_FALSE(std::filesystem::exists(list(1)));
     EXPECT_EQ(items(), Items {"Waltz"});
     EXPECT_EQ(c("labdayschange").caption, "Change list item after 5 practice sessions");
-    click("SpinListNumberUp");
-    EXPECT_EQ(c("TextCurrentSong").text, kNoSong); // no list file: no current item
-    add("New");
-    click("cmdOK");
-    EXPECT_EQ(readFile(list(3)), "New\r\n"); // the name the rotation looks for
 }
 
 TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
