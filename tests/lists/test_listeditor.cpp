@@ -31,16 +31,6 @@ protected:
     {
         program->dispatch(FormId::ListEditor, control, event);
     }
-    void select(int index)
-    {
-        c("Listsongtitles").listIndex = index;
-        click("Listsongtitles");
-    }
-    void add(const std::string &text)
-    {
-        c("txtsongentry").text = text;
-        click("cmdAdd");
-    }
     std::string list(int n) const { return folder.file("List" + std::to_string(n) + ".txt"); }
     std::string stored(const char *key) const { return read("List Group Number 1", key); }
 };
@@ -49,7 +39,7 @@ TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
 {
     // The stored interval (nullptr: none), the button, what is shown and stored afterwards.
     const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
-        {nullptr, "spindaysDown", "1 practice session", nullptr},
+        {nullptr, "spindaysDown", "1 practice session", "none"},
         {nullptr, "spindaysUp", "2 practice sessions", "2"},
         {"2", "spindaysDown", "1 practice session", "1"},
         {"32767", "spindaysUp", "32767 practice sessions", "32767"},
@@ -62,8 +52,7 @@ TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
         open();
         click(button);
         EXPECT_EQ(c("labdayschange").caption, std::string("Change list item after ") + shown);
-        EXPECT_EQ(iniReadRaw(listGroupSection(1), "Change Song", ini),
-                  after ? std::optional<std::string>(after) : std::nullopt);
+        EXPECT_EQ(read("List Group Number 1", "Change Song", "none"), after);
         click("cmdOK");
     }
 }
@@ -77,8 +66,10 @@ TEST_F(ListEditor, AFailedSaveKeepsTheWindowTheListAndTheOldFile)
     writeFile(folder.file("list1.txt"), bytes);
     open();
     EXPECT_FALSE(editor().Form_QueryUnload()); // nothing to ask about
-    select(1); // a click picks the entry that adding then replaces
-    add("New");
+    c("Listsongtitles").listIndex = 1; // a click picks the entry that adding then replaces
+    click("Listsongtitles");
+    c("txtsongentry").text = "New";
+    click("cmdAdd");
     SystemCalls calls = realSystemCalls();
     calls.rename = [](const char *, const char *) {
         errno = ENOSPC;
@@ -125,7 +116,7 @@ TEST_F(ListEditor, TheCurrentItemAndForeignOrOversizedListsAreHandledSafely)
     program->afterEvent();
     EXPECT_EQ(c("TextCurrentSong").text, "Scales");
     for (int i = 0; i < 2; ++i) { // the last item deleted: the file, not the current item
-        select(0);
+        c("Listsongtitles").listIndex = 0;
         click("cmdDelete");
     }
     EXPECT_FALSE(std::filesystem::exists(list(1)));
@@ -141,7 +132,8 @@ TEST_F(ListEditor, TheCurrentItemAndForeignOrOversizedListsAreHandledSafely)
     messages.shown.clear();
     open();
     EXPECT_NE(messages.shown.at(0).text.find("too large"), std::string::npos);
-    add("Tone");
+    c("txtsongentry").text = "Tone";
+    click("cmdAdd");
     EXPECT_TRUE(items().empty());
     click("cmdOK");
     EXPECT_EQ(std::filesystem::file_size(list(1)), std::uintmax_t {64} << 20);

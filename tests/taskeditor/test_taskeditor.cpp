@@ -35,21 +35,18 @@ protected:
         }
         open(content);
     }
-    TaskEditorForm &editor() { return *program->loadedTaskEditor(); }
-    ControlState &c(const char *name) { return editor().controls()[name]; }
+    ControlState &c(const char *name) { return program->loadedTaskEditor()->controls()[name]; }
     void click(const char *control, int times = 1, ControlEvent event = ControlEvent::Click)
     {
         for (int i = 0; i < times; ++i)
             program->dispatch(FormId::TaskEditor, control, event);
     }
-    void type(const std::string &text)
-    {
-        c("txtdescription").text = text;
-        click("txtdescription", 1, ControlEvent::Change);
-    }
     std::string shown() { return c("txtdescription").text; }
     std::string position() { return c("lblTaskNum").caption + "." + c("lblAltTaskNum").caption; }
-    std::string cell(int task, int description) { return editor().table().cell(task, description); }
+    std::string cell(int task, int description)
+    {
+        return program->loadedTaskEditor()->table().cell(task, description);
+    }
     // Since the last call: Q for each question shown, E for each refusal or failure.
     std::string asked()
     {
@@ -71,7 +68,8 @@ TEST_F(TaskEditor, ReadsAndSavesPackedEmptyingOldKeysAndLeavingTheRestAlone)
     click("alttaskspinUp", 2);
     click("TaskDelete");
     click("TaskspinUp");
-    type("Scales\nArpeggios\r\n"); // a settings line cannot hold a line break
+    c("txtdescription").text = "Scales\nArpeggios\r\n"; // a settings line cannot hold one
+    click("txtdescription", 1, ControlEvent::Change);
     click("TaskInsertTask"); // an empty task, left empty
     form->currenttask = 3;
 
@@ -143,30 +141,30 @@ TEST_F(TaskEditor, TheSessionLengthRulesTheMainWindowOnLeavingTheBoxAndTheFileBy
     EXPECT_EQ(c("cbtotaltime").listIndex, 9);
     // Another list is opened only when the user lets the edits go; its length is shown.
     const std::string second = folder.file("second.ini");
-    writeFile(second, "[Task2]\r\ndescription1=Sight reading\r\n[TotalTime]\r\nTime=4\r\n");
-    type("Unsaved");
+    writeFile(second, "[Task1]\r\ndescription1=Sight reading\r\n[TotalTime]\r\nTime=4\r\n");
+    c("txtdescription").text = "Unsaved";
+    click("txtdescription", 1, ControlEvent::Change);
     messages.answers = {MsgResult::No, MsgResult::Yes};
     chooser.answers = {second};
     click("fileopen"); // No: nothing is chosen, the edits stay
     EXPECT_EQ(shown(), "Unsaved");
     click("fileopen");
     EXPECT_EQ(asked(), "QQ");
-    EXPECT_EQ(shown(), "Sight reading");
-    EXPECT_EQ(c("cbtotaltime").listIndex, 4);
+    EXPECT_EQ(shown() + " " + std::to_string(c("cbtotaltime").listIndex), "Sight reading 4");
 
-    openList(4);
+    ini = second;
     c("cbtotaltime").listIndex = 5;
     click("cbtotaltime", 1, ControlEvent::LostFocus);
-    EXPECT_EQ(form->delay, 900); // 60 minutes over 4 tasks
+    EXPECT_EQ(form->delay, 3600); // 60 minutes for its one task
     messages.defaultAnswer = MsgResult::Yes;
     click("cmdcancel");
     EXPECT_EQ(asked(), "Q");
-    EXPECT_EQ(read("TotalTime", "Time"), "1");
+    EXPECT_EQ(read("TotalTime", "Time"), "4");
 
     // Opened again, it shows the file's length; one chosen in the main window's menu is
     // followed, but not over an entry being chosen here.
     program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
-    EXPECT_EQ(c("cbtotaltime").listIndex, 1);
+    EXPECT_EQ(c("cbtotaltime").listIndex, 4);
     program->dispatch(FormId::Main, "Timemenu_7", ControlEvent::Click);
     EXPECT_EQ(c("cbtotaltime").listIndex, 7);
     c("cbtotaltime").listIndex = 3;
