@@ -13,8 +13,6 @@
 namespace tb::test {
 namespace {
 
-using Items = std::vector<std::string>;
-
 class ListEditor : public ProgramFixture
 {
 protected:
@@ -26,7 +24,7 @@ protected:
     void open() { program->dispatch(FormId::Main, "editfilesong", ControlEvent::Click); }
     ListEditorForm &editor() { return *program->loadedListEditor(); }
     ControlState &c(const char *name) { return editor().controls()[name]; }
-    Items &items() { return c("Listsongtitles").items; }
+    std::vector<std::string> &items() { return c("Listsongtitles").items; }
     void click(const char *control, ControlEvent event = ControlEvent::Click)
     {
         program->dispatch(FormId::ListEditor, control, event);
@@ -85,7 +83,7 @@ TEST_F(ListEditor, AFailedSaveKeepsTheWindowTheListAndTheOldFile)
     ASSERT_EQ(messages.shown.size(), 5u); // four failures and the question
     EXPECT_NE(messages.shown[0].text.find(std::strerror(ENOSPC)), std::string::npos);
     EXPECT_EQ(c("lblCurrentListNo").caption, "1");
-    EXPECT_EQ(items(), (Items {"Old", "New", "Tone"}));
+    EXPECT_EQ(items(), (std::vector<std::string> {"Old", "New", "Tone"}));
     EXPECT_EQ(readFile(folder.file("list1.txt")), bytes);
     EXPECT_FALSE(editor().Form_QueryUnload());
     EXPECT_EQ(readFile(folder.file("list1.txt")), "Old\r\nNew\r\nTone\r\n");
@@ -102,7 +100,7 @@ TEST_F(ListEditor, TheCurrentItemAndForeignOrOversizedListsAreHandledSafely)
     writeFile(list(1), "\xEF\xBB\xBFScales\r\n" + long_ + "\r\n");
     IniWrite("History", "Sessions Completed", "7", ini);
     open();
-    EXPECT_EQ(items(), (Items {"Scales", long_}));
+    EXPECT_EQ(items(), (std::vector<std::string> {"Scales", long_}));
     messages.defaultAnswer = MsgResult::Yes;
     c("Listsongtitles").listIndex = 1;
     click("Listsongtitles", ControlEvent::DblClick);

@@ -43,10 +43,7 @@ protected:
     }
     std::string shown() { return c("txtdescription").text; }
     std::string position() { return c("lblTaskNum").caption + "." + c("lblAltTaskNum").caption; }
-    std::string cell(int task, int description)
-    {
-        return program->loadedTaskEditor()->table().cell(task, description);
-    }
+    std::string cell(int t, int d) { return program->loadedTaskEditor()->table().cell(t, d); }
     // Since the last call: Q for each question shown, E for each refusal or failure.
     std::string asked()
     {
