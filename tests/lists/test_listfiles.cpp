@@ -82,8 +82,9 @@ TEST(ListFiles, ReadsNoMoreThanItNeedsAndNeverWaits)
         EXPECT_EQ(readRotationItems(path).errorText, "Not a regular file") << path;
 }
 
-// One table for when the item changes and to which: state before (nullptr: no such key),
-// the draw scripted (-1: none may be made), the item and the session of the change after.
+// One table for when the item changes and to which: the list (nullptr: none), the state
+// before (nullptr: no such key), the draw scripted (-1: none may be made), the item and the
+// session of the change after.
 TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
 {
     TempDir dir;

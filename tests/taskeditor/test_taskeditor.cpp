@@ -65,7 +65,7 @@ TEST_F(TaskEditor, ReadsAndSavesPackedEmptyingOldKeysAndLeavingTheRestAlone)
     click("alttaskspinUp", 2);
     click("TaskDelete");
     click("TaskspinUp");
-    c("txtdescription").text = "Scales\nArpeggios\r\n"; // a settings line cannot hold one
+    c("txtdescription").text = "Scales\nArpeggios\r\n"; // a settings line holds no break
     click("txtdescription", 1, ControlEvent::Change);
     click("TaskInsertTask"); // an empty task, left empty
     form->currenttask = 3;
