@@ -136,9 +136,10 @@ TEST_F(TaskEditor, TheSessionLengthRulesTheMainWindowOnLeavingTheBoxAndTheFileBy
     // A stored length that names no entry is shown as the main window takes it.
     open("[Task1]\r\ndescription1=Scales\r\n[TotalTime]\r\nTime=42\r\n");
     EXPECT_EQ(c("cbtotaltime").listIndex, 9);
-    // Another list is opened only when the user lets the edits go; its length is shown.
+    // Another list is opened only when the user lets the edits go; its length is shown
+    // (4.5 rounds to the even 4).
     const std::string second = folder.file("second.ini");
-    writeFile(second, "[Task1]\r\ndescription1=Sight reading\r\n[TotalTime]\r\nTime=4\r\n");
+    writeFile(second, "[Task1]\r\ndescription1=Sight reading\r\n[TotalTime]\r\nTime=4.5\r\n");
     c("txtdescription").text = "Unsaved";
     click("txtdescription", 1, ControlEvent::Change);
     messages.answers = {MsgResult::No, MsgResult::Yes};
@@ -156,7 +157,7 @@ TEST_F(TaskEditor, TheSessionLengthRulesTheMainWindowOnLeavingTheBoxAndTheFileBy
     messages.defaultAnswer = MsgResult::Yes;
     click("cmdcancel");
     EXPECT_EQ(asked(), "Q");
-    EXPECT_EQ(read("TotalTime", "Time"), "4");
+    EXPECT_EQ(read("TotalTime", "Time"), "4.5");
 
     // Opened again, it shows the file's length; one chosen in the main window's menu is
     // followed, but not over an entry being chosen here.
