@@ -60,10 +60,11 @@ TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
 // found, whatever the case of its name.
 TEST_F(ListEditor, AFailedSaveKeepsTheWindowTheListAndTheOldFile)
 {
-    const std::string bytes = "Old\n  \r\n\r\nTone"; // blanks are an entry here
+    const std::string bytes = "Old\n  \r\n\r\n\xC9tude"; // blanks are an entry; Windows-1252
     writeFile(folder.file("list1.txt"), bytes);
     open();
     EXPECT_FALSE(editor().Form_QueryUnload()); // nothing to ask about
+    click("cmdAdd"); // nothing typed: refused
     c("Listsongtitles").listIndex = 1; // a click picks the entry that adding then replaces
     click("Listsongtitles");
     c("txtsongentry").text = "New";
@@ -80,13 +81,13 @@ TEST_F(ListEditor, AFailedSaveKeepsTheWindowTheListAndTheOldFile)
     ASSERT_NE(program->loadedListEditor(), nullptr);
     EXPECT_TRUE(editor().Form_QueryUnload()); // Yes, save: that fails too
     full.reset();
-    ASSERT_EQ(messages.shown.size(), 5u); // four failures and the question
-    EXPECT_NE(messages.shown[0].text.find(std::strerror(ENOSPC)), std::string::npos);
+    ASSERT_EQ(messages.shown.size(), 6u); // the refusal, four failures and the question
+    EXPECT_NE(messages.shown[1].text.find(std::strerror(ENOSPC)), std::string::npos);
     EXPECT_EQ(c("lblCurrentListNo").caption, "1");
-    EXPECT_EQ(items(), (std::vector<std::string> {"Old", "New", "Tone"}));
+    EXPECT_EQ(items(), (std::vector<std::string> {"Old", "New", "\xC9tude"}));
     EXPECT_EQ(readFile(folder.file("list1.txt")), bytes);
     EXPECT_FALSE(editor().Form_QueryUnload());
-    EXPECT_EQ(readFile(folder.file("list1.txt")), "Old\r\nNew\r\nTone\r\n");
+    EXPECT_EQ(readFile(folder.file("list1.txt")), "Old\r\nNew\r\n\xC9tude\r\n");
     EXPECT_FALSE(std::filesystem::exists(list(1)));
 }
 
