@@ -1,4 +1,9 @@
+// Reading the nine list files, and the rotation of each list's current item over them.
+
 #include "lists/ListFiles.h"
+#include "lists/Rotation.h"
+#include "settings/IniFile.h"
+#include "support/Fakes.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -9,133 +14,143 @@
 #include <sys/stat.h>
 
 using namespace tb;
-using tb::test::TempDir;
-using tb::test::writeFile;
+using namespace tb::test;
 using Items = std::vector<std::string>;
 
-TEST(ListFilePath, FindsTheListInAnyLetterCasePreferringListN)
+TEST(ListFiles, FindsTheListInAnyLetterCasePreferringListN)
 {
     TempDir dir;
     const std::string folder = dir.path().string();
-    EXPECT_EQ(listFilePath(folder, 3), folder + "/List3.txt"); // none yet: the usual name
-
-    writeFile(dir.file("list3.txt"), "a\r\n");
-    writeFile(dir.file("list31.txt"), "a\r\n");
-    EXPECT_EQ(listFilePath(folder, 3), folder + "/list3.txt");
-    EXPECT_EQ(listFilePath(folder + "/", 3), folder + "/list3.txt");
-    writeFile(dir.file("LIST3.TXT"), "a\r\n");
-    EXPECT_EQ(listFilePath(folder, 3), folder + "/LIST3.TXT"); // byte order: stable
-    writeFile(dir.file("List3.txt"), "a\r\n");
-    EXPECT_EQ(listFilePath(folder, 3), folder + "/List3.txt");
-    EXPECT_EQ(listFilePath(folder, 4), folder + "/List4.txt");
+    std::string chosen; // after each file added: the exact name, else the first in byte order
+    for (const char *name : {"list31.txt", "list3.txt", "LIST3.TXT", "List3.txt"}) {
+        writeFile(dir.file(name), "a\r\n");
+        chosen += listFilePath(folder + "/", 3).substr(folder.size()) + " ";
+    }
+    EXPECT_EQ(chosen, "/List3.txt /list3.txt /LIST3.TXT /List3.txt ");
 }
 
-TEST(ListFileReading, SplitsLinesTrimsBlanksAndSkipsEmptyLines)
-{
-    TempDir dir;
-    writeFile(dir.file("List1.txt"),
-              "  Etude 5  \r\n\r\n   \r\nScale\rScale in G\n\n\tTabbed\t \r\n\r\r\nLast");
-    const ListItems read = readRotationItems(dir.file("List1.txt"));
-    EXPECT_EQ(read.status, ListReadStatus::Ok);
-    EXPECT_EQ(read.items, (Items {"Etude 5", "Scale", "Scale in G", "\tTabbed\t", "Last"}));
-}
-
-namespace {
-
-// The items of `bytes` fed to the reader `chunk` bytes at a time.
-Items readInChunks(const std::string &bytes, std::size_t chunk)
-{
-    std::size_t at = 0;
-    const ListItems read = readRotationItemsFrom([&](char *buffer, std::size_t size) -> ssize_t {
-        const std::size_t count = std::min({chunk, size, bytes.size() - at});
-        std::memcpy(buffer, bytes.data() + at, count);
-        at += count;
-        return ssize_t(count);
-    });
-    EXPECT_EQ(read.status, ListReadStatus::Ok);
-    return read.items;
-}
-
-} // namespace
-
-TEST(ListFileReading, ItemsAreCutAsTheTaskListReadsThemBackAndOnlyTextCounts)
+TEST(ListFiles, ItemsAreTrimmedCutAsTheTaskListReadsThemBackAndOnlyTextCounts)
 {
     using namespace std::string_literals;
-    const std::string a252(252, 'a');
-    const std::string a253(253, 'a');
-    const struct {
-        const char *what;
-        std::string bytes;
-        Items items;
-    } cases[] = {
-        {"1 MB line",
-         "   " + std::string(1 << 20, 'x') + "\r\nnext",
-         {std::string(254, 'x'), "next"}},
+    const std::string a252(252, 'a'), a253(253, 'a'), mb(1 << 20, 'x'), nuls(1 << 20, '\0');
+    const std::tuple<const char *, std::string, Items> cases[] = {
+        {"line ends, blanks, empty lines",
+         "  Etude 5  \r\n\r\n   \r\nScale\rScale in G\n\n\tTabbed\t \r\n\r\r\nLast",
+         {"Etude 5", "Scale", "Scale in G", "\tTabbed\t", "Last"}},
+        {"1 MB line", "   " + mb + "\r\nnext", {std::string(254, 'x'), "next"}},
         {"UTF-8 straddling the cut", a252 + "\u20AC\u20AC", {a252}},
         {"UTF-8 4-byte straddling", a253 + "\U0001F3B5", {a253}},
         {"UTF-8 ending at the cut", a252 + "\u00E9\u00E9", {a252 + "\u00E9"}},
         {"Windows-1252 cut at 254", a253 + "\xE9\xE9\xE9", {a253 + "\xE9"}},
         {"UTF-8 lead byte that is Windows-1252", a253 + "\xC3x", {a253 + "\xC3"}},
-        {"NUL lines",
-         "One\r\nT\0wo\n"s + std::string(1 << 20, '\0') + "\r\nThree",
-         {"One", "Three"}},
+        {"NUL lines", "One\r\nT\0wo\n"s + nuls + "\r\nThree", {"One", "Three"}},
         {"BOM only", "\xEF\xBB\xBF", {}},
         {"BOM, blanks, item", "\xEF\xBB\xBF  First  item \r\nSecond", {"First  item", "Second"}},
         {"BOM begun, then text", "\xEF\xBBx", {"\xEF\xBBx"}},
     };
-    for (const auto &c : cases) {
+    for (const auto &[what, bytes, items] : cases) {
+        // No chunk boundary may split or join a line.
         for (const std::size_t chunk : {std::size_t {1}, std::size_t {2}, std::size_t {1} << 16}) {
-            const Items got = readInChunks(c.bytes, chunk);
+            std::size_t at = 0;
+            const ListItems read = readRotationItemsFrom([&](char *buffer, std::size_t size) {
+                const std::size_t count = std::min({chunk, size, bytes.size() - at});
+                std::memcpy(buffer, bytes.data() + at, count);
+                at += count;
+                return ssize_t(count);
+            });
             // Not EXPECT_EQ: a wrong item may be a megabyte long.
-            EXPECT_TRUE(got == c.items) << c.what << ", chunks of " << chunk << ": "
-                                        << ::testing::PrintToString(got).substr(0, 300);
+            EXPECT_TRUE(read.items == items) << what << ", chunks of " << chunk;
         }
     }
 }
 
-TEST(ListFileReading, StopsAfterThe101stItemOfAnEndlessStream)
+TEST(ListFiles, ReadsNoMoreThanItNeedsAndNeverWaits)
 {
     int reads = 0;
-    const ListItems read = readRotationItemsFrom([&](char *buffer, std::size_t size) -> ssize_t {
+    const ListItems endless = readRotationItemsFrom([&](char *buffer, std::size_t size) {
         ++reads;
         std::memset(buffer, '\n', size);
         std::copy_n("item\n", 5, buffer);
         return ssize_t(size);
     });
-    EXPECT_EQ(read.items.size(), kMaxRotationItems);
+    EXPECT_EQ(endless.items.size(), kMaxRotationItems);
     EXPECT_EQ(reads, 101);
+
+    TempDir dir; // what is no regular file is not even opened
+    ASSERT_EQ(mkfifo(dir.file("List3.txt").c_str(), 0600), 0);
+    for (const std::string &path : {dir.file("List3.txt"), std::string("/dev/zero")})
+        EXPECT_EQ(readRotationItems(path).errorText, "Not a regular file") << path;
 }
 
-TEST(ListFileReading, KeepsTheCompleteLinesBeforeAReadError)
-{
-    int call = 0;
-    const ListItems read = readRotationItemsFrom([&](char *buffer, std::size_t) -> ssize_t {
-        if (++call == 1) {
-            std::memcpy(buffer, "One\r\nTwo\r\nThr", 14);
-            return 14;
-        }
-        errno = EIO;
-        return -1;
-    });
-    EXPECT_EQ(read.status, ListReadStatus::Ok);
-    EXPECT_EQ(read.items, (Items {"One", "Two"}));
-    EXPECT_EQ(read.errorText, std::strerror(EIO));
-}
-
-TEST(ListFileReading, TellsMissingFromUnreadable)
+// One table for when the item changes and to which: the list (nullptr: none), the state
+// before (nullptr: no such key), the draw scripted (-1: none may be made), the item and the
+// session of the change after.
+TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
 {
     TempDir dir;
-    EXPECT_EQ(readRotationItems(dir.file("List1.txt")).status, ListReadStatus::Missing);
+    const std::string ini = dir.file("tallywork.ini"), folder = dir.path().string();
+    FakeRandom random;
+    FakeMessageBox messages;
+    const char *const abc = "A\r\nB\r\nC\r\n", *const blank = "\r\n   \r\n \r\n\r\n";
+    const char *const scales = "Scale\r\nScale in G\r\nArpeggio\r\n", *const folderInstead = "";
+    const struct {
+        const char *what, *list, *current, *interval, *last, *completed, *random;
+        int draw;
+        const char *item, *lastAfter;
+    } cases[] = {
+        {"next", abc, "B", "0", "0", "0", nullptr, -1, "C", "0"},
+        {"wraps", abc, "C", "0", "0", "0", nullptr, -1, "A", "0"},
+        {"not found", abc, "Nowhere", "0", "0", "0", nullptr, -1, "B", "0"},
+        {"held by two lines", scales, "Scale", "0", "0", "0", nullptr, -1, "Arpeggio", "0"},
+        {"only True is random", scales, "Scale in G", "0", "0", "0", "true", -1, "Arpeggio", "0"},
+        {"one item", "  Only  \r\n", "Only", "0", "0", "7", nullptr, -1, "Only", "7"},
+        {"blank list", blank, "Old", "0", "0", "3", nullptr, -1, "", "3"},
+        {"no state yet", abc, nullptr, nullptr, nullptr, "4", nullptr, -1, "A", "4"},
+        {"interval 1 by default", abc, "A", nullptr, "4", "4", nullptr, -1, "A", "4"},
+        {"interval not passed", abc, "B", "3", "5", "7", nullptr, -1, "B", "5"},
+        {"interval passed", abc, "B", "3", "5", "8", nullptr, -1, "C", "8"},
+        {"empty item at once", abc, "", "3", "8", "8", nullptr, -1, "A", "8"},
+        {"counts clamped, no wrap", abc, "C", "1", "99999", "32767", nullptr, -1, "C", "99999"},
+        {"completed clamped", abc, "C", "0", "0", "40000", nullptr, -1, "A", "32767"},
+        {"random, first", "Minuet\r\nWaltz\r\n", "Minuet", "0", "0", "0", "True", 0, "Waltz", "0"},
+        {"random before", abc, "B", "0", "0", "0", "True", 0, "A", "0"},
+        {"random after", abc, "B", "0", "0", "0", "True", 1, "C", "0"},
+        {"random, empty", abc, "", "0", "0", "0", "True", 1, "B", "0"},
+        {"random, one item", "Solo\r\n", "Solo", "0", "0", "0", "True", -1, "Solo", "0"},
+        {"random, blank list", blank, "Old", "0", "0", "4", "True", -1, "Old", "4"},
+        {"missing list", nullptr, "Old", "0", "2", "5", nullptr, -1, "Old", "2"},
+        {"a folder in its place", folderInstead, "Old", "0", "2", "5", nullptr, -1, "Old", "2"},
+    };
+    const std::string section = listGroupSection(1);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(ini);
+        std::filesystem::remove(dir.file("list1.txt"));
+        if (c.list == folderInstead)
+            std::filesystem::create_directory(dir.file("list1.txt"));
+        else if (c.list)
+            writeFile(dir.file("list1.txt"), c.list); // any letter case is found
+        const std::pair<const char *, const char *> state[]
+            = {{"Current Item", c.current},
+               {"Change Song", c.interval},
+               {"Last Change Session Number", c.last},
+               {"Change Song Random", c.random}};
+        for (const auto &[key, value] : state) {
+            if (value)
+                IniWrite(section, key, value, ini);
+        }
+        IniWrite("History", "Sessions Completed", c.completed, ini);
+        random.calls = 0;
+        random.script = c.draw < 0 ? std::deque<int> {} : std::deque<int> {c.draw};
 
-    std::filesystem::create_directory(dir.file("List2.txt"));
-    const ListItems folder = readRotationItems(dir.file("List2.txt"));
-    EXPECT_EQ(folder.status, ListReadStatus::Error);
-    EXPECT_EQ(folder.errorText, "Is a directory");
+        checksong(1, {ini, folder, random, messages});
 
-    ASSERT_EQ(mkfifo(dir.file("List3.txt").c_str(), 0600), 0);
-    const ListItems fifo = readRotationItems(dir.file("List3.txt")); // must not wait
-    EXPECT_EQ(fifo.status, ListReadStatus::Error);
-    EXPECT_EQ(fifo.errorText, "Not a regular file");
-
-    EXPECT_EQ(readRotationItems("/dev/zero").status, ListReadStatus::Error);
+        EXPECT_EQ(IniRead(section, "Current Item", ini, ""), c.item);
+        EXPECT_EQ(IniRead(section, "Last Change Session Number", ini, ""), c.lastAfter);
+        // A single draw among the other items: certain to end.
+        EXPECT_EQ(random.calls, c.draw >= 0 ? 1 : 0);
+    }
+    ASSERT_EQ(messages.shown.size(), 1u); // the folder's
+    EXPECT_EQ(messages.shown[0].text,
+              "A disk error has occurred trying to open the song list\r\n\r\nIs a directory");
 }
