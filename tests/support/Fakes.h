@@ -136,19 +136,13 @@ class FakeWindowOps : public WindowOps
 {
 public:
     WindowState state() const override { return current; }
-    void setState(WindowState s) override
-    {
-        current = s;
-        states.push_back(s);
-    }
+    void setState(WindowState s) override { current = s; }
     void setCaption(const std::string &c) override { caption = c; }
-    void bringToFront() override { ++broughtToFront; }
+    void bringToFront() override { }
     bool isActive() const override { return active; }
 
     WindowState current = WindowState::Normal;
-    std::vector<WindowState> states;
     std::string caption;
-    int broughtToFront = 0;
     bool active = true;
 };
 
