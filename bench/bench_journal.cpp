@@ -12,43 +12,16 @@
 #include "support/FakeFileChooser.h"
 #include "support/FakeNotifier.h"
 #include "support/Fakes.h"
+#include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 #include <memory>
 #include <sqlite3.h>
-#include <stdexcept>
-#include <stdlib.h>
 #include <string>
 
 using namespace tb;
 
 namespace {
-
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern
-            = (std::filesystem::temp_directory_path() / "tallybell-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-    std::string file(const std::string &name) const { return (path_ / name).string(); }
-    std::string path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 TaskRecord sampleTask(int n)
 {
@@ -65,7 +38,7 @@ TaskRecord sampleTask(int n)
 
 void BM_AppendTask(benchmark::State &state)
 {
-    TempFolder folder;
+    test::TempDir folder;
     SqliteJournal journal(folder.file("journal.sqlite"));
     int n = 0;
     for (auto _ : state)
@@ -115,7 +88,7 @@ void fillTenYears(const std::string &file)
 
 // The program's logic over fakes, with the journal of ten years.
 struct TenYears {
-    TempFolder folder;
+    test::TempDir folder;
     test::FakeClock clock;
     test::FakeRandom random;
     test::FakeMessageBox messages;
@@ -139,7 +112,7 @@ struct TenYears {
             ProgramServices {MainServices {clock, random, messages, sound, screenSaver, help,
                                            instance, window, registry, notifier, *journal},
                              chooser, shell},
-            folder.path(), "");
+            folder.path().string(), "");
     }
 };
 

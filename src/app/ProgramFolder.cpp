@@ -32,12 +32,6 @@ bool isFolder(const std::string &path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// XDG base folders are absolute; a relative one is ignored as if it were not set.
-bool isAbsolute(const char *path)
-{
-    return path != nullptr && path[0] == '/';
-}
-
 // Copies `name` from `sourceFolder` into `folder` unless it is there, crash-safely: the bytes are
 // written whole to a file of their own and then given the name without replacing anything, so a
 // user's file that appeared meanwhile (another copy of the program starting) wins. Returns an error
@@ -89,16 +83,12 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
     if (executableFolderWritable && holdsTaskList)
         return {executableFolder, {}};
 
-    std::string dataHome;
-    if (isAbsolute(env.xdgDataHome))
-        dataHome = env.xdgDataHome;
-    else if (isAbsolute(env.home))
-        dataHome = std::string(env.home) + "/.local/share";
-    else
+    const auto dataHome = userBaseFolder(env.xdgDataHome, env.home, "/.local/share");
+    if (!dataHome)
         return fallBack(executableFolder, holdsTaskList,
                         "The home folder is not known (HOME is not set).");
 
-    const std::string folder = dataHome + "/" + kFolderName;
+    const std::string folder = *dataHome + "/" + kFolderName;
     if (const int error = makePrivateFolders(folder); error != 0)
         return fallBack(executableFolder, holdsTaskList, folder + ": " + std::strerror(error));
 

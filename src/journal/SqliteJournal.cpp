@@ -25,16 +25,8 @@ std::string_view taskEndingText(TaskEnding ending)
 
 std::string journalPath(const char *xdgDataHome, const char *home)
 {
-    std::string base;
-    if (xdgDataHome && xdgDataHome[0] == '/')
-        base = xdgDataHome;
-    else if (home && home[0] != '\0')
-        base = std::string(home) + "/.local/share";
-    else
-        return {};
-    while (!base.empty() && base.back() == '/')
-        base.pop_back();
-    return base + "/" + version::kProductName + "/journal.sqlite";
+    const auto base = userBaseFolder(xdgDataHome, home, "/.local/share");
+    return base ? *base + "/" + version::kProductName + "/journal.sqlite" : std::string();
 }
 
 namespace {

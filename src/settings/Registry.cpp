@@ -59,18 +59,10 @@ std::string parentFolder(const std::string &file)
 
 std::string registryStorePath(const char *xdgConfigHome, const char *home)
 {
-    std::string base;
-    if (xdgConfigHome && xdgConfigHome[0] == '/')
-        base = xdgConfigHome;
-    else if (home && home[0] != '\0')
-        base = std::string(home) + "/.config";
-    else
-        return {};
-    while (base.size() > 1 && base.back() == '/')
-        base.pop_back();
-    if (base == "/")
-        base.clear();
-    return base + "/" + version::kCompanyName + "/" + version::kProductName + "/registry.ini";
+    const auto base = userBaseFolder(xdgConfigHome, home, "/.config");
+    return base
+        ? *base + "/" + version::kCompanyName + "/" + version::kProductName + "/registry.ini"
+        : std::string();
 }
 
 std::string registrySection(std::uint32_t hive, std::string_view subkey)

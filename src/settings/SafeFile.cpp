@@ -367,6 +367,21 @@ int renameNoReplace(const std::string &from, const std::string &to)
     return 0;
 }
 
+std::optional<std::string> userBaseFolder(const char *xdgValue, const char *home,
+                                          std::string_view underHome)
+{
+    std::string base;
+    if (xdgValue && xdgValue[0] == '/')
+        base = xdgValue;
+    else if (home && home[0] == '/')
+        base = std::string(home).append(underHome);
+    else
+        return std::nullopt;
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
+    return base;
+}
+
 int makePrivateFolders(const std::string &folder)
 {
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {

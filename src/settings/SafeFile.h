@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -56,6 +57,12 @@ FileWrite writeFileAtomically(const std::string &path, std::string_view bytes);
 // Makes `folder` and any folder above it that is missing, each new one private to the user
 // (0700). 0, or the errno value of the failure (ENOTDIR when a file stands in the way).
 int makePrivateFolders(const std::string &folder);
+
+// The base folder of the user's files of one kind: `xdgValue` (an XDG_..._HOME variable) when
+// it is absolute, or else `underHome` in the home folder when that is absolute; nothing when
+// neither is. Trailing slashes are dropped, so the root comes back as "".
+std::optional<std::string> userBaseFolder(const char *xdgValue, const char *home,
+                                          std::string_view underHome);
 
 // Renames `from` to `to` without ever replacing an existing `to` (a file system without the
 // no-replace flag gets a hard link and an unlink). 0, or the errno value of the failure:
