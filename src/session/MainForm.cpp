@@ -257,7 +257,8 @@ void MainForm::setdelay()
         delay = roundHalfEven((TempTotalTime + 1) * 600.0 / (n - 1));
     if (currenttask > n - 1)
         currenttask = static_cast<std::int16_t>(n - 1);
-    // Start begins at task 1 at the least: show and step from that.
+    // Start begins at task 1 at the least (a stored 0 would run no task and count the
+    // session): show and step from that.
     if (currenttask < 1)
         currenttask = 1;
     totaltasks = n;
@@ -458,9 +459,6 @@ void MainForm::cmdstartstop_Click()
         showFullTaskLength();
         controls_["practiceprogress"].value = 100;
         controls_["timemaintime"].enabled = true;
-        // A stored start task below 1 would run no task at all and count the session.
-        if (currenttask < 1)
-            currenttask = 1;
         // A skip clicked in the last second of the previous session must not carry over.
         skippedtonext = false;
         UpdateSessionControls(false);
