@@ -75,7 +75,7 @@ FAULTS = [
     F("ini-cache-stamp", "settings", "src/settings/IniFile.cpp",
       "if (kept && kept->settled && sameStamp(kept->stamp, stamp)) {",
       "if (kept && kept->settled) {", "a kept parse outlives a change on disk"),
-    F("ini-cache-settled", "settings", "src/settings/IniFile.cpp",
+    F("ini-cache-settled", "settings", "src/settings/SafeFile.cpp",
       "return newest <= clock - step || newest > clock + 2 * second;", "return true;",
       "a stamp from the current clock step is trusted"),
     F("ini-first-section", "settings", "src/settings/IniFile.cpp",

@@ -370,58 +370,6 @@ constexpr std::size_t kKeptFiles = 4;
 constexpr std::size_t kMaxKeptFileBytes = std::size_t(16) << 20;
 constexpr std::size_t kMaxKeptBytes = std::size_t(32) << 20;
 
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified {};
-    timespec changed {};
-};
-
-bool sameTime(const timespec &a, const timespec &b)
-{
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-bool sameStamp(const FileStamp &a, const FileStamp &b)
-{
-    return a.device == b.device && a.inode == b.inode && a.size == b.size
-        && sameTime(a.modified, b.modified) && sameTime(a.changed, b.changed);
-}
-
-// Nanoseconds since the epoch; times beyond the year 2106 count as then.
-std::int64_t nanoseconds(const timespec &t)
-{
-    constexpr std::int64_t limit = std::int64_t(1) << 32;
-    return std::clamp<std::int64_t>(t.tv_sec, -limit, limit) * 1'000'000'000 + t.tv_nsec;
-}
-
-// A file's times are taken from a clock that moves in steps of a few milliseconds (whole
-// seconds, or two, on some file systems), so a change made within the step that stamped
-// the file leaves its stamp as it was. Until the clock has passed that step, the stamp
-// does not prove the bytes unchanged and they are read again. The coarse clock is the one
-// the stamps come from; a finer one would pass the step too early. Times far from now are
-// settled: a change made here would stamp the present.
-bool stampSettled(const FileStamp &stamp, const std::optional<timespec> &now)
-{
-    if (!now)
-        return false;
-    constexpr std::int64_t second = 1'000'000'000;
-    const bool wholeSeconds = stamp.modified.tv_nsec == 0 && stamp.changed.tv_nsec == 0;
-    const std::int64_t step = wholeSeconds ? 2 * second : 20'000'000;
-    const std::int64_t newest = std::max(nanoseconds(stamp.modified), nanoseconds(stamp.changed));
-    const std::int64_t clock = nanoseconds(*now);
-    return newest <= clock - step || newest > clock + 2 * second;
-}
-
-std::optional<timespec> coarseNow()
-{
-    timespec now {};
-    if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0)
-        return std::nullopt;
-    return now;
-}
-
 struct KeptFile {
     std::string path;
     FileStamp stamp;
@@ -487,7 +435,7 @@ private:
             read = readRegularFile(path);
             return nullptr;
         }
-        const FileStamp stamp {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+        const FileStamp stamp = stampOf(info);
         KeptFile *kept = find(path);
         if (kept && kept->settled && sameStamp(kept->stamp, stamp)) {
             kept->lastUse = ++uses_;

@@ -1,6 +1,8 @@
 #include "settings/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -398,6 +400,62 @@ int makePrivateFolders(const std::string &folder)
         if (slash == std::string::npos)
             return 0;
     }
+}
+
+bool sameStamp(const FileStamp &a, const FileStamp &b)
+{
+    const auto sameTime = [](const timespec &x, const timespec &y) {
+        return x.tv_sec == y.tv_sec && x.tv_nsec == y.tv_nsec;
+    };
+    return a.device == b.device && a.inode == b.inode && a.size == b.size
+        && sameTime(a.modified, b.modified) && sameTime(a.changed, b.changed);
+}
+
+FileStamp stampOf(const struct stat &info)
+{
+    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+std::optional<FileStamp> fileStamp(const std::string &path)
+{
+    struct stat info {
+    };
+    if (systemCalls().stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return stampOf(info);
+}
+
+namespace {
+
+// Nanoseconds since the epoch; times beyond the year 2106 count as then.
+std::int64_t nanoseconds(const timespec &t)
+{
+    constexpr std::int64_t limit = std::int64_t(1) << 32;
+    return std::clamp<std::int64_t>(t.tv_sec, -limit, limit) * 1'000'000'000 + t.tv_nsec;
+}
+
+} // namespace
+
+// The coarse clock is the one the stamps come from; a finer one would pass the step too
+// early. Times far from now are settled: a change made here would stamp the present.
+bool stampSettled(const FileStamp &stamp, const std::optional<timespec> &now)
+{
+    if (!now)
+        return false;
+    constexpr std::int64_t second = 1'000'000'000;
+    const bool wholeSeconds = stamp.modified.tv_nsec == 0 && stamp.changed.tv_nsec == 0;
+    const std::int64_t step = wholeSeconds ? 2 * second : 20'000'000;
+    const std::int64_t newest = std::max(nanoseconds(stamp.modified), nanoseconds(stamp.changed));
+    const std::int64_t clock = nanoseconds(*now);
+    return newest <= clock - step || newest > clock + 2 * second;
+}
+
+std::optional<timespec> coarseNow()
+{
+    timespec now {};
+    if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0)
+        return std::nullopt;
+    return now;
 }
 
 } // namespace tb

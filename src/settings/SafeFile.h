@@ -6,6 +6,7 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <time.h>
 
 namespace tb {
 
@@ -37,6 +38,33 @@ FileRead readRegularFile(const std::string &path);
 // Whether `path` could be read as readRegularFile would, without reading it: `bytes` stays
 // empty.
 FileRead checkReadableFile(const std::string &path);
+
+// What tells a file's contents apart without reading them: the device, inode and size, and
+// the modification and change times to the nanosecond. A replacement by rename gives a new
+// inode; a write in place moves the times.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified {};
+    timespec changed {};
+};
+
+bool sameStamp(const FileStamp &a, const FileStamp &b);
+
+// The stamp of what stat gives for `path` (through the system calls in force).
+FileStamp stampOf(const struct stat &info);
+// The stamp of the regular file `path`; nothing when it is missing or not a regular file.
+std::optional<FileStamp> fileStamp(const std::string &path);
+
+// A file's times come from a clock that moves in steps of a few milliseconds (whole
+// seconds, or two, on some file systems), so a change made within the step that stamped
+// the file leaves the stamp as it was. True when the stamp was taken, at `now` (the coarse
+// clock the stamps come from), after that step had passed: an equal stamp later proves the
+// bytes unchanged.
+bool stampSettled(const FileStamp &stamp, const std::optional<timespec> &now);
+// The coarse real-time clock, the one file times are taken from.
+std::optional<timespec> coarseNow();
 
 struct FileWrite {
     bool ok = false;
