@@ -1,6 +1,6 @@
 #include "about/frmAbout.h"
 
-#include "app/Program.h"
+#include "forms/FormHost.h"
 #include "forms/qt/ControlBinding.h"
 #include "ui_frmAbout.h"
 
@@ -10,8 +10,8 @@
 
 namespace tb {
 
-frmAbout::frmAbout(Program &program, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), program_(program)
+frmAbout::frmAbout(FormHost &host, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), host_(host)
 {
     ui->setupUi(this);
     setModal(false);
@@ -25,7 +25,7 @@ frmAbout::frmAbout(Program &program, QWidget *parent)
     title.setLetterSpacing(QFont::PercentageSpacing, 115);
     ui->lblTitle->setFont(title);
 
-    new ControlBinding(this, program_, FormId::About);
+    new ControlBinding(this, host_, FormId::About);
     adjustSize();
 
     // The links answer the keyboard too.
@@ -39,13 +39,13 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::reject()
 {
-    program_.dispatch(FormId::About, "cmdOK", ControlEvent::Click);
+    host_.dispatch(FormId::About, "cmdOK", ControlEvent::Click);
 }
 
 void frmAbout::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    program_.unload(FormId::About);
+    host_.unload(FormId::About);
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
@@ -53,7 +53,7 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            program_.dispatch(FormId::About, watched->objectName().toStdString(),
+            host_.dispatch(FormId::About, watched->objectName().toStdString(),
                               ControlEvent::Click);
             return true;
         }

@@ -10,7 +10,7 @@ class frmAbout;
 
 namespace tb {
 
-class Program;
+class FormHost;
 
 // The about box: title, version, legal and warranty notices, and two links whose tool tips
 // hold the addresses they open. Not modal; OK, Escape or the title bar close it.
@@ -18,7 +18,7 @@ class frmAbout final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmAbout(Program &program, QWidget *parent = nullptr);
+    explicit frmAbout(FormHost &host, QWidget *parent = nullptr);
     ~frmAbout() override;
 
 public Q_SLOTS:
@@ -30,7 +30,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::frmAbout> ui;
-    Program &program_;
+    FormHost &host_;
 };
 
 } // namespace tb

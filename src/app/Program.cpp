@@ -12,8 +12,10 @@
 namespace tb {
 
 Program::Program(ProgramServices services, std::string programFolder, std::string commandLine)
-    : s_(services), main_(services.main, *this, std::move(programFolder), std::move(commandLine))
+    : s_(services), taskList_(std::move(programFolder), services.registry),
+      main_(services.main, taskList_, *this, std::move(commandLine))
 {
+    taskList_.setSession(&main_);
 }
 
 Program::~Program() = default;
@@ -42,13 +44,14 @@ Form *Program::form(FormId form)
     return nullptr;
 }
 
-bool Program::dispatch(FormId form, std::string_view control, ControlEvent event)
+bool Program::dispatch(FormId form, std::string_view control, ControlEvent event,
+                       EventArgs &args)
 {
     Form *target = this->form(form);
     if (!target)
         return false;
     ++dispatching_;
-    const bool handled = target->raise(control, event);
+    const bool handled = target->raise(control, event, args);
     --dispatching_;
     afterEvent();
     return handled;
@@ -75,6 +78,7 @@ void Program::showChangesNow()
 
 void Program::refreshAll()
 {
+    taskList_.poll();
     for (const FormId id : {FormId::Main, FormId::Options, FormId::TaskEditor, FormId::ListEditor,
                             FormId::About, FormId::Journal})
         if (Form *loaded = form(id))
@@ -107,21 +111,20 @@ bool Program::load(FormId form)
     case FormId::Main:
         return true;
     case FormId::Options:
-        loadOnce(options_, main_, *this,
-                 OptionsServices {m.messages, m.sound, m.help, s_.fileChooser, m.registry});
+        loadOnce(options_, taskList_, main_, *this,
+                 OptionsServices {m.messages, m.sound, m.help, s_.fileChooser});
         return true;
     case FormId::TaskEditor:
-        loadOnce(taskEditor_, main_, *this, TaskEditorServices {m.messages, m.help});
+        loadOnce(taskEditor_, taskList_, main_, *this, TaskEditorServices {m.messages, m.help});
         return true;
     case FormId::ListEditor:
-        loadOnce(listEditor_, main_, *this, ListEditorServices {m.messages, m.help});
+        loadOnce(listEditor_, taskList_, *this, ListEditorServices {m.messages, m.help});
         return true;
     case FormId::About:
         loadOnce(about_, s_.shell, *this);
         return true;
     case FormId::Journal:
-        loadOnce(journal_, main_, *this,
-                 JournalServices {m.journal, m.clock, m.messages, s_.fileChooser});
+        loadOnce(journal_, *this, JournalServices {m.journal, m.clock, m.messages, s_.fileChooser});
         return true;
     }
     return false;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "forms/FormCalls.h"
+#include "forms/FormHost.h"
 #include "session/MainForm.h"
+#include "tasklist/TaskList.h"
 
 #include <memory>
 #include <string>
@@ -15,6 +17,7 @@ class FileChooser;
 class JournalForm;
 class ListEditorForm;
 class OptionsForm;
+class Registry;
 class TaskEditorForm;
 class Shell;
 class WindowHost;
@@ -22,17 +25,19 @@ class WindowHost;
 // The outside world of the whole program.
 struct ProgramServices {
     MainServices main;
+    Registry &registry;
     FileChooser &fileChooser;
     Shell &shell;
 };
 
-// Owns the logic of every window and carries the calls and change notices between them.
-// The main window's logic lives as long as the program; the others are loaded when first
-// needed and dropped when their window is unloaded.
+// Owns the task list in use and the logic of every window, and carries the calls and change
+// notices between them. The main window's logic lives as long as the program; the others
+// are loaded when first needed and dropped when their window is unloaded.
 //
-// Every user event goes through `dispatch`, which then lets each loaded window's logic see
-// what the event changed (`Form::refresh`) and has the windows layer show it.
-class Program final : public FormCalls
+// Every user event goes through `dispatch`, which then looks whether the task list changed
+// on disk, lets each loaded window's logic see what the event changed (`Form::refresh`) and
+// has the windows layer show it.
+class Program final : public FormCalls, public FormHost
 {
 public:
     Program(ProgramServices services, std::string programFolder, std::string commandLine);
@@ -42,18 +47,12 @@ public:
     void attach(WindowHost *host);
 
     MainForm &main() { return main_; }
-    // The logic of `form`, or null when it is not loaded.
-    Form *form(FormId form);
-    OptionsForm *loadedOptions() { return options_.get(); }
-    TaskEditorForm *loadedTaskEditor() { return taskEditor_.get(); }
-    ListEditorForm *loadedListEditor() { return listEditor_.get(); }
-    JournalForm *loadedJournal() { return journal_.get(); }
+    TaskList &taskList() { return taskList_; }
 
-    // Raises `event` of `control` on the window `form`, then shows what changed. False when
-    // the window is not loaded or has no such handler.
-    bool dispatch(FormId form, std::string_view control, ControlEvent event);
-    // After an event that reached a window's logic by another way (a key, a resize).
-    void afterEvent();
+    Form *form(FormId form) override;
+    using FormHost::dispatch;
+    bool dispatch(FormId form, std::string_view control, ControlEvent event,
+                  EventArgs &args) override;
 
     void show(FormId form) override;
     void unload(FormId form) override;
@@ -62,6 +61,7 @@ public:
     void cmdnewtaskfile_Click() override;
 
 private:
+    void afterEvent();
     OptionsForm &options();
     bool load(FormId form);
     void drop(FormId form);
@@ -69,6 +69,7 @@ private:
     void refreshAll();
 
     ProgramServices s_;
+    TaskList taskList_;
     MainForm main_;
     std::unique_ptr<OptionsForm> options_;
     std::unique_ptr<TaskEditorForm> taskEditor_;

@@ -67,7 +67,8 @@ int main(int argc, char *argv[])
     const std::string commandLine = arguments.join(QChar(u' ')).toStdString();
 
     tb::Program program({{clock, random, messages, sound, screenSaver, help, instance, windowOps,
-                          registry, notifier, journal},
+                          notifier, journal},
+                         registry,
                          fileChooser,
                          shell},
                         programFolder, commandLine);

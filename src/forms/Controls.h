@@ -24,11 +24,18 @@ struct ControlState {
     bool visible = true;
     bool checked = false; // check boxes, option buttons and checkable menu entries
     int value = 0; // progress bars and number boxes
+    // The caret and the selection of a text box, in bytes of `text`: the window stores them
+    // before it raises an event of the window, and places them when the logic moves them.
+    int selStart = 0;
+    int selLength = 0;
+    // Raised by one each time the logic wants the control to take the focus.
+    int focusRequests = 0;
 
     bool operator==(const ControlState &) const = default;
 };
 
-// The controls of one window by name.
+// The controls of one window by name. Every name is a control of the window (or the
+// window's own name): a name that names nothing is a fault the window tests find.
 class Controls
 {
 public:

@@ -4,6 +4,12 @@ namespace tb {
 
 void Form::on(std::string_view control, ControlEvent event, std::function<void()> handler)
 {
+    on(control, event, [handler = std::move(handler)](EventArgs &) { handler(); });
+}
+
+void Form::on(std::string_view control, ControlEvent event,
+              std::function<void(EventArgs &)> handler)
+{
     auto it = handlers_.find(control);
     if (it == handlers_.end())
         it = handlers_.emplace(std::string(control), decltype(it->second) {}).first;
@@ -18,6 +24,12 @@ bool Form::handles(std::string_view control, ControlEvent event) const
 
 bool Form::raise(std::string_view control, ControlEvent event)
 {
+    EventArgs args;
+    return raise(control, event, args);
+}
+
+bool Form::raise(std::string_view control, ControlEvent event, EventArgs &args)
+{
     const auto it = handlers_.find(control);
     if (it == handlers_.end())
         return false;
@@ -26,7 +38,7 @@ bool Form::raise(std::string_view control, ControlEvent event)
         return false;
     // A handler may register or drop handlers of its own window: run a copy.
     const auto run = handler->second;
-    run();
+    run(args);
     return true;
 }
 

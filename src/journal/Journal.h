@@ -60,6 +60,8 @@ public:
 
     virtual JournalWrite addTask(const TaskRecord &task) = 0;
     virtual JournalWrite addSession(const SessionRecord &session) = 0;
+    // Moves on with every record written: what was read before may be out of date.
+    virtual std::uint64_t revision() const = 0;
 
     // Every task, newest first.
     virtual std::vector<TaskRecord> tasks() = 0;

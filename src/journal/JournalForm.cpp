@@ -5,7 +5,6 @@
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
-#include "session/MainForm.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
 
@@ -40,8 +39,8 @@ std::string searchForm(std::string_view text)
 
 } // namespace
 
-JournalForm::JournalForm(MainForm &main, FormCalls &forms, JournalServices services)
-    : main_(main), forms_(forms), s_(services)
+JournalForm::JournalForm(FormCalls &forms, JournalServices services)
+    : forms_(forms), s_(services)
 {
     for (const char *name : {"lblstreak", "lbllongest", "lblweek", "lblmonth", "lblshown"})
         controls_[name];
@@ -49,6 +48,7 @@ JournalForm::JournalForm(MainForm &main, FormCalls &forms, JournalServices servi
     on("txtsearch", ControlEvent::Change, [this] { txtsearch_Change(); });
     on("cmdexport", ControlEvent::Click, [this] { cmdexport_Click(); });
     on("cmdclose", ControlEvent::Click, [this] { cmdclose_Click(); });
+    on("frmjournal", ControlEvent::Activate, [this] { Form_Activate(); });
 }
 
 void JournalForm::Form_Load()
@@ -56,14 +56,20 @@ void JournalForm::Form_Load()
     reload();
 }
 
+void JournalForm::Form_Activate()
+{
+    if (stale())
+        reload();
+}
+
 bool JournalForm::stale() const
 {
-    return seenWrites_ != main_.journalWrites();
+    return seenRevision_ != s_.journal.revision();
 }
 
 void JournalForm::reload()
 {
-    seenWrites_ = main_.journalWrites();
+    seenRevision_ = s_.journal.revision();
     tasks_ = s_.journal.tasks();
     searchable_.clear();
     searchable_.reserve(tasks_.size());
@@ -83,6 +89,7 @@ void JournalForm::showSummary()
     const std::string today = localDay(s_.clock.now());
     const PracticeSummary summary = summarisePractice(days, today);
     chart_ = recentDays(days, today, kChartDays);
+    ++shownVersion_;
     controls_["lblstreak"].caption
         = "Current streak: " + counted(summary.currentStreak, "day", "days");
     controls_["lbllongest"].caption
@@ -96,6 +103,7 @@ void JournalForm::showSummary()
 void JournalForm::applySearch()
 {
     const std::string query = searchForm(controls_["txtsearch"].text);
+    ++shownVersion_;
     shown_.clear();
     for (std::size_t i = 0; i < tasks_.size(); ++i)
         if (query.empty() || searchable_[i].find(query) != std::string::npos)

@@ -3,6 +3,7 @@
 #include "forms/Form.h"
 #include "forms/FormCalls.h"
 #include "journal/Journal.h"
+#include "journal/JournalView.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +14,6 @@ namespace tb {
 
 class Clock;
 class FileChooser;
-class MainForm;
 class MessageBox;
 
 struct JournalServices {
@@ -26,14 +26,16 @@ struct JournalServices {
 // The practice journal window: the streaks and minutes, the minutes of the last days for
 // the chart, and the tasks, newest first, narrowed by what is typed into the search box.
 // The window's table and chart read the rows and days from here.
-class JournalForm final : public Form
+class JournalForm final : public Form, public JournalView
 {
 public:
     static constexpr int kChartDays = 30;
 
-    JournalForm(MainForm &main, FormCalls &forms, JournalServices services);
+    JournalForm(FormCalls &forms, JournalServices services);
 
     void Form_Load();
+    // The window became the active one: tasks recorded meanwhile are read.
+    void Form_Activate();
     void txtsearch_Change();
     void cmdexport_Click();
     void cmdclose_Click();
@@ -42,17 +44,15 @@ public:
     bool stale() const;
     void reload();
 
-    // The tasks the search lets through, newest first.
-    std::size_t shownCount() const { return shown_.size(); }
-    const TaskRecord &shownTask(std::size_t row) const { return tasks_[shown_[row]]; }
-    // The last kChartDays days up to today, oldest first.
-    const std::vector<DayPractice> &chartDays() const { return chart_; }
+    std::size_t shownCount() const override { return shown_.size(); }
+    const TaskRecord &shownTask(std::size_t row) const override { return tasks_[shown_[row]]; }
+    const std::vector<DayPractice> &chartDays() const override { return chart_; }
+    std::uint64_t shownVersion() const override { return shownVersion_; }
 
 private:
     void showSummary();
     void applySearch();
 
-    MainForm &main_;
     FormCalls &forms_;
     JournalServices s_;
 
@@ -62,7 +62,8 @@ private:
     std::vector<std::string> searchable_;
     std::vector<std::size_t> shown_;
     std::vector<DayPractice> chart_;
-    std::uint64_t seenWrites_ = 0;
+    std::uint64_t seenRevision_ = 0;
+    std::uint64_t shownVersion_ = 0;
 };
 
 } // namespace tb

@@ -1,7 +1,6 @@
 #include "journal/JournalTableModel.h"
 
-#include "app/Program.h"
-#include "journal/JournalForm.h"
+#include "journal/JournalView.h"
 
 #include <QStringList>
 
@@ -28,14 +27,14 @@ QString endingText(TaskEnding ending)
 
 } // namespace
 
-JournalTableModel::JournalTableModel(Program &program, QObject *parent)
-    : QAbstractTableModel(parent), program_(program)
+JournalTableModel::JournalTableModel(ViewSource view, QObject *parent)
+    : QAbstractTableModel(parent), view_(std::move(view))
 {
 }
 
 int JournalTableModel::rowCount(const QModelIndex &parent) const
 {
-    const JournalForm *logic = program_.loadedJournal();
+    const JournalView *logic = view_();
     return parent.isValid() || !logic ? 0 : static_cast<int>(logic->shownCount());
 }
 
@@ -46,7 +45,7 @@ int JournalTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant JournalTableModel::data(const QModelIndex &index, int role) const
 {
-    const JournalForm *logic = program_.loadedJournal();
+    const JournalView *logic = view_();
     // Asked before the model was told of new rows: there is nothing sure to show.
     if (!logic || !index.isValid() || static_cast<std::size_t>(index.row()) >= logic->shownCount())
         return {};

@@ -2,19 +2,23 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+
 namespace tb {
 
-class Program;
+class JournalView;
 
 // The journal window's tasks as a table. The rows are the journal window's logic's: the
 // model only shows them and is told (`showAfresh`) when the logic has chosen other rows.
+// `view` gives the rows, or null once the window's logic is gone.
 class JournalTableModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     enum Column { Started, Task, Text, Items, Planned, Practised, Ending, ColumnCount };
 
-    explicit JournalTableModel(Program &program, QObject *parent = nullptr);
+    using ViewSource = std::function<const JournalView *()>;
+    explicit JournalTableModel(ViewSource view, QObject *parent = nullptr);
 
     // Shows the rows again, after `change` (which may be empty) has changed them.
     template<typename F> void showAfresh(F change)
@@ -31,7 +35,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    Program &program_;
+    ViewSource view_;
 };
 
 } // namespace tb

@@ -298,7 +298,9 @@ JournalWrite SqliteJournal::addTask(const TaskRecord &task)
     sqlite3_bind_int(insert, 6, task.plannedSeconds);
     sqlite3_bind_int(insert, 7, task.practisedSeconds);
     bindText(insert, 8, std::string(taskEndingText(task.ending)));
-    return finish(db->handle, insert);
+    JournalWrite written = finish(db->handle, insert);
+    revision_ += written.ok ? 1 : 0;
+    return written;
 }
 
 JournalWrite SqliteJournal::addSession(const SessionRecord &session)
@@ -312,7 +314,9 @@ JournalWrite SqliteJournal::addSession(const SessionRecord &session)
     bindText(insert, 2, session.ended);
     bindText(insert, 3, session.taskList);
     sqlite3_bind_int(insert, 4, session.completed ? 1 : 0);
-    return finish(db->handle, insert);
+    JournalWrite written = finish(db->handle, insert);
+    revision_ += written.ok ? 1 : 0;
+    return written;
 }
 
 std::vector<TaskRecord> SqliteJournal::tasks()

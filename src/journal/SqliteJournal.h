@@ -32,6 +32,7 @@ public:
     std::string location() const override { return path_; }
     JournalWrite addTask(const TaskRecord &task) override;
     JournalWrite addSession(const SessionRecord &session) override;
+    std::uint64_t revision() const override { return revision_; }
     std::vector<TaskRecord> tasks() override;
     std::vector<DayPractice> practiceByDay() override;
     std::int64_t secondsPractisedOn(const std::string &day) override;
@@ -44,6 +45,7 @@ private:
 
     std::string path_;
     std::unique_ptr<Database> db_;
+    std::uint64_t revision_ = 0;
 };
 
 } // namespace tb

@@ -1,9 +1,9 @@
 #include "journal/frmjournal.h"
 
-#include "app/Program.h"
+#include "forms/FormHost.h"
 #include "forms/qt/ControlBinding.h"
-#include "journal/JournalForm.h"
 #include "journal/JournalTableModel.h"
+#include "journal/JournalView.h"
 #include "ui_frmjournal.h"
 
 #include <QCloseEvent>
@@ -11,9 +11,9 @@
 
 namespace tb {
 
-frmjournal::frmjournal(Program &program, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmjournal>()), program_(program),
-      model_(new JournalTableModel(program, this))
+frmjournal::frmjournal(FormHost &host, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmjournal>()), host_(host),
+      model_(new JournalTableModel([this] { return view(); }, this))
 {
     ui->setupUi(this);
     setModal(false);
@@ -35,48 +35,45 @@ frmjournal::frmjournal(Program &program, QWidget *parent)
     header->resizeSection(JournalTableModel::Practised, digit * 10);
     header->setStretchLastSection(true);
 
-    new ControlBinding(this, program_, FormId::Journal);
-    // Connected after the binding: the logic has chosen the rows when this runs.
-    connect(ui->txtsearch, &QLineEdit::textEdited, this, &frmjournal::showRecords);
-    showChart();
+    auto *binding = new ControlBinding(this, host_, FormId::Journal);
+    connect(binding, &ControlBinding::applied, this, &frmjournal::showRows);
+    showRows();
     ui->txtsearch->setFocus();
 }
 
 frmjournal::~frmjournal() = default;
 
-void frmjournal::showRecords()
+const JournalView *frmjournal::view() const
 {
-    model_->showAfresh([] {});
+    return dynamic_cast<const JournalView *>(host_.form(FormId::Journal));
 }
 
-void frmjournal::showChart()
+void frmjournal::showRows()
 {
-    if (const JournalForm *logic = program_.loadedJournal())
-        ui->chartdays->setDays(logic->chartDays());
+    const JournalView *logic = view();
+    if (!logic || logic->shownVersion() == shownVersion_)
+        return;
+    shownVersion_ = logic->shownVersion();
+    model_->showAfresh([] {});
+    ui->chartdays->setDays(logic->chartDays());
 }
 
 void frmjournal::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
-        return;
-    JournalForm *logic = program_.loadedJournal();
-    if (!logic || !logic->stale())
-        return;
-    model_->showAfresh([logic] { logic->reload(); });
-    showChart();
-    program_.afterEvent();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        host_.dispatch(FormId::Journal, "frmjournal", ControlEvent::Activate);
 }
 
 void frmjournal::reject()
 {
-    program_.dispatch(FormId::Journal, "cmdclose", ControlEvent::Click);
+    host_.dispatch(FormId::Journal, "cmdclose", ControlEvent::Click);
 }
 
 void frmjournal::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    program_.unload(FormId::Journal);
+    host_.unload(FormId::Journal);
 }
 
 } // namespace tb

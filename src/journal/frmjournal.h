@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <cstdint>
 #include <memory>
 
 namespace Ui {
@@ -11,7 +12,8 @@ class frmjournal;
 namespace tb {
 
 class JournalTableModel;
-class Program;
+class JournalView;
+class FormHost;
 
 // The practice journal. Modeless; it stays above the main window. Escape and the close box
 // close it. Tasks recorded while it is open are read when it is next brought to the front.
@@ -19,7 +21,7 @@ class frmjournal final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmjournal(Program &program, QWidget *parent = nullptr);
+    explicit frmjournal(FormHost &host, QWidget *parent = nullptr);
     ~frmjournal() override;
 
 public Q_SLOTS:
@@ -30,12 +32,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void showRecords();
-    void showChart();
+    const JournalView *view() const;
+    // After the binding showed the logic's controls: other rows or days are shown afresh.
+    void showRows();
 
     std::unique_ptr<Ui::frmjournal> ui;
-    Program &program_;
+    FormHost &host_;
     JournalTableModel *model_;
+    std::uint64_t shownVersion_ = 0;
 };
 
 } // namespace tb

@@ -4,11 +4,11 @@
 #include "lists/Rotation.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
-#include "session/MainForm.h"
 #include "settings/Conversions.h"
-#include "settings/IniFile.h"
+#include "settings/FileExists.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
+#include "tasklist/TaskList.h"
 #include "text/Encoding.h"
 
 #include <algorithm>
@@ -47,8 +47,8 @@ std::vector<std::string> nonEmptyLines(const std::string &bytes)
 
 } // namespace
 
-ListEditorForm::ListEditorForm(MainForm &main, FormCalls &forms, ListEditorServices services)
-    : main_(main), forms_(forms), s_(services)
+ListEditorForm::ListEditorForm(TaskList &list, FormCalls &forms, ListEditorServices services)
+    : list_(list), forms_(forms), s_(services)
 {
     const auto click = [this](const char *control, void (ListEditorForm::*handler)()) {
         on(control, ControlEvent::Click, [this, handler] { (this->*handler)(); });
@@ -68,6 +68,9 @@ ListEditorForm::ListEditorForm(MainForm &main, FormCalls &forms, ListEditorServi
     click("cmdHelp", &ListEditorForm::cmdHelp_Click);
     // Nothing to do: handling it makes the window hand over what is typed.
     on("txtsongentry", ControlEvent::Change, [] {});
+    on("frmeditsonglist", ControlEvent::KeyDown, [this](EventArgs &key) { Form_KeyDown(key); });
+    on("frmeditsonglist", ControlEvent::QueryUnload,
+       [this](EventArgs &close) { Form_QueryUnload(close); });
 }
 
 void ListEditorForm::Form_Load()
@@ -78,16 +81,16 @@ void ListEditorForm::Form_Load()
 
 void ListEditorForm::refresh()
 {
-    if (main_.inifilename != shownSettings_) {
+    if (list_.inifilename() != shownSettings_) {
         showlistsettings();
         return;
     }
-    // Shown again only when the stored item changes (the rotation moved on, which it can
-    // only when a task text was composed): a list file deleted here leaves the item on
-    // screen as it was. Most events, the countdown's tick among them, read nothing.
-    if (main_.taskTextsComposed() == seenTaskTexts_)
+    // Shown again only when the stored item changes (the rotation moved on, or another
+    // program changed the file): a list file deleted here leaves the item on screen as it
+    // was. Most events, the countdown's tick among them, read nothing.
+    if (list_.revision() == seenRevision_)
         return;
-    seenTaskTexts_ = main_.taskTextsComposed();
+    seenRevision_ = list_.revision();
     std::string stored = storedCurrentItem();
     if (stored != storedItem_) {
         controls_["TextCurrentSong"].text = stored;
@@ -97,17 +100,12 @@ void ListEditorForm::refresh()
 
 std::string ListEditorForm::listFile() const
 {
-    return listFilePath(main_.programFolder(), listNumber_);
+    return listFilePath(list_.programFolder(), listNumber_);
 }
 
 std::vector<std::string> &ListEditorForm::items()
 {
     return controls_["Listsongtitles"].items;
-}
-
-std::string ListEditorForm::takeFocusRequest()
-{
-    return std::exchange(focusRequest_, {});
 }
 
 void ListEditorForm::showList(int listNumber)
@@ -183,13 +181,12 @@ bool ListEditorForm::savelistfile(const std::string &FileName)
 
 void ListEditorForm::showlistsettings()
 {
-    shownSettings_ = main_.inifilename;
-    const std::string section = listGroupSection(listNumber_);
+    shownSettings_ = list_.inifilename();
+    const TaskListFile &file = list_.file();
     // Not a number: shown as the rotation reads it.
-    changeInterval_ = textToNumber(IniRead(section, "Change Song", main_.inifilename, "1"));
+    changeInterval_ = static_cast<std::int16_t>(file.changeInterval(listNumber_));
     showinterval(changeInterval_);
-    const bool random
-        = IniRead(section, "Change Song Random", main_.inifilename, "False") == "True";
+    const bool random = file.randomChange(listNumber_);
     controls_["Optionsongselrand"].checked = random;
     controls_["Optionsongselcron"].checked = !random;
     showCurrentItem();
@@ -197,14 +194,14 @@ void ListEditorForm::showlistsettings()
 
 std::string ListEditorForm::storedCurrentItem() const
 {
-    return IniRead(listGroupSection(listNumber_), "Current Item", main_.inifilename, kNoSong);
+    return list_.file().currentItem(listNumber_, kNoSong);
 }
 
 void ListEditorForm::showCurrentItem()
 {
     storedItem_ = storedCurrentItem();
-    seenTaskTexts_ = main_.taskTextsComposed();
-    controls_["TextCurrentSong"].text = main_.fExist(listFile()) ? storedItem_ : kNoSong;
+    seenRevision_ = list_.revision();
+    controls_["TextCurrentSong"].text = fExist(listFile()) ? storedItem_ : kNoSong;
 }
 
 void ListEditorForm::showinterval(std::int16_t interval)
@@ -226,7 +223,7 @@ void ListEditorForm::cmdAdd_Click()
         s_.messages.show(
             "You must type a list item in the Selected List Item to add a new list item",
             version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
-        focusRequest_ = "txtsongentry";
+        ++controls_["txtsongentry"].focusRequests;
         return;
     }
     // A line break would split the item into two lines of the file.
@@ -277,36 +274,33 @@ void ListEditorForm::Listsongtitles_DblClick()
                          version::kProductName, MsgIcon::None, MsgButtons::YesNo)
         != MsgResult::Yes)
         return;
-    const std::string &ini = main_.inifilename;
-    const std::string section = listGroupSection(listNumber_);
+    const TaskListFile &file = list_.file();
     // As much of the line as the task list reads back, never half a character.
     std::string item = list.items[std::size_t(list.listIndex)];
     item.resize(utf8CutLength(item, kMaxItemBytes));
-    IniWrite(section, "Current Item", item, ini);
+    file.setCurrentItem(listNumber_, item);
     controls_["TextCurrentSong"].text = item;
-    IniWrite(section, "Last Change Session Number",
-             IniRead("History", "Sessions Completed", ini, "0"), ini);
+    file.setLastChangeSession(listNumber_, file.sessionsCompletedText());
 }
 
 void ListEditorForm::Optionsongselcron_Click()
 {
     controls_["Optionsongselcron"].checked = true;
     controls_["Optionsongselrand"].checked = false;
-    IniWrite(listGroupSection(listNumber_), "Change Song Random", "False", main_.inifilename);
+    list_.file().setRandomChange(listNumber_, false);
 }
 
 void ListEditorForm::Optionsongselrand_Click()
 {
     controls_["Optionsongselrand"].checked = true;
     controls_["Optionsongselcron"].checked = false;
-    IniWrite(listGroupSection(listNumber_), "Change Song Random", "True", main_.inifilename);
+    list_.file().setRandomChange(listNumber_, true);
 }
 
 void ListEditorForm::writeInterval()
 {
     showinterval(changeInterval_);
-    IniWrite(listGroupSection(listNumber_), "Change Song", numberToText(changeInterval_),
-             main_.inifilename);
+    list_.file().setChangeInterval(listNumber_, changeInterval_);
 }
 
 void ListEditorForm::spindays_DownClick()
@@ -350,11 +344,11 @@ void ListEditorForm::SpinListNumber_UpClick()
     switchList(+1);
 }
 
-void ListEditorForm::Form_KeyDown(int KeyCode)
+void ListEditorForm::Form_KeyDown(const EventArgs &key)
 {
-    if (KeyCode == vbKeyReturn && !controls_.at("txtsongentry").text.empty())
+    if (key.key == Key::Enter && !controls_.at("txtsongentry").text.empty())
         cmdAdd_Click();
-    else if (KeyCode == vbKeyDelete && controls_.at("Listsongtitles").listIndex >= 0)
+    else if (key.key == Key::Delete && controls_.at("Listsongtitles").listIndex >= 0)
         cmdDelete_Click();
 }
 
@@ -374,17 +368,16 @@ void ListEditorForm::cmdHelp_Click()
     s_.help.WinHelp(Help::HELP_CONTEXT, 12);
 }
 
-bool ListEditorForm::Form_QueryUnload()
+void ListEditorForm::Form_QueryUnload(EventArgs &close)
 {
     if (items() == savedItems_)
-        return false;
+        return;
     const MsgResult answer
         = s_.messages.show("The items of list " + std::to_string(listNumber_)
                                + " have been changed.\r\n\r\nDo you want to save the changes?",
                            version::kProductName, MsgIcon::None, MsgButtons::YesNoCancel);
-    if (answer == MsgResult::Cancel)
-        return true;
-    return answer == MsgResult::Yes && !savelistfile(listFile());
+    close.cancel
+        = answer == MsgResult::Cancel || (answer == MsgResult::Yes && !savelistfile(listFile()));
 }
 
 } // namespace tb

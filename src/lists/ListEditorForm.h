@@ -10,8 +10,8 @@
 namespace tb {
 
 class Help;
-class MainForm;
 class MessageBox;
+class TaskList;
 
 struct ListEditorServices {
     MessageBox &messages;
@@ -28,20 +28,19 @@ struct ListEditorServices {
 class ListEditorForm final : public Form
 {
 public:
-    ListEditorForm(MainForm &main, FormCalls &forms, ListEditorServices services);
-
-    // The key codes Form_KeyDown acts on.
-    static constexpr int vbKeyReturn = 13;
-    static constexpr int vbKeyDelete = 46;
+    // The list files are in `list`'s program folder; the rotation settings shown and
+    // changed are those of the task list in use.
+    ListEditorForm(TaskList &list, FormCalls &forms, ListEditorServices services);
 
     void Form_Load();
     // Another window may have switched the task list, or the rotation moved the current
     // item on.
     void refresh() override;
-    // A key pressed anywhere in the window; the focused control receives it as well.
-    void Form_KeyDown(int KeyCode);
-    // The window's close box: asks about unsaved item edits. True keeps the window open.
-    bool Form_QueryUnload();
+    // A key pressed anywhere in the window (Enter adds, Delete deletes); the focused
+    // control receives it as well.
+    void Form_KeyDown(const EventArgs &key);
+    // The window's close box: asks about unsaved item edits. Cancelled keeps it open.
+    void Form_QueryUnload(EventArgs &close);
 
     void cmdAdd_Click();
     void cmdDelete_Click();
@@ -66,8 +65,6 @@ public:
     void showinterval(std::int16_t interval);
 
     int shownList() const { return listNumber_; }
-    // The control the window should put the focus into, once; empty for none.
-    std::string takeFocusRequest();
 
 private:
     std::string listFile() const;
@@ -78,7 +75,7 @@ private:
     void switchList(int step);
     void writeInterval();
 
-    MainForm &main_;
+    TaskList &list_;
     FormCalls &forms_;
     ListEditorServices s_;
 
@@ -87,12 +84,11 @@ private:
     // The items as the list file holds them: what a save would not need to write.
     std::vector<std::string> savedItems_;
     bool tooLarge_ = false;
-    // The task list whose settings are shown.
+    // The task list whose settings are shown, and its revision when they were read.
     std::string shownSettings_;
+    std::uint64_t seenRevision_ = 0;
     // "Current Item" as last read.
     std::string storedItem_;
-    std::uint64_t seenTaskTexts_ = 0;
-    std::string focusRequest_;
 };
 
 } // namespace tb

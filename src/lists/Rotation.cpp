@@ -2,7 +2,6 @@
 
 #include "lists/ListFiles.h"
 #include "settings/Conversions.h"
-#include "settings/IniFile.h"
 #include "tallybell/Version.h"
 
 #include <vector>
@@ -47,22 +46,15 @@ std::string randomChoice(const std::vector<std::string> &items, std::size_t posi
 
 } // namespace
 
-std::string listGroupSection(int listNumber)
-{
-    return "List Group Number " + std::to_string(listNumber);
-}
-
 void checksong(std::int16_t listNumber, const ListContext &context)
 {
-    const std::string &ini = context.inifilename;
-    const std::string section = listGroupSection(listNumber);
-
-    const std::string current = IniRead(section, "Current Item", ini, "");
-    const bool randomChange = IniRead(section, "Change Song Random", ini, "False") == "True";
+    const TaskListFile &file = context.file;
+    const std::string current = file.currentItem(listNumber);
+    const bool randomChange = file.randomChange(listNumber);
     // Each read is clamped to 16 bits; the sum is taken in int so that it cannot overflow.
-    const int interval = textToNumber(IniRead(section, "Change Song", ini, "1"));
-    const int lastChange = textToNumber(IniRead(section, "Last Change Session Number", ini, "0"));
-    const int completed = textToNumber(IniRead("History", "Sessions Completed", ini, "0"));
+    const int interval = file.changeInterval(listNumber);
+    const int lastChange = file.lastChangeSession(listNumber);
+    const int completed = file.sessionsCompleted();
 
     if (lastChange + interval > completed && !current.empty())
         return;
@@ -82,8 +74,8 @@ void checksong(std::int16_t listNumber, const ListContext &context)
         ? randomChoice(list.items, position, current, context.random)
         : orderedChoice(list.items, position);
 
-    IniWrite(section, "Current Item", chosen, ini);
-    IniWrite(section, "Last Change Session Number", numberToText(completed), ini);
+    file.setCurrentItem(listNumber, chosen);
+    file.setLastChangeSession(listNumber, numberToText(completed));
 }
 
 } // namespace tb

@@ -2,24 +2,21 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
+#include "tasklist/TaskListFile.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tb {
 
-// What the rotation and the task text need of the main window: built for one call from
-// its fields, e.g. `checksong(n, {inifilename, programFolder, random, messages})`.
-// It refers to them and must not outlive them.
+// What the rotation and the task text work on: the task list in use and the folder of the
+// list files, built for one call. It refers to them and must not outlive them.
 struct ListContext {
-    const std::string &inifilename;
+    const TaskListFile &file;
     const std::string &programFolder;
     Random &random;
     MessageBox &messages;
 };
-
-// "List Group Number N", the section of list N's state in the settings file.
-std::string listGroupSection(int listNumber);
 
 // Moves list `listNumber` on to its next item once "Change Song" completed sessions have
 // passed since "Last Change Session Number" (at once when "Current Item" is empty), in

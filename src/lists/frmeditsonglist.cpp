@@ -1,8 +1,7 @@
 #include "lists/frmeditsonglist.h"
 
-#include "app/Program.h"
+#include "forms/FormHost.h"
 #include "forms/qt/ControlBinding.h"
-#include "lists/ListEditorForm.h"
 #include "ui_frmeditsonglist.h"
 
 #include <QApplication>
@@ -12,6 +11,7 @@
 #include <QListWidget>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace tb {
 namespace {
@@ -26,8 +26,8 @@ void keepCurrentRow(QListWidget *list)
 
 } // namespace
 
-frmeditsonglist::frmeditsonglist(Program &program, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmeditsonglist>()), program_(program)
+frmeditsonglist::frmeditsonglist(FormHost &host, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmeditsonglist>()), host_(host)
 {
     ui->setupUi(this);
     setModal(false);
@@ -37,17 +37,15 @@ frmeditsonglist::frmeditsonglist(Program &program, QWidget *parent)
     ui->Image1->setPixmap(
         QIcon(QStringLiteral(":/icons/listeditor.svg")).pixmap(ui->Image1->maximumSize()));
 
-    new ControlBinding(this, program_, FormId::ListEditor);
+    binding_ = new ControlBinding(this, host_, FormId::ListEditor);
     // The binding shows changed items afresh; an edit must not throw the view back to the
     // top of a long list.
     QListWidget *list = ui->Listsongtitles;
-    if (ListEditorForm *logic = program_.loadedListEditor())
-        rowsOfList_ = logic->shownList();
+    rowsOfList_ = shownList();
     connect(list->model(), &QAbstractItemModel::modelAboutToBeReset, this,
             [this, list] { topRow_ = list->indexAt(QPoint(0, 0)).row(); });
     connect(list->model(), &QAbstractItemModel::rowsInserted, this, [this, list] {
-        ListEditorForm *logic = program_.loadedListEditor();
-        const int shown = logic ? logic->shownList() : 0;
+        const int shown = shownList();
         if (shown == rowsOfList_ && topRow_ > 0)
             list->scrollToItem(list->item(std::min(topRow_, list->count() - 1)),
                                QAbstractItemView::PositionAtTop);
@@ -55,8 +53,6 @@ frmeditsonglist::frmeditsonglist(Program &program, QWidget *parent)
         keepCurrentRow(list);
     });
     keepCurrentRow(list);
-    // Connected after the binding, so it runs once the click has been handled.
-    connect(ui->cmdAdd, &QAbstractButton::clicked, this, &frmeditsonglist::applyFocusRequest);
 
     installEventFilter(this);
     const auto children = findChildren<QWidget *>();
@@ -79,36 +75,17 @@ bool frmeditsonglist::eventFilter(QObject *watched, QEvent *event)
     QWidget *first = QApplication::focusWidget();
     if (watched != (first && first->window() == this ? first : this))
         return false;
-    int code = 0;
-    switch (static_cast<QKeyEvent *>(event)->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        code = ListEditorForm::vbKeyReturn;
-        break;
-    case Qt::Key_Delete:
-        code = ListEditorForm::vbKeyDelete;
-        break;
-    default:
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (ControlBinding::keyName(key->key()) == Key::Other)
         return false;
-    }
-    if (ListEditorForm *logic = program_.loadedListEditor()) {
-        logic->Form_KeyDown(code);
-        program_.afterEvent();
-        applyFocusRequest();
-    }
+    binding_->raiseKeyDown(*key, first);
     return false; // the focused control has the key as well
 }
 
-void frmeditsonglist::applyFocusRequest()
+int frmeditsonglist::shownList()
 {
-    ListEditorForm *logic = program_.loadedListEditor();
-    if (!logic)
-        return;
-    const std::string name = logic->takeFocusRequest();
-    if (name.empty())
-        return;
-    if (auto *widget = findChild<QWidget *>(QString::fromStdString(name)))
-        widget->setFocus();
+    const Form *logic = host_.form(FormId::ListEditor);
+    return logic ? std::atoi(logic->controls().at("lblCurrentListNo").caption.c_str()) : 0;
 }
 
 // Escape is the close box.
@@ -119,15 +96,14 @@ void frmeditsonglist::reject()
 
 void frmeditsonglist::closeEvent(QCloseEvent *event)
 {
-    ListEditorForm *logic = program_.loadedListEditor();
-    const bool keepOpen = logic && logic->Form_QueryUnload();
-    program_.afterEvent();
-    if (keepOpen) {
+    EventArgs query;
+    binding_->raiseWindowEvent(ControlEvent::QueryUnload, query);
+    if (query.cancel) {
         event->ignore();
         return;
     }
     event->accept();
-    program_.unload(FormId::ListEditor);
+    host_.unload(FormId::ListEditor);
 }
 
 } // namespace tb

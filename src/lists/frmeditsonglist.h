@@ -10,7 +10,8 @@ class frmeditsonglist;
 
 namespace tb {
 
-class Program;
+class ControlBinding;
+class FormHost;
 
 // The list file editor. Modeless; it stays above the main window. Enter and Delete are
 // handed to the logic wherever the focus is; Escape is the close box.
@@ -18,7 +19,7 @@ class frmeditsonglist final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmeditsonglist(Program &program, QWidget *parent = nullptr);
+    explicit frmeditsonglist(FormHost &host, QWidget *parent = nullptr);
     ~frmeditsonglist() override;
 
 public Q_SLOTS:
@@ -29,10 +30,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void applyFocusRequest();
+    // The list shown now, by its number label.
+    int shownList();
 
     std::unique_ptr<Ui::frmeditsonglist> ui;
-    Program &program_;
+    FormHost &host_;
+    ControlBinding *binding_ = nullptr;
     // The first row in view before the items were shown afresh, and the list they were of.
     int topRow_ = -1;
     int rowsOfList_ = 0;

@@ -5,12 +5,11 @@
 #include "platform/MessageBox.h"
 #include "platform/OpenSave.h"
 #include "platform/Sound.h"
-#include "session/MainForm.h"
-#include "settings/Conversions.h"
-#include "settings/IniFile.h"
-#include "settings/Registry.h"
+#include "settings/FileExists.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
+#include "tasklist/Session.h"
+#include "tasklist/TaskList.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -18,8 +17,12 @@
 namespace tb {
 namespace {
 
-constexpr const char *kRegistryKey = "SOFTWARE\\Orvane\\Tallybell";
 constexpr std::uint32_t kDialogFlags = 0x00080004; // explorer style, no read-only box
+
+constexpr const char *kSelectTip = "Select new task list";
+constexpr const char *kCreateTip = "Create new task list";
+constexpr const char *kLockedTip
+    = "The task list cannot be changed while a session runs or is paused";
 
 constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},
@@ -41,8 +44,9 @@ bool isFolder(const std::string &path)
 
 } // namespace
 
-OptionsForm::OptionsForm(MainForm &main, FormCalls &forms, OptionsServices services)
-    : main_(main), forms_(forms), s_(services)
+OptionsForm::OptionsForm(TaskList &list, const Session &session, FormCalls &forms,
+                         OptionsServices services)
+    : list_(list), session_(session), forms_(forms), s_(services)
 {
     // A switch is stored as soon as it is toggled: a window closed by its title bar may
     // never see the focus leave it.
@@ -66,51 +70,58 @@ void OptionsForm::Form_Load()
 {
     controls_["frmoptions"].caption
         = std::string(version::kProductName) + " - General task options";
-    if (!main_.SoundCardOnSystem) {
+    if (!session_.soundOutput()) {
         for (const char *name : {"FrmSoundFile", "txtsoundfile", "cmdselectsndfile"})
             controls_[name].enabled = false;
         controls_["cmdPlaySoundFile"].visible = false;
     }
-    refresh();
+    shownRevision_ = list_.revision();
+    controls_["txtsoundfile"].text = list_.Soundfile();
+    controls_["txttasklist"].text = list_.inifilename();
+    showSwitches();
+    Form_Paint();
 }
 
 void OptionsForm::refresh()
 {
-    controls_["txtsoundfile"].text = main_.Soundfile;
-    controls_["txttasklist"].text = main_.inifilename;
-    showSwitches();
+    if (list_.revision() != shownRevision_) {
+        shownRevision_ = list_.revision();
+        controls_["txtsoundfile"].text = list_.Soundfile();
+        controls_["txttasklist"].text = list_.inifilename();
+        showSwitches();
+    }
     Form_Paint();
 }
 
 void OptionsForm::showSwitches()
 {
-    controls_["chkplaywavefile"].checked = main_.playwavefiletasks;
-    controls_["chkmaxmin"].checked = main_.MaxMinScreen;
-    controls_["chkstopbtasks"].checked = main_.StopBTasks;
+    controls_["chkplaywavefile"].checked = list_.playwavefiletasks();
+    controls_["chkmaxmin"].checked = list_.MaxMinScreen();
+    controls_["chkstopbtasks"].checked = list_.StopBTasks();
 }
 
 void OptionsForm::Form_Paint()
 {
+    const bool locked = list_.locked();
     for (const char *name : {"cmdselecttaskfile", "cmdnewtaskfile", "txttasklist", "FrmTaskList"})
-        controls_[name].enabled = !main_.Taskspaused;
+        controls_[name].enabled = !locked;
+    controls_["cmdselecttaskfile"].toolTip = locked ? kLockedTip : kSelectTip;
+    controls_["cmdnewtaskfile"].toolTip = locked ? kLockedTip : kCreateTip;
 }
 
 void OptionsForm::chkmaxmin_LostFocus()
 {
-    main_.MaxMinScreen = controls_.at("chkmaxmin").checked;
-    IniWrite("options", "Use Full Screen", boolToText(main_.MaxMinScreen), main_.inifilename);
+    list_.setMaxMinScreen(controls_.at("chkmaxmin").checked);
 }
 
 void OptionsForm::chkplaywavefile_LostFocus()
 {
-    main_.playwavefiletasks = controls_.at("chkplaywavefile").checked;
-    IniWrite("options", "Play Sound", boolToText(main_.playwavefiletasks), main_.inifilename);
+    list_.setPlaywavefiletasks(controls_.at("chkplaywavefile").checked);
 }
 
 void OptionsForm::chkstopbtasks_LostFocus()
 {
-    main_.StopBTasks = controls_.at("chkstopbtasks").checked;
-    IniWrite("options", "Stop Between tasks", boolToText(main_.StopBTasks), main_.inifilename);
+    list_.setStopBTasks(controls_.at("chkstopbtasks").checked);
 }
 
 void OptionsForm::cmdHelp_Click()
@@ -130,11 +141,12 @@ void OptionsForm::cmdOK_Click()
 
 void OptionsForm::cmdPlaySoundFile_Click()
 {
-    PlaySoundFile(s_.sound, main_.SoundCardOnSystem, main_.Soundfile);
+    PlaySoundFile(s_.sound, session_.soundOutput(), list_.Soundfile());
 }
 
 std::string OptionsForm::SelectFileName(const std::string &WinTitle, const std::string &DefaultExt,
-                                        const std::string &TypeOfFiles, const std::string &initdir)
+                                        const std::string &TypeOfFiles, const std::string &initdir,
+                                        bool newName)
 {
     clsOpenSave dialog(s_.fileChooser);
     dialog.FLAGS = kDialogFlags;
@@ -143,7 +155,9 @@ std::string OptionsForm::SelectFileName(const std::string &WinTitle, const std::
     dialog.initdir = initdir;
     dialog.setFilter(TypeOfFiles);
     dialog.FileName = DefaultExt;
-    if (dialog.ShowOpen().Number == kCancelError)
+    if (newName)
+        dialog.AcceptLabel = "&Create";
+    if ((newName ? dialog.ShowSave() : dialog.ShowOpen()).Number == kCancelError)
         return {};
     std::string name = dialog.FileName;
     std::erase(name, '\0');
@@ -153,27 +167,36 @@ std::string OptionsForm::SelectFileName(const std::string &WinTitle, const std::
 std::string OptionsForm::startFolderFor(const std::string &file) const
 {
     const std::string folder = std::filesystem::path(file).parent_path().string();
-    return isFolder(folder) ? folder : main_.programFolder();
+    return isFolder(folder) ? folder : list_.programFolder();
 }
 
 void OptionsForm::cmdselectsndfile_Click()
 {
-    const std::string start
-        = main_.Soundfile.empty() ? main_.programFolder() : startFolderFor(main_.Soundfile);
+    const std::string &sound = list_.Soundfile();
+    const std::string start = sound.empty() ? list_.programFolder() : startFolderFor(sound);
     const std::string name
         = SelectFileName("Please select a sound file", "*.wav", "Sound Files", start);
-    if (!main_.fExist(name))
+    if (!fExist(name))
         return;
     controls_["txtsoundfile"].text = name;
-    main_.Soundfile = controls_.at("txtsoundfile").text;
-    IniWrite("options", "wavefile", main_.Soundfile, main_.inifilename);
+    list_.setSoundfile(controls_.at("txtsoundfile").text);
+}
+
+bool OptionsForm::refuseWhileLocked()
+{
+    if (!list_.locked())
+        return false;
+    s_.messages.beep();
+    return true;
 }
 
 void OptionsForm::cmdselecttaskfile_Click()
 {
+    if (refuseWhileLocked())
+        return;
     const std::string name = SelectFileName("Please select a Task File", "*.ini", "Setting files",
-                                            startFolderFor(main_.inifilename));
-    if (!main_.fExist(name))
+                                            startFolderFor(list_.inifilename()));
+    if (!fExist(name))
         return;
     // A folder or a file that cannot be read would leave the program on a task list it
     // cannot use.
@@ -182,30 +205,21 @@ void OptionsForm::cmdselecttaskfile_Click()
                          version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-
     controls_["txttasklist"].text = name;
-    main_.inifilename = name;
-    s_.registry.RegWriteString(HKEY_CURRENT_USER, std::string(kRegistryKey) + "\\", "Settings File",
-                               main_.inifilename);
-    // Reading the options afresh: the screen saver switch is only ever switched on by the
-    // reading, so the previous list's setting must not carry over.
-    main_.Disabless = false;
-    main_.loadsettings();
-    main_.controls()["optionScreenSave"].checked = main_.Disabless;
-    showSwitches();
-    main_.loadTotalTime();
-    main_.setdelay();
+    list_.switchTo(name);
 }
 
 void OptionsForm::cmdnewtaskfile_Click()
 {
-    std::string name
-        = SelectFileName("Create a new task list", "*.ini", "Setting files", main_.programFolder());
+    if (refuseWhileLocked())
+        return;
+    std::string name = SelectFileName("Create a new task list", "*.ini", "Setting files",
+                                      list_.programFolder(), true);
     if (name.empty())
         return;
     if (!name.ends_with(".ini"))
         name += ".ini";
-    if (main_.fExist(name)
+    if (fExist(name)
         && s_.messages.show("This settings file already exists\r\nDo you want to overwrite it?",
                             version::kProductName, MsgIcon::None, MsgButtons::YesNo)
             != MsgResult::Yes)
@@ -213,18 +227,7 @@ void OptionsForm::cmdnewtaskfile_Click()
 
     // The six entries as single writes into an empty file would leave them, written in one
     // step: an existing file is replaced whole or not at all.
-    std::string content;
-    const auto put = [&content](const char *section, const char *key, const std::string &value) {
-        const IniEdit edit = setIniValue(content, section, key, value);
-        if (edit.status == IniEdit::Changed)
-            content = edit.content;
-    };
-    put("options", "disable ScreenSaver", boolToText(main_.Disabless));
-    put("options", "Use Full Screen", boolToText(main_.MaxMinScreen));
-    put("options", "Play Sound", boolToText(main_.playwavefiletasks));
-    put("options", "Stop Between tasks", boolToText(main_.StopBTasks));
-    put("options", "wavefile", main_.Soundfile);
-    put("TotalTime", "Time", numberToText(main_.TempTotalTime));
+    const std::string content = TaskListFile::newTaskList(list_.options(), list_.TempTotalTime());
     if (const FileWrite written = writeFileAtomically(name, content); !written) {
         s_.messages.show("A Disk Error has occurred while creating the new file \n\n\r"
                              + std::to_string(written.error) + " " + written.errorText
@@ -232,10 +235,9 @@ void OptionsForm::cmdnewtaskfile_Click()
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
-
     controls_["txttasklist"].text = name;
-    main_.inifilename = name;
-    s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", main_.inifilename);
+    // Its options are the ones in force: taking it into use changes none of them.
+    list_.switchTo(name);
 }
 
 } // namespace tb

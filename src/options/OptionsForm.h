@@ -3,39 +3,41 @@
 #include "forms/Form.h"
 #include "forms/FormCalls.h"
 
+#include <cstdint>
 #include <string>
 
 namespace tb {
 
 class FileChooser;
 class Help;
-class MainForm;
 class MessageBox;
-class Registry;
+class Session;
 class Sound;
+class TaskList;
 
 struct OptionsServices {
     MessageBox &messages;
     Sound &sound;
     Help &help;
     FileChooser &fileChooser;
-    Registry &registry;
 };
 
 // The "General task options" window: the three session switches, the sound file and the
-// task list in use. Every change is made in the main window's state and written at once;
-// OK only closes the window.
+// task list in use. Every change is made in the task list in use and written at once; OK
+// only closes the window. The task list cannot be switched or replaced while a session runs
+// or is paused.
 class OptionsForm final : public Form
 {
 public:
-    OptionsForm(MainForm &main, FormCalls &forms, OptionsServices services);
+    OptionsForm(TaskList &list, const Session &session, FormCalls &forms,
+                OptionsServices services);
 
     void Form_Load();
-    // Locks the task-list controls while the main window is paused, and unlocks them again
-    // when the pause ends.
+    // Locks the task-list controls while a session runs or is paused, and unlocks them when
+    // it has ended.
     void Form_Paint();
-    // Shows the main window's options, sound file and task list as they are now, whichever
-    // window changed them.
+    // Shows the options, sound file and task list as they are now, whichever window
+    // changed them.
     void refresh() override;
 
     void chkmaxmin_LostFocus();
@@ -45,26 +47,34 @@ public:
     void cmdOK_Click();
     void cmdPlaySoundFile_Click();
     void cmdselectsndfile_Click();
-    // Public: also the main window's File > Open.
+    // Public: also File > Open of the main window and of the task list editor.
     void cmdselecttaskfile_Click();
-    // Public: a new, empty task list holding the current options.
+    // Public: a new, empty task list holding the current options; also the editor's
+    // File > New.
     void cmdnewtaskfile_Click();
     // Right mouse button on a control: its short help as a pop-up.
     void ShowControlHelp(int topic);
 
-    // Runs an open-file dialog; the chosen full path, or "" when the user cancels.
+    // Runs a file dialog; the chosen full path, or "" when the user cancels. An open dialog
+    // picks an existing file; one for a `newName` lets a new name be typed and asks nothing
+    // about an existing one (the caller asks its own question).
     std::string SelectFileName(const std::string &WinTitle, const std::string &DefaultExt,
-                               const std::string &TypeOfFiles, const std::string &initdir);
+                               const std::string &TypeOfFiles, const std::string &initdir,
+                               bool newName = false);
 
 private:
     // The folder a file dialog for `file` starts in: the file's own folder when there is
     // one, else the program's folder.
     std::string startFolderFor(const std::string &file) const;
     void showSwitches();
+    // While a session runs the task list stays: says so, once for each attempt.
+    bool refuseWhileLocked();
 
-    MainForm &main_;
+    TaskList &list_;
+    const Session &session_;
     FormCalls &forms_;
     OptionsServices s_;
+    std::uint64_t shownRevision_ = 0;
 };
 
 } // namespace tb

@@ -1,6 +1,6 @@
 #include "options/frmoptions.h"
 
-#include "app/Program.h"
+#include "forms/FormHost.h"
 #include "forms/qt/ControlBinding.h"
 #include "ui_frmoptions.h"
 
@@ -9,8 +9,8 @@
 
 namespace tb {
 
-frmoptions::frmoptions(Program &program, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmoptions>()), program_(program)
+frmoptions::frmoptions(FormHost &host, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmoptions>()), host_(host)
 {
     ui->setupUi(this);
     setModal(false);
@@ -24,7 +24,7 @@ frmoptions::frmoptions(Program &program, QWidget *parent)
     policy.setRetainSizeWhenHidden(true);
     ui->cmdPlaySoundFile->setSizePolicy(policy);
 
-    new ControlBinding(this, program_, FormId::Options);
+    new ControlBinding(this, host_, FormId::Options);
     resize(width(), sizeHint().height());
     ui->cmdOK->setFocus();
 }
@@ -40,7 +40,7 @@ void frmoptions::reject()
 void frmoptions::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    program_.unload(FormId::Options);
+    host_.unload(FormId::Options);
 }
 
 } // namespace tb

@@ -10,7 +10,7 @@ class frmoptions;
 
 namespace tb {
 
-class Program;
+class FormHost;
 
 // The "General task options" window. Modeless; it stays above the main window, and OK,
 // Enter, Escape or the title bar close it.
@@ -18,7 +18,7 @@ class frmoptions final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmoptions(Program &program, QWidget *parent = nullptr);
+    explicit frmoptions(FormHost &host, QWidget *parent = nullptr);
     ~frmoptions() override;
 
 public Q_SLOTS:
@@ -29,7 +29,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::frmoptions> ui;
-    Program &program_;
+    FormHost &host_;
 };
 
 } // namespace tb

@@ -22,6 +22,11 @@ struct FileChoice {
     std::string defaultExt;
     // Open: only an existing file may be chosen.
     bool mustExist = false;
+    // Save: the dialog asks before a name of an existing file is taken.
+    bool confirmOverwrite = true;
+    // The accept button's caption when it should say more than "Open" or "Save"; may be
+    // empty.
+    std::string acceptLabel;
 };
 
 struct FileChosen {

@@ -89,6 +89,8 @@ FileChoice clsOpenSave::choiceFor(bool save) const
         ext.remove_prefix(1);
     choice.defaultExt = ext;
     choice.mustExist = (FLAGS & OFN_FILEMUSTEXIST) != 0;
+    choice.confirmOverwrite = (FLAGS & OFN_OVERWRITEPROMPT) != 0;
+    choice.acceptLabel = AcceptLabel;
     return choice;
 }
 

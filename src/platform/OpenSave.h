@@ -18,6 +18,7 @@ struct DialogError {
 
 inline constexpr int kCancelError = 32755;
 
+inline constexpr std::uint32_t OFN_OVERWRITEPROMPT = 0x0002;
 inline constexpr std::uint32_t OFN_FILEMUSTEXIST = 0x1000;
 
 // The open/save dialog object. Its properties keep the shapes callers have always relied
@@ -40,6 +41,8 @@ public:
     std::string DialogTitle;
     std::string DefaultExt;
     bool CancelError = false;
+    // The caption of the dialog's accept button; empty for the dialog's own.
+    std::string AcceptLabel;
 
     // "description|pattern|description|pattern"
     void setFilter(std::string_view filter);

@@ -13,9 +13,9 @@
 #include "session/TaskText.h"
 #include "settings/Conversions.h"
 #include "settings/DateText.h"
-#include "settings/IniFile.h"
-#include "settings/Registry.h"
+#include "settings/FileExists.h"
 #include "settings/SafeFile.h"
+#include "tasklist/TaskList.h"
 #include "tallybell/Version.h"
 #include "text/Encoding.h"
 
@@ -31,13 +31,11 @@
 namespace tb {
 namespace {
 
-constexpr const char *kRegistryKey = "SOFTWARE\\Orvane\\Tallybell";
 constexpr const char *kNoTasksQuestion
     = "No Tasks exist in this Task List, Would you like to add some?";
 constexpr const char *kPausedText = "Paused...Click on the Pause Button to resume";
 constexpr const char *kCompletedText = "All Tasks Completed, Congratulations!!!";
 constexpr const char *kTimeUpText = "The time is up on this task";
-constexpr int kSpaceKey = 32;
 
 std::string diskErrorCaption()
 {
@@ -64,10 +62,9 @@ std::int16_t roundHalfEven(double value)
 
 } // namespace
 
-MainForm::MainForm(MainServices services, FormCalls &forms, std::string programFolder,
+MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms,
                    std::string commandLine)
-    : s_(services), forms_(forms), programFolder_(std::move(programFolder)),
-      commandLine_(std::move(commandLine)),
+    : s_(services), list_(list), forms_(forms), commandLine_(std::move(commandLine)),
       saveWatch_([this](const std::string &file, const std::string &reason) {
           failedSaves_.emplace_back(file, reason);
       })
@@ -90,6 +87,9 @@ MainForm::MainForm(MainServices services, FormCalls &forms, std::string programF
     for (const char *name : {"fileedit", "editfilesong", "filejournal"})
         controls_[name];
 
+    on("frmmain", ControlEvent::KeyDown, [this](EventArgs &key) { Form_KeyDown(key); });
+    on("frmmain", ControlEvent::Resize, [this] { Form_Resize(); });
+    on("frmmain", ControlEvent::Unload, [this] { Form_Unload(); });
     on("cmdstartstop", ControlEvent::Click, [this] { cmdstartstop_Click(); });
     on("cmdpause", ControlEvent::Click, [this] { cmdpause_Click(); });
     on("Imagemoveon", ControlEvent::Click, [this] { Imagemoveon_Click(); });
@@ -143,35 +143,37 @@ bool MainForm::Form_Load()
             != MsgResult::Yes)
         return false;
 
-    const std::string defaultIni = programFolder_ + "/tallywork.ini";
-    inifilename
-        = s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", defaultIni);
-
-    if (!isValidDateText(
-            s_.registry.RegReadString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun", "")))
-        firstRun(defaultIni);
+    // The list the store names is the one of this run, also when the first start's set-up
+    // names the default list for the next one.
+    const std::string stored = list_.storedFile();
+    if (!list_.firstRunDone())
+        firstRun();
 
     TestingMode = commandLine_ == "testmode";
+    list_.open(stored);
     checkTaskListReadable();
     loadsettings();
     s_.window.setCaption(version::kProductName);
-    loadTotalTime();
+    showTotalTime();
     setdelay();
     controls_["lblStartFrom"].caption = numberToText(currenttask);
-    controls_["optionScreenSave"].checked = Disabless;
+    controls_["optionScreenSave"].checked = list_.Disabless();
     for (int i = 0; i < kTimeMenuEntries; ++i)
         controls_[timeMenuName(i)].caption = std::to_string((i + 1) * 10) + " Minutes";
     readPracticeSummary();
+    seenRevision_ = list_.revision();
+    seenSwitches_ = list_.switches();
     refresh();
     reportFailedSaves();
     return true;
 }
 
-void MainForm::firstRun(const std::string &defaultIni)
+void MainForm::firstRun()
 {
+    const std::string defaultIni = list_.defaultFile();
     // A task list already in place is never replaced, and is no error: also when the
     // default list is gone too.
-    const int error = renameNoReplace(programFolder_ + "/tallydef.ini", defaultIni);
+    const int error = renameNoReplace(list_.programFolder() + "/tallydef.ini", defaultIni);
     const bool placed = error == 0;
     if (!placed && !fExist(defaultIni)) {
         s_.messages.show(std::string("Couldn't copy the default settings file\r\n\r\n")
@@ -181,19 +183,18 @@ void MainForm::firstRun(const std::string &defaultIni)
         // again, when the folder may be writable.
         return;
     }
-    s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "FirstRun",
-                               dateTimeText(s_.clock.now()));
-    s_.registry.RegWriteString(HKEY_CURRENT_USER, kRegistryKey, "Settings File", defaultIni);
+    list_.recordFirstRun(dateTimeText(s_.clock.now()));
     // Only the list just put in place gets the shipped bell: a list that was there already
     // (a store that lost its first-run date) keeps the sound its user chose.
     if (placed) {
-        const std::string wave = programFolder_ + "/PINGPONG.WAV";
-        IniWrite("options", "wavefile", fExist(wave) ? wave : std::string(), defaultIni);
+        const std::string wave = list_.programFolder() + "/PINGPONG.WAV";
+        TaskListFile(defaultIni).setWavefile(fExist(wave) ? wave : std::string());
     }
 }
 
 void MainForm::checkTaskListReadable()
 {
+    const std::string &inifilename = list_.inifilename();
     const FileRead check = checkReadableFile(inifilename);
     if (check.status != ReadStatus::NotAFile && check.status != ReadStatus::Error)
         return;
@@ -227,34 +228,24 @@ void MainForm::reportFailedSaves()
     }
 }
 
-void MainForm::loadTotalTime()
+void MainForm::showTotalTime()
 {
-    controls_[timeMenuName(TempTotalTime)].checked = false;
-    // An out-of-range stored length would name no menu entry: keep it within the menu.
-    TempTotalTime = std::clamp<std::int16_t>(
-        textToNumber(IniRead("TotalTime", "Time", inifilename, "1")), 0, kTimeMenuEntries - 1);
-    controls_[timeMenuName(TempTotalTime)].checked = true;
+    shownTotalTime_ = list_.TempTotalTime();
+    for (int i = 0; i < kTimeMenuEntries; ++i)
+        controls_[timeMenuName(i)].checked = i == shownTotalTime_;
 }
 
+// The start task of the list in use; its options and session length are the list's own.
 void MainForm::loadsettings()
 {
-    currenttask = textToNumber(IniRead("currenttask", "number", inifilename, "1"));
-    Soundfile = IniRead("options", "wavefile", inifilename, "");
-    if (IniRead("options", "disable ScreenSaver", inifilename, "false") == "True")
-        Disabless = true;
-    MaxMinScreen = textToBool(IniRead("options", "Use Full Screen", inifilename, "False"));
-    playwavefiletasks = textToBool(IniRead("options", "Play Sound", inifilename, "False"));
-    StopBTasks = textToBool(IniRead("options", "Stop Between tasks", inifilename, "False"));
+    currenttask = static_cast<std::int16_t>(list_.file().startTask());
 }
 
 void MainForm::setdelay()
 {
-    std::int16_t n = 1;
-    while (n < 32767
-           && !IniRead("task" + std::to_string(n), "description1", inifilename, "").empty())
-        ++n;
+    const auto n = static_cast<std::int16_t>(list_.file().countTasks() + 1);
     if (n >= 2)
-        delay = roundHalfEven((TempTotalTime + 1) * 600.0 / (n - 1));
+        delay = roundHalfEven((list_.TempTotalTime() + 1) * 600.0 / (n - 1));
     if (currenttask > n - 1)
         currenttask = static_cast<std::int16_t>(n - 1);
     // Start begins at task 1 at the least (a stored 0 would run no task and count the
@@ -269,12 +260,9 @@ void MainForm::setdelay()
         controls_["lblTimer"].caption = formatTime(delay);
 }
 
-bool MainForm::fExist(const std::string &fileName) const
+bool MainForm::fExist(const std::string &fileName)
 {
-    if (fileName.empty())
-        return false;
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::symlink_status(fileName, ec));
+    return tb::fExist(fileName);
 }
 
 void MainForm::FormOnTop()
@@ -295,20 +283,24 @@ void MainForm::Form_Resize()
         s_.window.setCaption(version::kProductName);
 }
 
-bool MainForm::Form_KeyDown(int keyCode)
+void MainForm::Form_KeyDown(EventArgs &key)
 {
-    if (!sessionrunning)
-        return false;
-    if (controls_.at("cmdpause").enabled)
-        cmdpause_Click();
-    return keyCode == kSpaceKey;
+    if (sessionrunning) {
+        if (controls_.at("cmdpause").enabled)
+            cmdpause_Click();
+        key.cancel = key.key == Key::Space;
+    }
+    if (key.key == Key::F1 && (key.focused == "cmdstartstop" || key.focused == "cmdpause")) {
+        ShowControlHelp(key.focused);
+        key.cancel = true;
+    }
 }
 
 void MainForm::Form_Unload()
 {
     // Never leave the desktop's screen saver held off after the program is gone.
     if (sessionrunning) {
-        s_.screenSaver.restore();
+        restoreScreenSaver();
         const std::int64_t ended = s_.clock.now();
         recordTask(TaskEnding::Stopped, ended);
         recordSession(false, ended);
@@ -317,6 +309,28 @@ void MainForm::Form_Unload()
 
 void MainForm::refresh()
 {
+    if (list_.switches() != seenSwitches_) {
+        seenSwitches_ = list_.switches();
+        // Another list: a session starts from its own start task.
+        if (!sessionrunning)
+            loadsettings();
+    }
+    if (list_.revision() != seenRevision_) {
+        seenRevision_ = list_.revision();
+        controls_["optionScreenSave"].checked = list_.Disabless();
+        // A length chosen elsewhere is in force at once; stopped, the tasks may have been
+        // changed too.
+        if (list_.TempTotalTime() != shownTotalTime_) {
+            showTotalTime();
+            setdelay();
+        } else if (!sessionrunning) {
+            setdelay();
+        }
+        if (!sessionrunning) {
+            controls_["lblStartFrom"].caption = numberToText(currenttask);
+            readPracticeSummary();
+        }
+    }
     const bool quiet = !sessionrunning && controls_["txtmessage"].caption.empty();
     controls_["lbljournal"].caption = quiet ? practiceSummary_ : std::string();
 }
@@ -325,7 +339,6 @@ void MainForm::getnexttask(std::int16_t tasknumber)
 {
     std::string item;
     controls_["txtmessage"].caption = tb::getnexttask(tasknumber, listContext(), &item);
-    ++taskTextsComposed_;
     composedText_ = controls_["txtmessage"].caption;
     composedItems_.clear();
     if (!item.empty())
@@ -339,7 +352,7 @@ void MainForm::checksong(std::int16_t listnumber)
 
 ListContext MainForm::listContext()
 {
-    return {inifilename, programFolder_, s_.random, s_.messages};
+    return {list_.file(), list_.programFolder(), s_.random, s_.messages};
 }
 
 // --- The practice journal ------------------------------------------------------------
@@ -370,15 +383,13 @@ void MainForm::recordTask(TaskEnding ending, std::int64_t ended)
 void MainForm::recordSession(bool completed, std::int64_t ended)
 {
     keepRecord(s_.journal.addSession(
-        {dateTimeText(sessionStarted_), dateTimeText(ended), inifilename, completed}));
+        {dateTimeText(sessionStarted_), dateTimeText(ended), list_.inifilename(), completed}));
     readPracticeSummary();
 }
 
 void MainForm::keepRecord(const JournalWrite &write)
 {
-    if (write.ok)
-        ++journalWrites_;
-    else
+    if (!write.ok)
         reportWriteFailure(s_.journal.location(), write.errorText);
 }
 
@@ -386,7 +397,7 @@ void MainForm::readPracticeSummary()
 {
     const std::int64_t minutes = minutesOf(s_.journal.secondsPractisedOn(localDay(s_.clock.now())));
     // The count the task list has always kept, so a long-standing user sees their own.
-    const int completed = textToNumber(IniRead("History", "Sessions Completed", inifilename, "0"));
+    const int completed = list_.file().sessionsCompleted();
     practiceSummary_ = "Sessions completed: " + std::to_string(std::max(completed, 0))
         + " \xC2\xB7 Today: " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
 }
@@ -412,14 +423,18 @@ void MainForm::showFullTaskLength()
 
 void MainForm::blankScreenSaver()
 {
-    if (Disabless)
+    if (list_.Disabless() && !screenSaverHeld_) {
         s_.screenSaver.blank();
+        screenSaverHeld_ = true;
+    }
 }
 
 void MainForm::restoreScreenSaver()
 {
-    if (Disabless)
+    if (screenSaverHeld_) {
         s_.screenSaver.restore();
+        screenSaverHeld_ = false;
+    }
 }
 
 void MainForm::UpdateSessionControls(bool stopping)
@@ -462,7 +477,7 @@ void MainForm::cmdstartstop_Click()
         // A skip clicked in the last second of the previous session must not carry over.
         skippedtonext = false;
         UpdateSessionControls(false);
-        if (MaxMinScreen)
+        if (list_.MaxMinScreen())
             s_.window.setState(WindowState::Maximized);
         blankScreenSaver();
         sessionrunning = true;
@@ -476,7 +491,7 @@ void MainForm::cmdstartstop_Click()
     if (Taskspaused)
         cmdpause_Click();
     const std::int64_t ended = s_.clock.now();
-    if (MaxMinScreen)
+    if (list_.MaxMinScreen())
         s_.window.setState(WindowState::Normal);
     setStoppedLayout();
     restoreScreenSaver();
@@ -542,8 +557,7 @@ void MainForm::notifyTaskEnd()
     if (s_.window.isActive() && s_.window.state() != WindowState::Minimized)
         return;
     const int next = currenttask + 1;
-    const bool last
-        = IniRead("task" + std::to_string(next), "description1", inifilename, "").empty();
+    const bool last = list_.file().description(next, 1).empty();
     s_.notifier.notify(kTimeUpText,
                        notificationText(controls_["txtmessage"].caption)
                            + (last ? "\nThat was the last task of the session."
@@ -559,11 +573,11 @@ void MainForm::endOfTask()
     controls_["practiceprogress"].value = 100;
     // The title no longer counts: the task is over.
     s_.window.setCaption(version::kProductName);
-    if (playwavefiletasks && !skippedtonext)
-        PlaySoundFile(s_.sound, SoundCardOnSystem, Soundfile);
+    if (list_.playwavefiletasks() && !skippedtonext)
+        PlaySoundFile(s_.sound, SoundCardOnSystem, list_.Soundfile());
     if (!skippedtonext)
         notifyTaskEnd();
-    if (StopBTasks && !skippedtonext) {
+    if (list_.StopBTasks() && !skippedtonext) {
         repaint();
         s_.messages.show(kTimeUpText, version::kProductName, MsgIcon::Information, MsgButtons::Ok);
     }
@@ -575,7 +589,7 @@ void MainForm::endOfTask()
         currenttask = static_cast<std::int16_t>(std::min<int>(currenttask + 1, 32767));
         getnexttask(currenttask);
         if (s_.window.state() == WindowState::Minimized) {
-            s_.window.setState(MaxMinScreen ? WindowState::Maximized : WindowState::Normal);
+            s_.window.setState(list_.MaxMinScreen() ? WindowState::Maximized : WindowState::Normal);
             s_.window.setCaption(version::kProductName);
         }
         FormOnTop();
@@ -589,19 +603,18 @@ void MainForm::endOfTask()
 void MainForm::endOfSession()
 {
     sessionrunning = false;
-    if (MaxMinScreen)
+    if (list_.MaxMinScreen())
         s_.window.setState(WindowState::Normal);
     UpdateSessionControls(true);
     currenttask = 1;
     controls_["lblStartFrom"].caption = numberToText(currenttask);
-    IniWrite("currenttask", "number", "1", inifilename);
+    list_.file().setStartTask(1);
     controls_["timemaintime"].enabled = false;
     restoreScreenSaver();
-    const int completed = textToNumber(IniRead("History", "Sessions Completed", inifilename, "0"));
-    IniWrite("History", "Sessions Completed", numberToText(std::min(completed + 1, 32767)),
-             inifilename);
-    if (playwavefiletasks)
-        PlaySoundFile(s_.sound, SoundCardOnSystem, Soundfile);
+    const int completed = list_.file().sessionsCompleted();
+    list_.file().setSessionsCompleted(std::min(completed + 1, 32767));
+    if (list_.playwavefiletasks())
+        PlaySoundFile(s_.sound, SoundCardOnSystem, list_.Soundfile());
     FormOnTop();
     controls_["txtmessage"].caption = kCompletedText;
     controls_["lblTimer"].caption = formatTime(delay);
@@ -628,23 +641,32 @@ void MainForm::Timemenu_Click(int index)
 {
     if (index < 0 || index >= kTimeMenuEntries)
         return;
-    controls_[timeMenuName(TempTotalTime)].checked = false;
-    controls_[timeMenuName(index)].checked = true;
-    TempTotalTime = static_cast<std::int16_t>(index);
+    list_.chooseTotalTime(index);
+    showTotalTime();
     setdelay();
 }
 
 void MainForm::optionScreenSave_Click()
 {
-    Disabless = !Disabless;
-    controls_["optionScreenSave"].checked = Disabless;
-    IniWrite("options", "disable ScreenSaver", boolToText(Disabless), inifilename);
+    list_.setDisabless(!list_.Disabless());
+    controls_["optionScreenSave"].checked = list_.Disabless();
 }
 
+// The switch itself, with the new list's options, length and start task, follows in
+// refresh().
 void MainForm::fileopen_Click()
 {
     forms_.cmdselecttaskfile_Click();
-    loadTotalTime();
+}
+
+void MainForm::taskListEdited()
+{
+    setdelay();
+    // A running session goes on where it is: only the next one starts from the top.
+    if (!sessionrunning) {
+        currenttask = 1;
+        controls_["lblStartFrom"].caption = numberToText(currenttask);
+    }
 }
 
 void MainForm::helpcontents_Click()

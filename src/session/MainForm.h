@@ -4,6 +4,7 @@
 #include "forms/FormCalls.h"
 #include "journal/Journal.h"
 #include "settings/WriteFailures.h"
+#include "tasklist/Session.h"
 
 #include <cstdint>
 #include <set>
@@ -19,11 +20,11 @@ class Help;
 class MessageBox;
 class Notifier;
 class Random;
-class Registry;
 class ScreenSaver;
 class SingleInstance;
 class Sound;
 class WindowOps;
+class TaskList;
 struct ListContext;
 
 // The outside world as the main window's logic sees it.
@@ -36,50 +37,51 @@ struct MainServices {
     Help &help;
     SingleInstance &instance;
     WindowOps &window;
-    Registry &registry;
     Notifier &notifier;
     Journal &journal;
 };
 
 // The main window's behaviour: start-up, the session settings and the session itself.
 // The Qt window `frmmain` raises its controls' events here and then shows `controls()`.
-class MainForm final : public Form
+// The task list in use, its options and its session length are `list`'s; the session is
+// what the other windows see of this one.
+class MainForm final : public Form, public Session
 {
 public:
-    // `programFolder` is the folder of the executable; `commandLine` the arguments after
-    // the program name, joined by blanks. `forms` reaches the other windows.
-    MainForm(MainServices services, FormCalls &forms, std::string programFolder,
-             std::string commandLine);
+    // `commandLine` is the arguments after the program name, joined by blanks. `forms`
+    // reaches the other windows.
+    MainForm(MainServices services, TaskList &list, FormCalls &forms, std::string commandLine);
 
-    // Session state shared with the other windows.
+    // The session's state.
     bool TestingMode = false;
     std::int16_t currenttask = 0;
-    std::string inifilename;
-    std::string Soundfile;
-    bool Disabless = false;
-    bool MaxMinScreen = false;
-    bool playwavefiletasks = false;
     std::int16_t delay = 0;
     bool Taskspaused = false;
     bool SoundCardOnSystem = false;
     std::int64_t StartPaused = 0;
-    bool StopBTasks = false;
     std::int16_t totaltasks = 1;
     bool skippedtonext = false;
-    std::int16_t TempTotalTime = 1;
 
     // Start-up. False when another instance runs: it has been brought to the front and
     // this program must end without showing a window.
     bool Form_Load();
     // The window's size or state changed.
     void Form_Resize();
-    // A key reached the window before its controls; true when the key must not go on to
-    // the focused control.
-    bool Form_KeyDown(int keyCode);
+    // A key reached the window before its controls: any key pauses or resumes a session,
+    // F1 on a button with a topic shows it. A space that paused goes no further.
+    void Form_KeyDown(EventArgs &key);
     // The window is going away (closed or quit).
     void Form_Unload();
-    // Shows the practice summary while stopped and no other message is up.
+    // Follows the task list in use: another list, an option, the session length or the
+    // file changed on disk; shows the practice summary while stopped.
     void refresh() override;
+
+    bool sessionRunning() const override { return sessionrunning; }
+    bool sessionPaused() const override { return Taskspaused; }
+    int sessionTask() const override { return currenttask; }
+    int sessionTaskCount() const override { return totaltasks - 1; }
+    bool soundOutput() const override { return SoundCardOnSystem; }
+    void taskListEdited() override;
 
     void cmdstartstop_Click();
     void cmdpause_Click();
@@ -102,23 +104,13 @@ public:
     // Composes the text of task `tasknumber` into `txtmessage`.
     void getnexttask(std::int16_t tasknumber);
     void checksong(std::int16_t listnumber);
-    bool fExist(const std::string &fileName) const;
+    static bool fExist(const std::string &fileName);
     void FormOnTop();
     void UpdateSessionControls(bool stopping);
-    // Checks the "Task Time" entry that the task list in use names (TempTotalTime), after
-    // unchecking the one checked so far.
-    void loadTotalTime();
 
     // Says which settings files could not be saved since the last call, and why: once per
     // file in a run, so that a full disk does not pile up messages during a session.
     void reportFailedSaves();
-
-    bool sessionIsRunning() const { return sessionrunning; }
-    const std::string &programFolder() const { return programFolder_; }
-    // Counts the task texts composed; only then may a list's current item have moved on.
-    std::uint64_t taskTextsComposed() const { return taskTextsComposed_; }
-    // Counts the records written to the practice journal in this run.
-    std::uint64_t journalWrites() const { return journalWrites_; }
 
     static constexpr int kTimeMenuEntries = 10;
     static std::string timeMenuName(int index); // "Timemenu_0" .. "Timemenu_9"
@@ -126,7 +118,8 @@ public:
     static std::string formatTime(int seconds);
 
 private:
-    void firstRun(const std::string &defaultIni);
+    void firstRun();
+    void showTotalTime();
     void checkTaskListReadable();
     void notifyTaskEnd();
     void showFullTaskLength();
@@ -145,15 +138,21 @@ private:
     void readPracticeSummary();
 
     MainServices s_;
+    TaskList &list_;
     FormCalls &forms_;
-    std::string programFolder_;
     std::string commandLine_;
 
     bool sessionrunning = false;
     std::int64_t taskstarttime = 0;
     std::string savedmessage;
     bool endingTask_ = false;
-    std::uint64_t taskTextsComposed_ = 0;
+    // The screen saver is held off by this session: let go whenever the session ends,
+    // whatever the option says by then.
+    bool screenSaverHeld_ = false;
+    // What of the task list in use is shown.
+    std::uint64_t seenRevision_ = 0;
+    std::uint64_t seenSwitches_ = 0;
+    int shownTotalTime_ = -1;
 
     // What the practice journal is told when the task or the session ends.
     std::int64_t sessionStarted_ = 0;
@@ -162,7 +161,6 @@ private:
     int taskPlanned_ = 0;
     std::string composedText_;
     std::vector<std::string> composedItems_;
-    std::uint64_t journalWrites_ = 0;
     std::string practiceSummary_;
 
     // Settings writes that failed and are not yet said; the files already said.

@@ -1,7 +1,6 @@
 #include "session/TaskText.h"
 
 #include "settings/Conversions.h"
-#include "settings/IniFile.h"
 #include "text/Encoding.h"
 
 #include <string_view>
@@ -24,23 +23,25 @@ std::string getnexttask(std::int16_t taskNumber, const ListContext &context, std
 {
     if (listItem)
         listItem->clear();
-    const std::string &ini = context.inifilename;
-    const std::string section = "task" + numberToText(taskNumber);
-
-    IniWrite("currenttask", "number", numberToText(taskNumber), ini);
+    const TaskListFile &file = context.file;
 
     // A stored number beyond 16 bits is clamped: above 32767 it reads as 32767 and so
     // selects description1; below -32768 it reads as -32768 and selects the (normally
     // absent) "description-32768". Held in int, the next number cannot overflow.
-    int alternate = textToNumber(IniRead(section, "Alternatetask", ini, ""));
+    int alternate = file.alternateTask(taskNumber);
     if (alternate == 0 || alternate >= 10)
         alternate = 1;
-    std::string text = IniRead(section, "description" + numberToText(alternate), ini, "");
+    std::string text = file.description(taskNumber, alternate);
     if (text.empty()) {
         alternate = 1;
-        text = IniRead(section, "description1", ini, "");
+        text = file.description(taskNumber, 1);
     }
-    IniWrite(section, "Alternatetask", numberToText(alternate + 1), ini);
+    // No such task: the end of the list, which leaves nothing behind in the file (no
+    // section for a task that does not exist).
+    if (text.empty())
+        return text;
+    file.setStartTask(taskNumber);
+    file.setAlternateTask(taskNumber, alternate + 1);
     // The description and a list item may come from systems of different eras: each piece
     // is made UTF-8 on its own, so that neither spoils how the other reads.
     text = asUtf8(text);
@@ -57,7 +58,7 @@ std::string getnexttask(std::int16_t taskNumber, const ListContext &context, std
         && text[list + 5] <= '9' && text[list + 6] == '%') {
         const auto listNumber = std::int16_t(text[list + 5] - '0');
         checksong(listNumber, context);
-        const std::string item = IniRead(listGroupSection(listNumber), "Current Item", ini, "");
+        const std::string item = file.currentItem(listNumber);
         if (item.empty()) {
             text.replace(list, 7,
                          " ***Error List " + numberToText(listNumber) + " contains no items *** ");

@@ -13,8 +13,9 @@ namespace tb {
 // none, the first "%NL%") and the first "%listN%" (list N's current item, after `checksong`
 // has rotated it). Each kind of placeholder is replaced at most once. The text is UTF-8:
 // the description and the list item are each kept when UTF-8, else read as Windows-1252.
-// An empty text means there is no such task: the end of the task list. When `listItem` is
-// given, it receives the list item put into the text (UTF-8), or nothing.
+// An empty text means there is no such task: the end of the task list; nothing is written
+// then. When `listItem` is given, it receives the list item put into the text (UTF-8), or
+// nothing.
 std::string getnexttask(std::int16_t taskNumber, const ListContext &context,
                         std::string *listItem = nullptr);
 

@@ -1,6 +1,5 @@
 #include "session/frmmain.h"
 
-#include "app/Program.h"
 #include "forms/qt/ControlBinding.h"
 #include "platform/qt/LocalSingleInstance.h"
 #include "session/MainForm.h"
@@ -129,8 +128,8 @@ void retainSpaceWhenHidden(QWidget *widget)
 
 } // namespace
 
-frmmain::frmmain(Program &program, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::frmmain>()), program_(program),
+frmmain::frmmain(FormHost &host, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmmain>()), host_(host),
       timemaintime_(new QTimer(this)), timeMenuGroup_(new QActionGroup(this))
 {
     ui->setupUi(this);
@@ -175,7 +174,9 @@ frmmain::frmmain(Program &program, QWidget *parent)
 
     connect(ui->cmdexit, &QPushButton::clicked, this, &frmmain::quitProgram);
     connect(ui->filequit, &QAction::triggered, this, &frmmain::quitProgram);
-    binding_ = new ControlBinding(this, program_, FormId::Main);
+    binding_ = new ControlBinding(this, host_, FormId::Main);
+    connect(binding_, &ControlBinding::applied, this, &frmmain::fitNewTaskText);
+    fitNewTaskText();
     qApp->installEventFilter(this);
 }
 
@@ -184,6 +185,10 @@ frmmain::~frmmain() = default;
 void frmmain::applyControls()
 {
     binding_->apply();
+}
+
+void frmmain::fitNewTaskText()
+{
     // Only a new task text is measured, not every tick.
     if (ui->txtmessage->text() != fittedText_) {
         ui->txtmessage->setText(breakLongWords(ui->txtmessage->text()));
@@ -308,15 +313,7 @@ bool frmmain::keyPressed(QObject *watched, QKeyEvent *event)
     if (event->isAutoRepeat() || isModifierOnly(event->key()))
         return false;
 
-    MainForm &logic = program_.main();
-    const bool swallow = logic.Form_KeyDown(event->key());
-    program_.afterEvent();
-    if (event->key() == Qt::Key_F1 && (first == ui->cmdstartstop || first == ui->cmdpause)) {
-        logic.ShowControlHelp(first->objectName().toStdString());
-        program_.afterEvent();
-        return true;
-    }
-    return swallow;
+    return binding_->raiseKeyDown(*event, first == this ? nullptr : first);
 }
 
 void frmmain::restoreAndRaise()
@@ -330,7 +327,8 @@ void frmmain::unload()
         return;
     unloaded_ = true;
     timemaintime_->stop();
-    program_.main().Form_Unload();
+    EventArgs args;
+    binding_->raiseWindowEvent(ControlEvent::Unload, args);
 }
 
 void frmmain::quitProgram()
@@ -352,9 +350,9 @@ void frmmain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     fitToSize();
-    if (!unloaded_) {
-        program_.main().Form_Resize();
-        program_.afterEvent();
+    if (!unloaded_ && binding_) {
+        EventArgs args;
+        binding_->raiseWindowEvent(ControlEvent::Resize, args);
     }
 }
 
@@ -363,9 +361,9 @@ void frmmain::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         applyColours();
-    if (event->type() == QEvent::WindowStateChange && !unloaded_) {
-        program_.main().Form_Resize();
-        program_.afterEvent();
+    if (event->type() == QEvent::WindowStateChange && !unloaded_ && binding_) {
+        EventArgs args;
+        binding_->raiseWindowEvent(ControlEvent::Resize, args);
     }
 }
 

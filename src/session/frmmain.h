@@ -16,7 +16,7 @@ class frmmain;
 namespace tb {
 
 class ControlBinding;
-class Program;
+class FormHost;
 
 // The main window. It raises every user event on its logic (the program's MainForm) and
 // then shows the logic's control description; it decides nothing itself. It is made
@@ -25,12 +25,14 @@ class frmmain final : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit frmmain(Program &program, QWidget *parent = nullptr);
+    explicit frmmain(FormHost &host, QWidget *parent = nullptr);
     ~frmmain() override;
 
     // Shows what the logic's controls describe, touching only what changed since the last
     // call.
     void applyControls();
+    // The binding of the window to its logic.
+    ControlBinding &binding() { return *binding_; }
 
 public Q_SLOTS:
     // Another start of the program wants this window: back from the task bar, to the front.
@@ -49,12 +51,14 @@ private:
     // Grows the timer and the task text with the window, from its designed size up.
     void fitToSize();
     void fitTaskText();
+    // After the binding showed the logic's controls: a new task text is fitted.
+    void fitNewTaskText();
     double growth() const;
     void unload();
     void quitProgram();
 
     std::unique_ptr<Ui::frmmain> ui;
-    Program &program_;
+    FormHost &host_;
     QTimer *timemaintime_;
     QActionGroup *timeMenuGroup_;
     ControlBinding *binding_ = nullptr;

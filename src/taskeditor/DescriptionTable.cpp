@@ -1,6 +1,7 @@
 #include "taskeditor/DescriptionTable.h"
 
 #include "settings/IniFile.h"
+#include "tasklist/TaskListFile.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -8,14 +9,15 @@
 namespace tb {
 namespace {
 
+// The editor writes the task sections in its own spelling, "Task3".
 std::string taskSection(int task)
 {
-    return "Task" + std::to_string(task);
+    return TaskListFile::editorTaskSection(task);
 }
 
 std::string descriptionKey(int description)
 {
-    return "description" + std::to_string(description);
+    return TaskListFile::descriptionKey(description);
 }
 
 std::size_t index(int number)

@@ -2,11 +2,12 @@
 
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
-#include "session/MainForm.h"
 #include "settings/Conversions.h"
 #include "settings/IniFile.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
+#include "tasklist/Session.h"
+#include "tasklist/TaskList.h"
 
 #include <algorithm>
 
@@ -25,7 +26,9 @@ constexpr const char *kAlternateNineLost
 constexpr const char *kNoMoreAlternates = "Sorry you can't insert another task here, you can "
                                           "only have a total of 9 alternate tasks";
 
-constexpr int kTotalTimeEntries = 10;
+constexpr int kTotalTimeEntries = TaskList::kTotalTimeEntries;
+constexpr const char *kLockedTip
+    = "Another task list cannot be opened or made while a session runs or is paused";
 
 constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},  {"cmdcancel", 22}, {"cmdHelp", 29}, {"Frame1", 25},
@@ -62,8 +65,9 @@ std::string withBreakMarkers(const std::string &text)
 
 } // namespace
 
-TaskEditorForm::TaskEditorForm(MainForm &main, FormCalls &forms, TaskEditorServices services)
-    : main_(main), forms_(forms), s_(services)
+TaskEditorForm::TaskEditorForm(TaskList &list, Session &session, FormCalls &forms,
+                               TaskEditorServices services)
+    : list_(list), session_(session), forms_(forms), s_(services)
 {
     on("txtdescription", ControlEvent::Change, [this] { txtdescription_Change(); });
     on("TaskspinUp", ControlEvent::Click, [this] { Taskspin_UpClick(); });
@@ -88,52 +92,132 @@ TaskEditorForm::TaskEditorForm(MainForm &main, FormCalls &forms, TaskEditorServi
 
 void TaskEditorForm::Form_Load()
 {
-    controls_["frmeditfile"].caption = version::kProductName;
-    ControlState &list = controls_["cbtotaltime"];
-    if (list.items.empty()) {
+    ControlState &lengths = controls_["cbtotaltime"];
+    if (lengths.items.empty()) {
         for (int i = 0; i < kTotalTimeEntries; ++i)
-            list.items.push_back(std::to_string((i + 1) * 10) + " Minutes");
+            lengths.items.push_back(std::to_string((i + 1) * 10) + " Minutes");
     }
-    loadtasklist(main_.inifilename);
+    bind(list_.inifilename());
+    showLock();
+}
+
+void TaskEditorForm::bind(const std::string &file)
+{
+    file_ = file;
+    seenSwitches_ = list_.switches();
+    seenRevision_ = list_.revision();
+    totalTimeChosen_ = false;
+    loadtasklist(file_);
     showPosition(1, 1);
     getinfo(1, 1);
     changed_ = false;
-    shownTempTotalTime_ = main_.TempTotalTime;
+    showTitle();
+}
+
+void TaskEditorForm::showTitle()
+{
+    std::string title = std::string(version::kProductName) + " - " + TaskList::nameOf(file_);
+    if (file_ != list_.inifilename())
+        title += " (not the task list in use)";
+    controls_["frmeditfile"].caption = std::move(title);
+}
+
+void TaskEditorForm::showLock()
+{
+    const bool locked = list_.locked();
+    for (const char *name : {"filenew", "fileopen"}) {
+        controls_[name].enabled = !locked;
+        controls_[name].toolTip = locked ? kLockedTip : "";
+    }
 }
 
 void TaskEditorForm::refresh()
 {
-    // Only a length changed elsewhere is shown: an entry being chosen here stays.
-    if (main_.TempTotalTime == shownTempTotalTime_)
+    showLock();
+    if (asking_)
         return;
-    shownTempTotalTime_ = main_.TempTotalTime;
-    selectTotalTime(main_.TempTotalTime);
+    if (list_.switches() != seenSwitches_) {
+        seenSwitches_ = list_.switches();
+        if (list_.inifilename() != file_)
+            followSwitch();
+        showTitle();
+    }
+    if (list_.revision() == seenRevision_)
+        return;
+    seenRevision_ = list_.revision();
+    // A length stored anew in the file is shown, unless one is being chosen here.
+    if (file_ != list_.inifilename())
+        return;
+    const int stored = list_.file().totalTime();
+    if (stored != storedTotalTime_ && !totalTimeChosen_
+        && controls_.at("cbtotaltime").listIndex == totalTimeIndex_) {
+        storedTotalTime_ = stored;
+        if (stored >= 0 && stored < kTotalTimeEntries)
+            selectTotalTime(stored);
+    }
+}
+
+void TaskEditorForm::followSwitch()
+{
+    const std::string next = list_.inifilename();
+    if (!changed_) {
+        bind(next);
+        return;
+    }
+    const std::string mine = TaskList::nameOf(file_);
+    const std::string theirs = TaskList::nameOf(next);
+    asking_ = true;
+    const MsgResult answer = s_.messages.show(
+        "The task list in use is now \"" + theirs + "\". Your changes to \"" + mine
+            + "\" are not saved.\r\n\r\nYes: save them to \"" + mine + "\", then edit \""
+            + theirs + "\".\r\nNo: drop them and edit \"" + theirs
+            + "\".\r\nCancel: go on editing \"" + mine + "\".",
+        version::kProductName, MsgIcon::Question, MsgButtons::YesNoCancel);
+    asking_ = false;
+    if (answer == MsgResult::Cancel || (answer == MsgResult::Yes && !save()))
+        return;
+    bind(next);
 }
 
 void TaskEditorForm::loadtasklist(const std::string &fileName)
 {
     table_.load(fileName);
-    const std::int16_t stored = textToNumber(IniRead("TotalTime", "Time", main_.inifilename, "1"));
-    // A stored length that names no entry: the one the main window uses instead.
-    selectTotalTime(stored >= 0 && stored < kTotalTimeEntries ? stored : main_.TempTotalTime);
+    storedTotalTime_ = TaskListFile(fileName).totalTime();
+    // A stored length that names no entry: the one the session uses instead.
+    selectTotalTime(storedTotalTime_ >= 0 && storedTotalTime_ < kTotalTimeEntries
+                        ? storedTotalTime_
+                        : list_.TempTotalTime());
 }
 
 FileWrite TaskEditorForm::savetasklist(const std::string &fileName)
 {
     IniBatch file(fileName);
     table_.save(file);
-    // The session length belongs to the task list in use, which is normally the same file.
-    if (fileName == main_.inifilename)
-        file.write("TotalTime", "Time", numberToText(totalTimeIndex_));
-    FileWrite written = file.commit();
-    if (written && fileName != main_.inifilename)
-        IniWrite("TotalTime", "Time", numberToText(totalTimeIndex_), main_.inifilename);
-    return written;
+    // A length picked in the main window's menu is for this run only: the file gets the one
+    // picked here.
+    if (totalTimeChosen_)
+        TaskListFile::setTotalTime(file, totalTimeIndex_);
+    return file.commit();
+}
+
+bool TaskEditorForm::save()
+{
+    const FileWrite saved = savetasklist(file_);
+    if (!saved) {
+        reportFailedSave(file_, saved.errorText);
+        return false;
+    }
+    changed_ = false;
+    totalTimeChosen_ = false;
+    return true;
 }
 
 void TaskEditorForm::getinfo(int Task, int alternate)
 {
     setDescriptionText(table_.cell(Task, alternate));
+    ControlState &box = controls_["txtdescription"];
+    box.selStart = static_cast<int>(box.text.size());
+    box.selLength = 0;
 }
 
 int TaskEditorForm::taskNumber() const
@@ -169,9 +253,21 @@ void TaskEditorForm::setDescriptionText(std::string text)
 
 void TaskEditorForm::txtdescription_Change()
 {
-    std::string &text = controls_["txtdescription"].text;
+    ControlState &box = controls_["txtdescription"];
+    std::string &text = box.text;
     if (text.find_first_of("\r\n") != std::string::npos)
         text = withBreakMarkers(text);
+    // More than the file reads back would be cut when the list is next opened: refused,
+    // as a full box refuses what is typed or pasted.
+    if (text.size() > kMaxDescriptionBytes) {
+        const auto grown = static_cast<int>(text.size() - shownText_.size());
+        text = shownText_;
+        box.selStart = std::clamp(box.selStart - grown, 0, static_cast<int>(text.size()));
+        box.selLength = 0;
+        s_.messages.beep();
+        return;
+    }
+    shownText_ = text;
     table_.setCell(taskNumber(), altTaskNumber(), text);
     changed_ = true;
 }
@@ -215,28 +311,23 @@ void TaskEditorForm::alttaskspin_DownClick()
 void TaskEditorForm::cbtotaltime_LostFocus()
 {
     const int index = controls_.at("cbtotaltime").listIndex;
-    if (index < 0 || index >= kTotalTimeEntries)
+    // Passing through the box without choosing another entry changes nothing.
+    if (index < 0 || index >= kTotalTimeEntries || index == totalTimeIndex_)
         return;
     totalTimeIndex_ = static_cast<std::int16_t>(index);
-    main_.controls()[MainForm::timeMenuName(main_.TempTotalTime)].checked = false;
-    main_.TempTotalTime = totalTimeIndex_;
-    main_.controls()[MainForm::timeMenuName(main_.TempTotalTime)].checked = true;
-    main_.setdelay();
-    shownTempTotalTime_ = main_.TempTotalTime;
+    totalTimeChosen_ = true;
     changed_ = true;
+    // In force in the session at once, when this is the list in use.
+    if (file_ == list_.inifilename())
+        list_.chooseTotalTime(index);
 }
 
 void TaskEditorForm::cmdOK_Click()
 {
-    if (changed_) {
-        if (const FileWrite saved = savetasklist(main_.inifilename); !saved) {
-            reportFailedSave(main_.inifilename, saved.errorText);
-            return;
-        }
-    }
-    main_.setdelay();
-    main_.currenttask = 1;
-    main_.controls()["lblStartFrom"].caption = numberToText(main_.currenttask);
+    if (changed_ && !save())
+        return;
+    if (file_ == list_.inifilename())
+        session_.taskListEdited();
     forms_.unload(FormId::TaskEditor);
 }
 
@@ -270,40 +361,35 @@ void TaskEditorForm::ShowControlHelp(int topic)
     s_.help.WinHelp(Help::HELP_CONTEXTPOPUP, topic);
 }
 
+// The new list, once made, is taken into use; what then becomes of the edits here is
+// settled in refresh(), as for a list switched in another window. Backing out changes
+// nothing.
 void TaskEditorForm::filenew_Click()
 {
-    if (!changesMayBeLost())
-        return;
     forms_.cmdnewtaskfile_Click();
-    Form_Load();
 }
 
 void TaskEditorForm::fileopen_Click()
 {
-    if (!changesMayBeLost())
-        return;
-    const std::string before = main_.inifilename;
     forms_.cmdselecttaskfile_Click();
-    if (main_.inifilename == before)
-        return;
-    main_.loadTotalTime();
-    selectTotalTime(main_.TempTotalTime);
-    shownTempTotalTime_ = main_.TempTotalTime;
-    showPosition(1, 1);
-    loadtasklist(main_.inifilename);
-    getinfo(1, 1);
 }
 
 void TaskEditorForm::insertmarker(const std::string &marker)
 {
-    const std::string &text = controls_.at("txtdescription").text;
+    ControlState &box = controls_["txtdescription"];
+    const std::string &text = box.text;
     const std::size_t start
-        = std::min(static_cast<std::size_t>(std::max(SelStart, 0)), text.size());
+        = std::min(static_cast<std::size_t>(std::max(box.selStart, 0)), text.size());
     const std::size_t length
-        = std::min(static_cast<std::size_t>(std::max(SelLength, 0)), text.size() - start);
+        = std::min(static_cast<std::size_t>(std::max(box.selLength, 0)), text.size() - start);
     std::string composed = text.substr(0, start) + marker + text.substr(start + length);
-    SelStart = static_cast<int>(start + marker.size());
-    SelLength = 0;
+    if (composed.size() > kMaxDescriptionBytes) {
+        s_.messages.beep();
+        return;
+    }
+    box.selStart = static_cast<int>(start + marker.size());
+    box.selLength = 0;
+    ++box.focusRequests;
     setDescriptionText(std::move(composed));
 }
 
@@ -320,9 +406,11 @@ void TaskEditorForm::TaskInsertTask_Click()
         return;
     }
     table_.insertTask(task);
-    SelStart = SelLength = 0;
     setDescriptionText({});
     controls_["lblAltTaskNum"].caption = numberToText(1);
+    ControlState &box = controls_["txtdescription"];
+    box.selStart = box.selLength = 0;
+    ++box.focusRequests;
 }
 
 void TaskEditorForm::TaskInsertAlt_Click()
@@ -340,8 +428,10 @@ void TaskEditorForm::TaskInsertAlt_Click()
             != MsgResult::Yes)
         return;
     table_.insertDescription(task, alternate);
-    SelStart = SelLength = 0;
     setDescriptionText({});
+    ControlState &box = controls_["txtdescription"];
+    box.selStart = box.selLength = 0;
+    ++box.focusRequests;
 }
 
 void TaskEditorForm::TaskDelete_Click()

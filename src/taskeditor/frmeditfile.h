@@ -10,7 +10,7 @@ class frmeditfile;
 
 namespace tb {
 
-class Program;
+class FormHost;
 
 // The task list editor window. Modeless; it stays above the main window. Escape and the
 // title bar act as Cancel, so unsaved changes are asked about.
@@ -18,7 +18,7 @@ class frmeditfile final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmeditfile(Program &program, QWidget *parent = nullptr);
+    explicit frmeditfile(FormHost &host, QWidget *parent = nullptr);
     ~frmeditfile() override;
 
 public Q_SLOTS:
@@ -28,11 +28,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void storeSelection();
-    void placeCaret();
-
     std::unique_ptr<Ui::frmeditfile> ui;
-    Program &program_;
+    FormHost &host_;
 };
 
 } // namespace tb

@@ -97,7 +97,7 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     QApplication::setPalette(before);
 
     QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_EQ(program->loadedJournal(), nullptr);
+    EXPECT_EQ(program->form(FormId::Journal), nullptr);
 }
 
 } // namespace

@@ -22,7 +22,14 @@ protected:
         loaded(1);
     }
     void open() { program->dispatch(FormId::Main, "editfilesong", ControlEvent::Click); }
-    ListEditorForm &editor() { return *program->loadedListEditor(); }
+    ListEditorForm &editor() { return *loadedForm<ListEditorForm>(FormId::ListEditor); }
+    // The close box: true when the window stays open.
+    bool keptOpen()
+    {
+        EventArgs close;
+        program->dispatch(FormId::ListEditor, "frmeditsonglist", ControlEvent::QueryUnload, close);
+        return close.cancel;
+    }
     ControlState &c(const char *name) { return editor().controls()[name]; }
     std::vector<std::string> &items() { return c("Listsongtitles").items; }
     void click(const char *control, ControlEvent event = ControlEvent::Click)
@@ -46,7 +53,7 @@ TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
     for (const auto &[before, button, shown, after] : cases) {
         SCOPED_TRACE(std::string(before ? before : "none") + ", " + button);
         if (before)
-            IniWrite(listGroupSection(1), "Change Song", before, ini);
+            IniWrite(TaskListFile::listGroupSection(1), "Change Song", before, ini);
         open();
         click(button);
         EXPECT_EQ(c("labdayschange").caption, std::string("Change list item after ") + shown);
@@ -63,7 +70,7 @@ TEST_F(ListEditor, AFailedSaveKeepsTheWindowTheListAndTheOldFile)
     const std::string bytes = "Old\n  \r\n\r\n\xC9tude"; // blanks are an entry; Windows-1252
     writeFile(folder.file("list1.txt"), bytes);
     open();
-    EXPECT_FALSE(editor().Form_QueryUnload()); // nothing to ask about
+    EXPECT_FALSE(keptOpen()); // nothing to ask about
     click("cmdAdd"); // nothing typed: refused
     c("Listsongtitles").listIndex = 1; // a click picks the entry that adding then replaces
     click("Listsongtitles");
@@ -78,15 +85,15 @@ TEST_F(ListEditor, AFailedSaveKeepsTheWindowTheListAndTheOldFile)
     messages.defaultAnswer = MsgResult::Yes;
     for (const char *action : {"cmdOK", "SpinListNumberUp", "FileExit"})
         click(action);
-    ASSERT_NE(program->loadedListEditor(), nullptr);
-    EXPECT_TRUE(editor().Form_QueryUnload()); // Yes, save: that fails too
+    ASSERT_NE(program->form(FormId::ListEditor), nullptr);
+    EXPECT_TRUE(keptOpen()); // Yes, save: that fails too
     full.reset();
     ASSERT_EQ(messages.shown.size(), 6u); // the refusal, four failures and the question
     EXPECT_NE(messages.shown[1].text.find(std::strerror(ENOSPC)), std::string::npos);
     EXPECT_EQ(c("lblCurrentListNo").caption, "1");
     EXPECT_EQ(items(), (std::vector<std::string> {"Old", "New", "\xC9tude"}));
     EXPECT_EQ(readFile(folder.file("list1.txt")), bytes);
-    EXPECT_FALSE(editor().Form_QueryUnload());
+    EXPECT_FALSE(keptOpen());
     EXPECT_EQ(readFile(folder.file("list1.txt")), "Old\r\nNew\r\n\xC9tude\r\n");
     EXPECT_FALSE(std::filesystem::exists(list(1)));
 }
@@ -108,11 +115,9 @@ TEST_F(ListEditor, TheCurrentItemAndForeignOrOversizedListsAreHandledSafely)
     EXPECT_EQ(stored("Current Item"), long_.substr(0, 253));
     EXPECT_EQ(stored("Last Change Session Number"), "7"); // the rotation counts from now
     EXPECT_EQ(c("TextCurrentSong").text, long_.substr(0, 253));
-    IniWrite(listGroupSection(1), "Current Item", "Scales", ini); // as the rotation would
-    program->afterEvent();
-    EXPECT_EQ(c("TextCurrentSong").text, long_.substr(0, 253)) << "a tick alone reads nothing";
-    form->getnexttask(1);
-    program->afterEvent();
+    // Moved on by another program, or by the rotation: shown at the next event.
+    IniWrite(TaskListFile::listGroupSection(1), "Current Item", "Scales", ini);
+    program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
     EXPECT_EQ(c("TextCurrentSong").text, "Scales");
     for (int i = 0; i < 2; ++i) { // the last item deleted: the file, not the current item
         c("Listsongtitles").listIndex = 0;

@@ -122,7 +122,7 @@ TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
         {"missing list", nullptr, "Old", "0", "2", "5", nullptr, -1, "Old", "2"},
         {"a folder in its place", folderInstead, "Old", "0", "2", "5", nullptr, -1, "Old", "2"},
     };
-    const std::string section = listGroupSection(1);
+    const std::string section = TaskListFile::listGroupSection(1);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(ini);
@@ -144,7 +144,8 @@ TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
         random.calls = 0;
         random.script = c.draw < 0 ? std::deque<int> {} : std::deque<int> {c.draw};
 
-        checksong(1, {ini, folder, random, messages});
+        const TaskListFile file(ini);
+        checksong(1, {file, folder, random, messages});
 
         EXPECT_EQ(IniRead(section, "Current Item", ini, ""), c.item);
         EXPECT_EQ(IniRead(section, "Last Change Session Number", ini, ""), c.lastAfter);

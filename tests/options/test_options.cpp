@@ -16,7 +16,7 @@ protected:
         loaded(3);
         program->dispatch(FormId::Main, "optionsalm", ControlEvent::Click);
     }
-    ControlState &option(const char *name) { return program->loadedOptions()->controls()[name]; }
+    ControlState &option(const char *name) { return loadedForm<OptionsForm>(FormId::Options)->controls()[name]; }
     void click(const char *control, ControlEvent event = ControlEvent::Click)
     {
         program->dispatch(FormId::Options, control, event);
@@ -24,7 +24,7 @@ protected:
     // The task list in use, stored and shown.
     void expectTaskList(const std::string &file)
     {
-        EXPECT_EQ(form->inifilename, file);
+        EXPECT_EQ(list().inifilename(), file);
         EXPECT_EQ(storedSettingsFile(), file);
         EXPECT_EQ(option("txttasklist").text, file);
     }
@@ -33,13 +33,13 @@ protected:
 TEST_F(Options, ASwitchIsStoredWhenTickedAndWhenLeft)
 {
     for (const auto &[box, key, member] :
-         {std::tuple {"chkmaxmin", "Use Full Screen", &MainForm::MaxMinScreen},
-          {"chkplaywavefile", "Play Sound", &MainForm::playwavefiletasks},
-          {"chkstopbtasks", "Stop Between tasks", &MainForm::StopBTasks}}) {
+         {std::tuple {"chkmaxmin", "Use Full Screen", &TaskList::MaxMinScreen},
+          {"chkplaywavefile", "Play Sound", &TaskList::playwavefiletasks},
+          {"chkstopbtasks", "Stop Between tasks", &TaskList::StopBTasks}}) {
         for (const bool checked : {true, false}) {
             option(box).checked = checked;
             click(box, checked ? ControlEvent::Click : ControlEvent::LostFocus);
-            EXPECT_EQ(form->*member, checked) << box;
+            EXPECT_EQ((list().*member)(), checked) << box;
             EXPECT_EQ(read("options", key), checked ? "True" : "False") << box;
         }
     }
@@ -75,7 +75,7 @@ TEST_F(Options, AnotherTaskListSwitchesTheWholeProgramUnlessItCannotBeRead)
     writeTasks(second, 4);
     IniWrite("options", "Use Full Screen", "1", second);
     IniWrite("TotalTime", "Time", "5", second);
-    form->Disabless = true;
+    list().setDisabless(true);
     chooser.answers = {second};
     program->dispatch(FormId::Main, "fileopen", ControlEvent::Click);
     expectTaskList(second);
@@ -90,19 +90,10 @@ TEST_F(Options, AnotherTaskListSwitchesTheWholeProgramUnlessItCannotBeRead)
     EXPECT_EQ(form->delay, 600);
 }
 
-TEST_F(Options, ThePausedSessionLocksTheTaskListUntilItResumes)
-{
-    form->cmdstartstop_Click();
-    for (const bool paused : {true, false}) {
-        program->dispatch(FormId::Main, "cmdpause", ControlEvent::Click);
-        EXPECT_EQ(option("cmdselecttaskfile").enabled, !paused);
-    }
-}
-
 TEST_F(Options, ANewTaskListGetsTheSixOptionsAndReplacesAnOldOneWholeAfterAYes)
 {
-    form->MaxMinScreen = true;
-    form->Soundfile = "/usr/share/sounds/bell.wav";
+    list().setMaxMinScreen(true);
+    list().setSoundfile("/usr/share/sounds/bell.wav");
     const std::string old = folder.file("old.ini");
     writeTasks(old, 2);
     const std::string before = readFile(old);
@@ -114,7 +105,7 @@ TEST_F(Options, ANewTaskListGetsTheSixOptionsAndReplacesAnOldOneWholeAfterAYes)
         expectTaskList(folder.file(created));
     }
     EXPECT_EQ(
-        readFile(form->inifilename),
+        readFile(list().inifilename()),
         "[options]\r\ndisable ScreenSaver=False\r\nUse Full Screen=True\r\nPlay Sound=False\r\n"
         "Stop Between tasks=False\r\nwavefile=/usr/share/sounds/bell.wav\r\n"
         "[TotalTime]\r\nTime=1\r\n");
@@ -122,7 +113,7 @@ TEST_F(Options, ANewTaskListGetsTheSixOptionsAndReplacesAnOldOneWholeAfterAYes)
     chooser.answers = {old, old};
     click("cmdnewtaskfile"); // No
     EXPECT_EQ(readFile(old), before);
-    EXPECT_NE(form->inifilename, old);
+    EXPECT_NE(list().inifilename(), old);
     click("cmdnewtaskfile"); // Yes
     expectTaskList(old);
     EXPECT_EQ(readFile(old), readFile(folder.file("LOUD.INI.ini")));

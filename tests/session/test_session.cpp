@@ -56,7 +56,19 @@ protected:
     {
         return registry->RegReadString(HKEY_CURRENT_USER, kKey, "FirstRun", "");
     }
-    std::string task(std::int16_t n) { return getnexttask(n, {ini, where, random, messages}); }
+    std::string task(std::int16_t n)
+    {
+        const TaskListFile file(ini);
+        return getnexttask(n, {file, where, random, messages});
+    }
+    // A key pressed in the main window; true when it goes no further.
+    bool press(Key key)
+    {
+        EventArgs args;
+        args.key = key;
+        form->Form_KeyDown(args);
+        return args.cancel;
+    }
 
     const std::string where = folder.path().string();
     const std::string defaultList = folder.file("tallydef.ini");
@@ -77,8 +89,8 @@ TEST_F(StartUp, TheFirstRunPutsTheDefaultListInPlaceOnce)
     messages.answers = {MsgResult::Yes};
     form->cmdstartstop_Click();
     EXPECT_EQ(said(1), "No Tasks exist in this Task List, Would you like to add some?");
-    EXPECT_NE(program->loadedTaskEditor(), nullptr) << "Yes opens the task list editor";
-    EXPECT_FALSE(form->sessionIsRunning());
+    EXPECT_NE(program->form(FormId::TaskEditor), nullptr) << "Yes opens the task list editor";
+    EXPECT_FALSE(form->sessionRunning());
 
     writeFile(defaultList, "[Task1]\r\ndescription1=Scales\r\n");
     writeFile(folder.file("PINGPONG.WAV"), "RIFF");
@@ -160,10 +172,10 @@ TEST_F(Session, CountsDownByTheClockPausesAndKeepsTheTaskForTheNextStart)
     EXPECT_TRUE(layoutIs(true));
     tick(1);
     EXPECT_EQ(ctl("lblTimer"), "07:29");
-    EXPECT_FALSE(f.Form_KeyDown('A')); // any key pauses; a letter goes on to the controls
+    EXPECT_FALSE(press(Key::Other)); // any key pauses; a letter goes on to the controls
     EXPECT_EQ(ctl("txtmessage"), "Paused...Click on the Pause Button to resume");
     tick(300);
-    EXPECT_TRUE(f.Form_KeyDown(32)); // space resumes and is swallowed
+    EXPECT_TRUE(press(Key::Space)); // space resumes and is swallowed
     EXPECT_EQ(ctl("txtmessage"), "Task 1");
     tick(390);
     EXPECT_EQ(ctl("lblTimer"), "00:59") << "the pause does not count";
@@ -178,7 +190,7 @@ TEST_F(Session, CountsDownByTheClockPausesAndKeepsTheTaskForTheNextStart)
     f.cmdpause_Click(); // Stop while paused resumes first
     f.cmdstartstop_Click();
     EXPECT_TRUE(layoutIs(false));
-    EXPECT_FALSE(f.Form_KeyDown(32)) << "stopped, keys belong to the controls";
+    EXPECT_FALSE(press(Key::Space)) << "stopped, keys belong to the controls";
     f.cmdstartstop_Click();
     f.Form_Unload(); // closing the window mid-session lets the screen saver run again
     EXPECT_EQ(screenSaver.calls,
@@ -318,7 +330,7 @@ TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
     const std::string before = readFile(ini);
     program->dispatch(FormId::Main, "cmdstartstop", ControlEvent::Click);
     tick(20);
-    EXPECT_FALSE(form->sessionIsRunning()) << "the session goes on to its end";
+    EXPECT_FALSE(form->sessionRunning()) << "the session goes on to its end";
     ASSERT_EQ(messages.shown.size(), 1u) << "later failures of the same file are not repeated";
     for (const std::string &part : {ini, std::string("No space left on device")})
         EXPECT_NE(said(0).find(part), std::string::npos) << part;
@@ -343,8 +355,10 @@ TEST_F(TaskText, AlternatesTakeTurnsAndStartOverOutOfRange)
         EXPECT_EQ(task(1), shown);
         EXPECT_EQ(read("task1", "Alternatetask"), next);
     }
+    EXPECT_EQ(read("currenttask", "number"), "1") << "where the next session resumes";
     EXPECT_EQ(task(2), "") << "one past the last task";
-    EXPECT_EQ(read("currenttask", "number"), "2") << "where the next session resumes";
+    EXPECT_EQ(readFile(ini).find("task2"), std::string::npos) << "no section for no task";
+    EXPECT_EQ(read("currenttask", "number"), "1");
 }
 
 // The first %note% becomes a note letter, the first %CR% (or, without one, the first %NL%) a

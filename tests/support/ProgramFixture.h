@@ -33,8 +33,8 @@ protected:
         program.reset();
         program = std::make_unique<Program>(
             ProgramServices {MainServices {clock, random, messages, sound, screenSaver, help,
-                                           instance, windowOps(), *registry, notifier, journal},
-                             chooser, shell},
+                                           instance, windowOps(), notifier, journal},
+                             *registry, chooser, shell},
             folder.path().string(), commandLine);
         form = &program->main();
         return *form;
@@ -73,6 +73,9 @@ protected:
     }
 
     std::string ctl(const char *name) const { return form->controls().at(name).caption; }
+    // The logic of a loaded window, or null.
+    template<typename F> F *loadedForm(FormId id) { return dynamic_cast<F *>(program->form(id)); }
+    TaskList &list() { return program->taskList(); }
     std::string read(const char *section, const char *key, const char *def = "") const
     {
         return IniRead(section, key, ini, def);

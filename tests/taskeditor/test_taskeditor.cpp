@@ -35,7 +35,7 @@ protected:
         }
         open(content);
     }
-    ControlState &c(const char *name) { return program->loadedTaskEditor()->controls()[name]; }
+    ControlState &c(const char *name) { return loadedForm<TaskEditorForm>(FormId::TaskEditor)->controls()[name]; }
     void click(const char *control, int times = 1, ControlEvent event = ControlEvent::Click)
     {
         for (int i = 0; i < times; ++i)
@@ -43,7 +43,7 @@ protected:
     }
     std::string shown() { return c("txtdescription").text; }
     std::string position() { return c("lblTaskNum").caption + "." + c("lblAltTaskNum").caption; }
-    std::string cell(int t, int d) { return program->loadedTaskEditor()->table().cell(t, d); }
+    std::string cell(int t, int d) { return loadedForm<TaskEditorForm>(FormId::TaskEditor)->table().cell(t, d); }
     // Since the last call: Q for each question shown, E for each refusal or failure.
     std::string asked()
     {
@@ -106,7 +106,7 @@ TEST_F(TaskEditor, MovingToAnotherTaskOrTextIsAChangeThatCancelAsksAbout)
         EXPECT_EQ(position(), at);
         click("cmdcancel"); // the scripted answer is no Yes
         EXPECT_EQ(asked(), asks ? "Q" : "");
-        EXPECT_EQ(program->loadedTaskEditor() != nullptr, asks);
+        EXPECT_EQ(program->form(FormId::TaskEditor) != nullptr, asks);
     }
 }
 
@@ -130,46 +130,48 @@ TEST_F(TaskEditor, InsertingAsksBeforeTheNinthEntryIsLostAndRefusesAtTheNinth)
     EXPECT_EQ(cell(9, 1), "8.1");
 }
 
-TEST_F(TaskEditor, TheSessionLengthRulesTheMainWindowOnLeavingTheBoxAndTheFileByOk)
+// The box shows the file's length and rules the session when it is left with another entry;
+// only Ok writes it, and only when it was chosen here. A length picked in the main window's
+// menu is for the run: the box does not take it over, and Ok does not write it.
+TEST_F(TaskEditor, TheSessionLengthRulesTheSessionOnLeavingTheBoxAndTheFileByOk)
 {
-    // A stored length that names no entry is shown as the main window takes it.
+    // A stored length that names no entry is shown as the session takes it.
     open("[Task1]\r\ndescription1=Scales\r\n[TotalTime]\r\nTime=42\r\n");
     EXPECT_EQ(c("cbtotaltime").listIndex, 9);
-    // Another list is opened only when the user lets the edits go; its length is shown
-    // (4.5 rounds to the even 4).
-    const std::string second = folder.file("second.ini");
-    writeFile(second, "[Task1]\r\ndescription1=Sight reading\r\n[TotalTime]\r\nTime=4.5\r\n");
-    c("txtdescription").text = "Unsaved";
-    click("txtdescription", 1, ControlEvent::Change);
-    messages.answers = {MsgResult::No, MsgResult::Yes};
-    chooser.answers = {second};
-    click("fileopen"); // No: nothing is chosen, the edits stay
-    EXPECT_EQ(shown(), "Unsaved");
-    click("fileopen");
-    EXPECT_EQ(asked(), "QQ");
-    EXPECT_EQ(shown() + " " + std::to_string(c("cbtotaltime").listIndex), "Sight reading 4");
+    click("cmdcancel");
+    IniWrite("TotalTime", "Time", "4.5", ini); // 4.5 rounds to the even 4
+    program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
+    EXPECT_EQ(c("cbtotaltime").listIndex, 4);
 
-    ini = second;
+    program->dispatch(FormId::Main, "Timemenu_7", ControlEvent::Click);
+    EXPECT_EQ(c("cbtotaltime").listIndex, 4) << "the menu's choice is not the file's";
+    click("cbtotaltime", 1, ControlEvent::LostFocus); // passed through unchanged
+    EXPECT_EQ(form->delay, 4800) << "and it does not undo the menu's choice";
+    click("cmdcancel");
+    EXPECT_EQ(asked(), "") << "nothing was changed";
+
+    program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
     c("cbtotaltime").listIndex = 5;
+    click("alttaskspinUp"); // the entry chosen is kept while the user moves on
+    EXPECT_EQ(c("cbtotaltime").listIndex, 5);
     click("cbtotaltime", 1, ControlEvent::LostFocus);
-    EXPECT_EQ(form->delay, 3600); // 60 minutes for its one task
+    EXPECT_EQ(form->delay, 3600); // 60 minutes for its one task, at once
     messages.defaultAnswer = MsgResult::Yes;
     click("cmdcancel");
     EXPECT_EQ(asked(), "Q");
     EXPECT_EQ(read("TotalTime", "Time"), "4.5");
 
-    // Opened again, it shows the file's length; one chosen in the main window's menu is
-    // followed, but not over an entry being chosen here.
-    program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
-    EXPECT_EQ(c("cbtotaltime").listIndex, 4);
-    program->dispatch(FormId::Main, "Timemenu_7", ControlEvent::Click);
-    EXPECT_EQ(c("cbtotaltime").listIndex, 7);
-    c("cbtotaltime").listIndex = 3;
-    click("alttaskspinUp");
-    EXPECT_EQ(c("cbtotaltime").listIndex, 3);
-    click("cbtotaltime", 1, ControlEvent::LostFocus);
-    click("cmdOK");
-    EXPECT_EQ(read("TotalTime", "Time"), "3");
+    for (const bool choose : {false, true}) {
+        program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
+        c("txtdescription").text = "Scales and chords";
+        click("txtdescription", 1, ControlEvent::Change);
+        if (choose) {
+            c("cbtotaltime").listIndex = 3;
+            click("cbtotaltime", 1, ControlEvent::LostFocus);
+        }
+        click("cmdOK");
+        EXPECT_EQ(read("TotalTime", "Time"), choose ? "3" : "4.5");
+    }
 }
 
 } // namespace

@@ -79,7 +79,7 @@ TEST_F(Windows, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
         lengths[entry]->trigger();
         EXPECT_TRUE(lengths[entry]->isChecked()
                     && std::ranges::count_if(lengths, &QAction::isChecked) == 1);
-        EXPECT_EQ(logic->TempTotalTime, entry);
+        EXPECT_EQ(list().TempTotalTime(), entry);
     }
 
     for (const char *name :

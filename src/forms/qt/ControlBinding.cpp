@@ -1,7 +1,7 @@
 #include "forms/qt/ControlBinding.h"
 
-#include "app/Program.h"
 #include "platform/qt/Text.h"
+#include "text/Encoding.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +20,7 @@
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QStringList>
+#include <QTextCursor>
 #include <QTimer>
 #include <QWidget>
 
@@ -54,6 +56,59 @@ QStringList shownItems(const std::vector<std::string> &items)
 
 const char *const kNameProperty = "tallybellControl";
 
+// The logic counts the caret in bytes of the text it holds, a text box in characters of the
+// decoded text: UTF-8, or one byte a character for Windows-1252.
+int byteOffset(const std::string &bytes, const QString &shown, int index)
+{
+    if (!isUtf8(bytes))
+        return index;
+    return static_cast<int>(typedText(shown.left(index)).size());
+}
+
+int characterIndex(const std::string &bytes, int offset)
+{
+    const auto end
+        = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(offset, 0)), 0, bytes.size());
+    if (!isUtf8(bytes))
+        return static_cast<int>(end);
+    return static_cast<int>(shownText(bytes.substr(0, end)).size());
+}
+
+// The caret and selection of a text box, in characters: start and length.
+std::pair<int, int> selectionOf(const QWidget *box)
+{
+    if (const auto *edit = qobject_cast<const QLineEdit *>(box)) {
+        if (edit->hasSelectedText())
+            return {edit->selectionStart(), edit->selectionLength()};
+        return {edit->cursorPosition(), 0};
+    }
+    const QTextCursor cursor = static_cast<const QPlainTextEdit *>(box)->textCursor();
+    return {cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
+}
+
+QString textOf(const QWidget *box)
+{
+    if (const auto *edit = qobject_cast<const QLineEdit *>(box))
+        return edit->text();
+    return static_cast<const QPlainTextEdit *>(box)->toPlainText();
+}
+
+void select(QWidget *box, int start, int length)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(box)) {
+        if (length > 0)
+            edit->setSelection(start, length);
+        else
+            edit->setCursorPosition(start);
+        return;
+    }
+    auto *plain = static_cast<QPlainTextEdit *>(box);
+    QTextCursor cursor = plain->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    plain->setTextCursor(cursor);
+}
+
 // The first time, an empty text or list leaves what the window was designed with.
 template<typename T>
 bool changedSince(const ControlState *before, T ControlState::*field, const T &now)
@@ -64,19 +119,80 @@ bool changedSince(const ControlState *before, T ControlState::*field, const T &n
 } // namespace
 
 ControlBinding::ControlBinding(QWidget *window, FormSource form, Raise raise)
-    : QObject(window), window_(window), form_(std::move(form)), raise_(std::move(raise))
+    : QObject(window), window_(window), windowName_(window->objectName().toStdString()),
+      form_(std::move(form)), raise_(std::move(raise))
 {
     connectEvents();
     apply();
 }
 
-ControlBinding::ControlBinding(QWidget *window, Program &program, FormId id)
+ControlBinding::ControlBinding(QWidget *window, FormHost &host, FormId id)
     : ControlBinding(
-        window, [&program, id] { return program.form(id); },
-        [&program, id](const std::string &control, ControlEvent event) {
-            program.dispatch(id, control, event);
+        window, [&host, id] { return host.form(id); },
+        [&host, id](const std::string &control, ControlEvent event, EventArgs &args) {
+            host.dispatch(id, control, event, args);
         })
 {
+}
+
+Key ControlBinding::keyName(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Space:
+        return Key::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Delete:
+        return Key::Delete;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    case Qt::Key_F1:
+        return Key::F1;
+    default:
+        return Key::Other;
+    }
+}
+
+bool ControlBinding::raiseWindowEvent(ControlEvent event, EventArgs &args)
+{
+    Form *form = form_();
+    if (!form || !form->handles(windowName_, event))
+        return false;
+    storeCarets(*form);
+    if (raise_)
+        raise_(windowName_, event, args);
+    return true;
+}
+
+bool ControlBinding::raiseKeyDown(const QKeyEvent &key, const QWidget *focused)
+{
+    EventArgs args;
+    args.key = keyName(key.key());
+    if (focused)
+        args.focused = focused->objectName().toStdString();
+    return raiseWindowEvent(ControlEvent::KeyDown, args) && args.cancel;
+}
+
+void ControlBinding::storeCarets(Form &form)
+{
+    for (const QPointer<QWidget> &box : textBoxes_) {
+        if (!box)
+            continue;
+        const std::string name = box->objectName().toStdString();
+        if (!form.controls().contains(name))
+            continue;
+        ControlState &state = form.controls()[name];
+        const QString shown = textOf(box);
+        const auto [start, length] = selectionOf(box);
+        state.selStart = byteOffset(state.text, shown, start);
+        state.selLength = byteOffset(state.text, shown, start + length) - state.selStart;
+        // What the box shows is what the logic holds: nothing to place back.
+        if (const auto it = shown_.find(name); it != shown_.end()) {
+            it->second.selStart = state.selStart;
+            it->second.selLength = state.selLength;
+        }
+    }
 }
 
 void ControlBinding::connectEvents()
@@ -84,12 +200,15 @@ void ControlBinding::connectEvents()
     const Form *form = form_();
     if (!form)
         return;
-    connectObject(window_, window_->objectName().toStdString(), *form);
+    connectObject(window_, windowName_, *form);
     const auto children = window_->findChildren<QObject *>();
     for (QObject *child : children) {
         const std::string name = child->objectName().toStdString();
-        if (!name.empty())
-            connectObject(child, name, *form);
+        if (name.empty())
+            continue;
+        connectObject(child, name, *form);
+        if (qobject_cast<QLineEdit *>(child) || qobject_cast<QPlainTextEdit *>(child))
+            textBoxes_.emplace_back(static_cast<QWidget *>(child));
     }
 }
 
@@ -238,8 +357,10 @@ void ControlBinding::userChanged(const std::string &name, ControlEvent event,
         store(state);
         shown_[name] = state;
     }
+    storeCarets(*form);
+    EventArgs args;
     if (raise_)
-        raise_(name, event);
+        raise_(name, event, args);
 }
 
 QObject *ControlBinding::target(const std::string &name)
@@ -260,18 +381,24 @@ void ControlBinding::apply()
     if (!form)
         return;
     applying_ = true;
+    bool changed = false;
     for (const auto &[name, state] : form->controls()) {
         auto it = shown_.find(name);
         if (it != shown_.end() && it->second == state)
             continue;
+        changed = true;
         if (QObject *object = target(name))
             applyOne(object, state, it != shown_.end() ? &it->second : nullptr);
+        else
+            unknown_.insert(name);
         if (it != shown_.end())
             it->second = state;
         else
             shown_.emplace(name, state);
     }
     applying_ = false;
+    if (changed)
+        Q_EMIT applied();
 }
 
 void ControlBinding::applyOne(QObject *object, const ControlState &state,
@@ -302,12 +429,21 @@ void ControlBinding::applyOne(QObject *object, const ControlState &state,
             action->setToolTip(fromFileBytes(state.toolTip));
     }
 
-    if (changedSince(before, &ControlState::text, state.text)) {
+    const bool textChanged = changedSince(before, &ControlState::text, state.text);
+    if (textChanged) {
         if (auto *edit = qobject_cast<QLineEdit *>(object))
             edit->setText(shownText(state.text));
         else if (auto *box = qobject_cast<QPlainTextEdit *>(object))
             box->setPlainText(shownText(state.text));
     }
+    if ((qobject_cast<QLineEdit *>(object) || qobject_cast<QPlainTextEdit *>(object)) && before
+        && (textChanged || before->selStart != state.selStart
+            || before->selLength != state.selLength)) {
+        const int start = characterIndex(state.text, state.selStart);
+        select(widget, start, characterIndex(state.text, state.selStart + state.selLength) - start);
+    }
+    if (widget && before && before->focusRequests != state.focusRequests)
+        widget->setFocus();
 
     if (changedSince(before, &ControlState::items, state.items)) {
         if (auto *list = qobject_cast<QListWidget *>(object)) {

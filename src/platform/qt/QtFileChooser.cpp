@@ -106,8 +106,13 @@ FileChosen QtFileChooser::choose(const FileChoice &choice)
     const bool desktopDialog
         = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo")) == nullptr;
 
+    // A name that need not exist is chosen in a save dialog: an open dialog of the desktop
+    // (GTK's, the portal's) picks existing files only.
     dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !choice.confirmOverwrite);
+    if (!choice.acceptLabel.empty())
+        dialog.setLabelText(QFileDialog::Accept, fromFileBytes(choice.acceptLabel));
     dialog.setDefaultSuffix(fromPath(choice.defaultExt));
     // Qt's dialog then lists a filter by its label alone; desktop dialogs show the part
     // before the patterns' parenthesis.

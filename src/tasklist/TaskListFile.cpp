@@ -1,0 +1,243 @@
+#include "tasklist/TaskListFile.h"
+
+#include "settings/Conversions.h"
+#include "settings/IniFile.h"
+
+namespace tb {
+namespace {
+
+constexpr std::string_view kOptions = "options";
+constexpr std::string_view kWavefile = "wavefile";
+constexpr std::string_view kScreenSaver = "disable ScreenSaver";
+constexpr std::string_view kFullScreen = "Use Full Screen";
+constexpr std::string_view kPlaySound = "Play Sound";
+constexpr std::string_view kStopBetween = "Stop Between tasks";
+
+constexpr std::string_view kTotalTime = "TotalTime";
+constexpr std::string_view kTime = "Time";
+constexpr std::string_view kCurrentTask = "currenttask";
+constexpr std::string_view kNumber = "number";
+constexpr std::string_view kHistory = "History";
+constexpr std::string_view kSessionsCompleted = "Sessions Completed";
+constexpr std::string_view kAlternateTask = "Alternatetask";
+
+constexpr std::string_view kCurrentItem = "Current Item";
+constexpr std::string_view kChangeSong = "Change Song";
+constexpr std::string_view kChangeSongRandom = "Change Song Random";
+constexpr std::string_view kLastChange = "Last Change Session Number";
+
+constexpr std::string_view kTrue = "True";
+
+} // namespace
+
+TaskListFile::TaskListFile(std::string path) : path_(std::move(path)) { }
+
+std::string TaskListFile::read(std::string_view section, std::string_view key,
+                               std::string_view defaultValue) const
+{
+    return IniRead(section, key, path_, defaultValue);
+}
+
+bool TaskListFile::write(std::string_view section, std::string_view key,
+                         std::string_view value) const
+{
+    return IniWrite(section, key, value, path_);
+}
+
+std::string TaskListFile::wavefile() const
+{
+    return read(kOptions, kWavefile, "");
+}
+
+bool TaskListFile::setWavefile(std::string_view file) const
+{
+    return write(kOptions, kWavefile, file);
+}
+
+bool TaskListFile::screenSaverOff() const
+{
+    return read(kOptions, kScreenSaver, "false") == kTrue;
+}
+
+bool TaskListFile::setScreenSaverOff(bool off) const
+{
+    return write(kOptions, kScreenSaver, boolToText(off));
+}
+
+bool TaskListFile::fullScreen() const
+{
+    return textToBool(read(kOptions, kFullScreen, "False"));
+}
+
+bool TaskListFile::setFullScreen(bool on) const
+{
+    return write(kOptions, kFullScreen, boolToText(on));
+}
+
+bool TaskListFile::playSound() const
+{
+    return textToBool(read(kOptions, kPlaySound, "False"));
+}
+
+bool TaskListFile::setPlaySound(bool on) const
+{
+    return write(kOptions, kPlaySound, boolToText(on));
+}
+
+bool TaskListFile::stopBetweenTasks() const
+{
+    return textToBool(read(kOptions, kStopBetween, "False"));
+}
+
+bool TaskListFile::setStopBetweenTasks(bool on) const
+{
+    return write(kOptions, kStopBetween, boolToText(on));
+}
+
+TaskListOptions TaskListFile::options() const
+{
+    return {wavefile(), screenSaverOff(), fullScreen(), playSound(), stopBetweenTasks()};
+}
+
+int TaskListFile::totalTime() const
+{
+    return textToNumber(read(kTotalTime, kTime, "1"));
+}
+
+bool TaskListFile::setTotalTime(int index) const
+{
+    return write(kTotalTime, kTime, numberToText(index));
+}
+
+bool TaskListFile::setTotalTime(IniBatch &batch, int index)
+{
+    return batch.write(kTotalTime, kTime, numberToText(index));
+}
+
+int TaskListFile::startTask() const
+{
+    return textToNumber(read(kCurrentTask, kNumber, "1"));
+}
+
+bool TaskListFile::setStartTask(int task) const
+{
+    return write(kCurrentTask, kNumber, numberToText(task));
+}
+
+int TaskListFile::sessionsCompleted() const
+{
+    return textToNumber(sessionsCompletedText());
+}
+
+std::string TaskListFile::sessionsCompletedText() const
+{
+    return read(kHistory, kSessionsCompleted, "0");
+}
+
+bool TaskListFile::setSessionsCompleted(int count) const
+{
+    return write(kHistory, kSessionsCompleted, numberToText(count));
+}
+
+std::string TaskListFile::description(int task, int description) const
+{
+    return read(taskSection(task), descriptionKey(description), "");
+}
+
+int TaskListFile::alternateTask(int task) const
+{
+    return textToNumber(read(taskSection(task), kAlternateTask, ""));
+}
+
+bool TaskListFile::setAlternateTask(int task, int next) const
+{
+    return write(taskSection(task), kAlternateTask, numberToText(next));
+}
+
+int TaskListFile::countTasks() const
+{
+    int tasks = 0;
+    while (tasks < 32766 && !description(tasks + 1, 1).empty())
+        ++tasks;
+    return tasks;
+}
+
+std::string TaskListFile::currentItem(int list, std::string_view defaultValue) const
+{
+    return read(listGroupSection(list), kCurrentItem, defaultValue);
+}
+
+bool TaskListFile::setCurrentItem(int list, std::string_view item) const
+{
+    return write(listGroupSection(list), kCurrentItem, item);
+}
+
+int TaskListFile::changeInterval(int list) const
+{
+    return textToNumber(read(listGroupSection(list), kChangeSong, "1"));
+}
+
+bool TaskListFile::setChangeInterval(int list, int sessions) const
+{
+    return write(listGroupSection(list), kChangeSong, numberToText(sessions));
+}
+
+bool TaskListFile::randomChange(int list) const
+{
+    return read(listGroupSection(list), kChangeSongRandom, "False") == kTrue;
+}
+
+bool TaskListFile::setRandomChange(int list, bool random) const
+{
+    return write(listGroupSection(list), kChangeSongRandom, boolToText(random));
+}
+
+int TaskListFile::lastChangeSession(int list) const
+{
+    return textToNumber(read(listGroupSection(list), kLastChange, "0"));
+}
+
+bool TaskListFile::setLastChangeSession(int list, std::string_view count) const
+{
+    return write(listGroupSection(list), kLastChange, count);
+}
+
+std::string TaskListFile::newTaskList(const TaskListOptions &options, int totalTime)
+{
+    std::string content;
+    const auto put = [&content](std::string_view section, std::string_view key,
+                                std::string_view value) {
+        const IniEdit edit = setIniValue(content, section, key, value);
+        if (edit.status == IniEdit::Changed)
+            content = edit.content;
+    };
+    put(kOptions, kScreenSaver, boolToText(options.Disabless));
+    put(kOptions, kFullScreen, boolToText(options.MaxMinScreen));
+    put(kOptions, kPlaySound, boolToText(options.playwavefiletasks));
+    put(kOptions, kStopBetween, boolToText(options.StopBTasks));
+    put(kOptions, kWavefile, options.Soundfile);
+    put(kTotalTime, kTime, numberToText(totalTime));
+    return content;
+}
+
+std::string TaskListFile::taskSection(int task)
+{
+    return "task" + numberToText(task);
+}
+
+std::string TaskListFile::editorTaskSection(int task)
+{
+    return "Task" + numberToText(task);
+}
+
+std::string TaskListFile::descriptionKey(int description)
+{
+    return "description" + numberToText(description);
+}
+
+std::string TaskListFile::listGroupSection(int list)
+{
+    return "List Group Number " + numberToText(list);
+}
+
+} // namespace tb

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tb {
+
+class IniBatch;
+
+// The options a session runs with, as a task list holds them.
+struct TaskListOptions {
+    std::string Soundfile; // the bell: full path of a wave file, or empty
+    bool Disabless = false; // hold the screen saver off during the countdown
+    bool MaxMinScreen = false; // the main window full screen during the countdown
+    bool playwavefiletasks = false; // the bell at the end of each task
+    bool StopBTasks = false; // a message at the end of each task
+
+    bool operator==(const TaskListOptions &) const = default;
+};
+
+// Typed access to the entries of one task list (a settings file). Every section and key name
+// of the file is written here and nowhere else; each call reads or writes one entry at once
+// through the settings engine, which parses an unchanged file only once.
+//
+// Numbers read as the leading number of the text, rounded half to even, as 16 bits; truth
+// values as "True"/"False" in any case or a number, except where a reader says "exactly".
+// Writers answer false when the file could not be written (the failure is also reported to
+// the write-failure listener in force).
+class TaskListFile
+{
+public:
+    explicit TaskListFile(std::string path);
+
+    const std::string &path() const { return path_; }
+
+    // [options]
+    std::string wavefile() const;
+    bool setWavefile(std::string_view file) const;
+    // True only for the exact text "True".
+    bool screenSaverOff() const;
+    bool setScreenSaverOff(bool off) const;
+    bool fullScreen() const;
+    bool setFullScreen(bool on) const;
+    bool playSound() const;
+    bool setPlaySound(bool on) const;
+    bool stopBetweenTasks() const;
+    bool setStopBetweenTasks(bool on) const;
+    // The options as a session starts from them.
+    TaskListOptions options() const;
+
+    // [TotalTime] Time: the session length, index 0 to 9 of 10 to 100 minutes; 1 when absent.
+    // Returned as stored, which may lie outside 0 to 9.
+    int totalTime() const;
+    bool setTotalTime(int index) const;
+    // The same write as part of a batch of writes to the file.
+    static bool setTotalTime(IniBatch &batch, int index);
+
+    // [currenttask] number: where the next session starts; 1 when absent.
+    int startTask() const;
+    bool setStartTask(int task) const;
+
+    // [History] Sessions Completed; 0 when absent.
+    int sessionsCompleted() const;
+    // As stored, "0" when absent: copied as it is where a count is noted.
+    std::string sessionsCompletedText() const;
+    bool setSessionsCompleted(int count) const;
+
+    // [taskN] descriptionM, and [taskN] Alternatetask (0 when absent or not a number).
+    std::string description(int task, int description) const;
+    int alternateTask(int task) const;
+    bool setAlternateTask(int task, int next) const;
+    // The tasks are the sections from task 1 on up to the first without a description1.
+    int countTasks() const;
+
+    // [List Group Number N]: the state of list N's rotation.
+    std::string currentItem(int list, std::string_view defaultValue = {}) const;
+    bool setCurrentItem(int list, std::string_view item) const;
+    // "Change Song": after how many completed sessions the item changes; 1 when absent.
+    int changeInterval(int list) const;
+    bool setChangeInterval(int list, int sessions) const;
+    // "Change Song Random": random rather than ordered, only for the exact text "True".
+    bool randomChange(int list) const;
+    bool setRandomChange(int list, bool random) const;
+    // "Last Change Session Number": the completed sessions when the item last changed.
+    int lastChangeSession(int list) const;
+    bool setLastChangeSession(int list, std::string_view count) const;
+
+    // The bytes of a new task list holding `options` and the session length `totalTime`, as
+    // the six entries written one by one into an empty file would leave them.
+    static std::string newTaskList(const TaskListOptions &options, int totalTime);
+
+    // The section of task `task` as the session reads it ("task3") and as the task list
+    // editor writes it ("Task3"): names match in any case, and each keeps its spelling.
+    static std::string taskSection(int task);
+    static std::string editorTaskSection(int task);
+    static std::string descriptionKey(int description);
+    // The section of list `list`'s state: "List Group Number 3".
+    static std::string listGroupSection(int list);
+
+private:
+    std::string read(std::string_view section, std::string_view key,
+                     std::string_view defaultValue) const;
+    bool write(std::string_view section, std::string_view key, std::string_view value) const;
+
+    std::string path_;
+};
+
+} // namespace tb
