@@ -2,6 +2,7 @@
 // figures, the search, the export, a session recorded while it is open, its chart.
 
 #include "journal/JournalForm.h"
+#include "support/Soon.h"
 #include "settings/DateText.h"
 #include "windows/WindowsFixture.h"
 
@@ -45,7 +46,7 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     QWidget *dialog = windows->window(FormId::Journal);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    QTRY_VERIFY(dialog->isActiveWindow());
+    ASSERT_SOON(dialog->isActiveWindow());
     EXPECT_FALSE(dialog->isModal());
     EXPECT_EQ(dialog->parentWidget(), window.get());
     auto label = [&](const char *name) { return dialog->findChild<QLabel *>(qs(name))->text(); };
@@ -80,7 +81,7 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     clock.advance(90);
     program->dispatch(FormId::Main, "cmdstartstop", ControlEvent::Click);
     dialog->activateWindow();
-    QTRY_COMPARE(rows->rowCount(), 4);
+    ASSERT_SOON_EQ(rows->rowCount(), 4);
     EXPECT_EQ(rows->index(0, 2).data().toString(), qs("Scales & arpeggios / Slowly, then faster"));
 
     // The chart draws today's bar and its scale in the palette's colours: a dark one here.

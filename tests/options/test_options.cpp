@@ -90,6 +90,34 @@ TEST_F(Options, AnotherTaskListSwitchesTheWholeProgramUnlessItCannotBeRead)
     EXPECT_EQ(form->delay, 600);
 }
 
+// The sound and another list are picked from existing files; a new list's name is typed in a
+// save dialog that asks nothing about an existing file (the program asks its own question).
+TEST_F(Options, EachChoiceIsADialogOfItsOwnKind)
+{
+    list().setSoundfile(folder.file("nowhere/bell.wav"));
+    for (const char *button : {"cmdselectsndfile", "cmdselecttaskfile", "cmdnewtaskfile"})
+        click(button); // each cancelled
+    const std::tuple<const char *, const char *, bool, const char *> rows[] = {
+        {"Please select a sound file", "Sound Files", false, ""},
+        {"Please select a Task File", "Setting files", false, ""},
+        {"Create a new task list", "Setting files", true, "&Create"},
+    };
+    ASSERT_EQ(chooser.asked.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto &[title, files, save, accept] = rows[i];
+        const FileChoice &asked = chooser.asked[i];
+        SCOPED_TRACE(title);
+        EXPECT_EQ(asked.title, title);
+        EXPECT_EQ(asked.folder, folder.path().string()) << "the list's or the program's folder";
+        EXPECT_EQ(asked.filters.at(0).first, files);
+        EXPECT_EQ(asked.fileName, i == 0 ? "*.wav" : "*.ini");
+        EXPECT_EQ(asked.save, save);
+        EXPECT_FALSE(asked.mustExist);
+        EXPECT_FALSE(save && asked.confirmOverwrite);
+        EXPECT_EQ(asked.acceptLabel, accept);
+    }
+}
+
 TEST_F(Options, ANewTaskListGetsTheSixOptionsAndReplacesAnOldOneWholeAfterAYes)
 {
     list().setMaxMinScreen(true);

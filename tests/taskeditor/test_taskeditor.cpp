@@ -130,6 +130,52 @@ TEST_F(TaskEditor, InsertingAsksBeforeTheNinthEntryIsLostAndRefusesAtTheNinth)
     EXPECT_EQ(cell(9, 1), "8.1");
 }
 
+// A description holds what the task list reads back: 254 bytes as written. Typing, pasting
+// and markers beyond that are refused whole, and the text comes back as it was saved.
+TEST_F(TaskEditor, ADescriptionTakesWhatTheFileReadsBackAndNoMore)
+{
+    const std::tuple<const char *, std::size_t, std::size_t> rows[] = {
+        {"\xD0\x96", 130, 127}, // Cyrillic, two bytes a letter
+        {"\xE9\x9F\xB3", 85, 84}, // Chinese, three
+        {"a", 300, 254},
+    };
+    for (const auto &[letter, typed, kept] : rows) {
+        SCOPED_TRACE(typed);
+        openList(1);
+        click("TaskDelete");
+        for (std::size_t i = 0; i < typed; ++i) { // typed at the end, one by one
+            c("txtdescription").selStart = static_cast<int>(shown().size() + strlen(letter));
+            c("txtdescription").text = shown() + letter;
+            click("txtdescription", 1, ControlEvent::Change);
+        }
+        std::string whole;
+        for (std::size_t i = 0; i < kept; ++i)
+            whole += letter;
+        EXPECT_TRUE(shown() == whole) << shown().size();
+        EXPECT_EQ(c("txtdescription").selStart, static_cast<int>(whole.size()));
+        click("cmdOK");
+        program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
+        EXPECT_TRUE(shown() == whole) << "reopened whole: " << shown().size();
+        click("cmdcancel");
+    }
+    // At the limit: a marker and a pasted line break that would pass it are refused; a paste
+    // that fits exactly is taken.
+    openList(1);
+    messages.beeps = 0;
+    const std::string full(251, 'x');
+    c("txtdescription").text = full;
+    click("txtdescription", 1, ControlEvent::Change);
+    c("txtdescription").selStart = 251;
+    click("insertnote");
+    c("txtdescription").text = full + "\r\n";
+    click("txtdescription", 1, ControlEvent::Change);
+    EXPECT_TRUE(shown() == full);
+    EXPECT_EQ(messages.beeps, 2);
+    c("txtdescription").text = full + "abc";
+    click("txtdescription", 1, ControlEvent::Change);
+    EXPECT_EQ(shown().size(), 254u);
+}
+
 // The box shows the file's length and rules the session when it is left with another entry;
 // only Ok writes it, and only when it was chosen here. A length picked in the main window's
 // menu is for the run: the box does not take it over, and Ok does not write it.

@@ -3,7 +3,9 @@
 // opens; the splash before it.
 
 #include "WindowsFixture.h"
+#include "support/Soon.h"
 #include "about/frmSplash.h"
+#include "forms/qt/ControlBinding.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +67,7 @@ protected:
     void resizeTo(int width, int height)
     {
         window->resize(width, height);
-        QTRY_COMPARE(window->size(), QSize(width, height));
+        ASSERT_SOON_EQ(window->size(), QSize(width, height));
         QCoreApplication::processEvents();
     }
 
@@ -88,10 +90,10 @@ TEST_F(Windows, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
     EXPECT_TRUE(running(true));
     EXPECT_EQ(text("txtmessage") + text("lblTimer"), qs("Studies10:00")); // 30 min, 3 tasks
     clock.advance(65); // the timer drives the countdown from the clock
-    QTRY_COMPARE_WITH_TIMEOUT(text("lblTimer"), qs("08:55"), 3000);
+    ASSERT_SOON_EQ(text("lblTimer"), qs("08:55"));
     EXPECT_EQ(find<QProgressBar>("practiceprogress")->value(), 89);
     press("Imagemoveon"); // ends the task at the next tick
-    QTRY_COMPARE_WITH_TIMEOUT(text("txtmessage"), qs("Pieces"), 3000);
+    ASSERT_SOON_EQ(text("txtmessage"), qs("Pieces"));
     press("cmdstartstop");
     EXPECT_TRUE(running(false));
     EXPECT_EQ(text("lblStartFrom") + text("txtmessage") + text("lblTimer"), qs("310:00"));
@@ -195,6 +197,46 @@ TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
     }
 }
 
+// However the text comes, the window fits it: at Start and at the next task as well.
+TEST_F(Windows, ALongTaskTextFitsWhenStartOrTheNextTaskBringsIt)
+{
+    // Each as long as a description can be.
+    const std::string first = QString(qs("Play the whole movement slowly, ")).repeated(7).toStdString();
+    const std::string next = QString(qs("Then the next one, a little faster;%CR%")).repeated(6).toStdString();
+    IniWrite("Task1", "description1", first, ini);
+    IniWrite("Task2", "description1", next, ini);
+    auto *label = find<QLabel>("txtmessage");
+    const auto fits = [label] { return label->heightForWidth(label->width()) <= label->height(); };
+    press("cmdstartstop");
+    EXPECT_TRUE(fits()) << label->font().pointSizeF();
+    const double firstPoints = label->font().pointSizeF();
+    EXPECT_LT(firstPoints, 16.0);
+    press("Imagemoveon");
+    ASSERT_SOON(text("txtmessage").startsWith(qs("Then")));
+    EXPECT_TRUE(fits()) << label->font().pointSizeF();
+    EXPECT_LT(label->font().pointSizeF(), firstPoints);
+}
+
+// A name the logic gives to no control of its window would be a change nobody sees.
+TEST_F(Windows, EveryControlTheLogicDescribesIsInItsWindow)
+{
+    EXPECT_EQ(window->binding().unknownNames(), std::set<std::string> {});
+    for (const auto &[entry, id] : {std::pair {"optionsalm", FormId::Options},
+                                    {"fileedit", FormId::TaskEditor},
+                                    {"editfilesong", FormId::ListEditor},
+                                    {"helpabout", FormId::About}, {"filejournal", FormId::Journal}}) {
+        SCOPED_TRACE(entry);
+        open(entry, id);
+        auto *binding = dialog->findChild<ControlBinding *>();
+        ASSERT_NE(binding, nullptr);
+        EXPECT_EQ(binding->unknownNames(), std::set<std::string> {});
+    }
+    dialog = nullptr;
+    press("cmdstartstop"); // the running layout too
+    EXPECT_TRUE(running(true));
+    EXPECT_EQ(window->binding().unknownNames(), std::set<std::string> {});
+}
+
 TEST_F(Windows, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReachTheirControls)
 {
     for (const char *name : {"cmdpause", "txtmessage", "cmdexit", "lblTimer"}) // no timer topic
@@ -228,7 +270,7 @@ TEST_F(Windows, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReach
     EXPECT_EQ(text("txtmessage"), qs("Scales & arpeggios\nSlowly, then faster"));
     EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore", "blank"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
-    QTRY_VERIFY(running(false));
+    ASSERT_SOON(running(false));
 }
 
 TEST_F(Windows, WindowOperationsReachTheWindow)
@@ -237,13 +279,13 @@ TEST_F(Windows, WindowOperationsReachTheWindow)
     EXPECT_EQ(window->windowTitle(), qs("Tallybell 04:59"));
     for (const WindowState state : {WindowState::Maximized, WindowState::Normal}) {
         ops.setState(state);
-        QTRY_COMPARE(ops.state(), state);
+        ASSERT_SOON_EQ(ops.state(), state);
     }
-    QTRY_COMPARE(window->windowTitle(), qs("Tallybell")); // back to normal size
+    ASSERT_SOON_EQ(window->windowTitle(), qs("Tallybell")); // back to normal size
     window->showMinimized();
-    QTRY_COMPARE(ops.state(), WindowState::Minimized);
+    ASSERT_SOON_EQ(ops.state(), WindowState::Minimized);
     window->restoreAndRaise();
-    QTRY_COMPARE(ops.state(), WindowState::Normal);
+    ASSERT_SOON_EQ(ops.state(), WindowState::Normal);
 }
 
 TEST_F(Windows, AnOptionTickIsStoredAtOnceEvenWhenTheTitleBarClosesTheWindow)
@@ -251,7 +293,7 @@ TEST_F(Windows, AnOptionTickIsStoredAtOnceEvenWhenTheTitleBarClosesTheWindow)
     open("optionsalm", FormId::Options);
     press("chkstopbtasks");
     dialog->close();
-    QTRY_VERIFY(dialog.isNull());
+    ASSERT_SOON(dialog.isNull());
     EXPECT_EQ(IniRead("options", "Stop Between tasks", ini, ""), "True");
 }
 
@@ -278,7 +320,7 @@ TEST_F(Windows, TheTaskEditorPutsMarkersAtTheCaretAndAsksBeforeDroppingChanges)
             EXPECT_TRUE(dialog && dialog->isVisible());
             QTest::keyClick(box, Qt::Key_Escape);
         }
-        QTRY_VERIFY(dialog.isNull());
+        ASSERT_SOON(dialog.isNull());
         EXPECT_EQ(IniRead("Task1", "description1", ini, ""),
                   save ? "%list3%%note%ude" : "Scales & arpeggios%CR%Slowly, then faster");
     }
@@ -315,7 +357,7 @@ TEST_F(Windows, TheListEditorTakesItsKeysKeepsItsViewAndAsksBeforeClosing)
     dialog->close();
     EXPECT_TRUE(dialog && dialog->isVisible());
     QTest::keyClick(entry, Qt::Key_Escape);
-    QTRY_VERIFY(dialog.isNull());
+    ASSERT_SOON(dialog.isNull());
     EXPECT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(readFile(folder.file("List1.txt")), lines);
 }
@@ -341,7 +383,7 @@ TEST(Splash, EndsWhenItsTimeIsUpOrAtAKeyOrAClickAndThenShowsTheNextWindow)
             QTest::keyClick(&splash, Qt::Key_X);
         if (end == 2)
             QTest::mouseClick(&splash, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(next.isVisible(), 3000);
+        ASSERT_SOON(next.isVisible());
         QTest::keyClick(&splash, Qt::Key_Space); // nothing is left to end
         EXPECT_EQ(next.splashUp, std::vector<bool> {false});
         EXPECT_EQ(finished.count(), 1);
