@@ -181,6 +181,38 @@ class ReadOnlyProgramFolder(TallybellCase):
         self.assertEqual(files(), before)
 
 
+class NewListInDesktopDialog(TallybellCase):
+    def test_a_new_list_is_named_in_the_desktops_own_dialog(self):
+        # GTK's dialog, as a GNOME user gets it: an open dialog there picks only existing
+        # files, so a new name is typed into a save dialog.
+        self.env["QT_QPA_PLATFORMTHEME"] = "gtk3"
+        write(os.path.join(self.folder, "tallywork.ini"), ONE_TASK)
+        proc = self.launch("testmode")
+        wid = self.wait_main_window()
+        self.press(wid, "alt+f")
+        self.xdotool("key", "t")  # Edit Current Task List
+        editor = wait_for(lambda: self.windows("^Tallybell - tallywork$"), 10)
+        self.assertTrue(editor, "the task list editor did not open")
+        self.press(editor[0], "alt+f")
+        self.xdotool("key", "n")  # Create a new Task List
+        dialog = wait_for(lambda: self.windows("^Create a new task list$"), 10)
+        self.assertTrue(dialog, "the desktop's dialog did not open")
+        self.xdotool("windowfocus", "--sync", dialog[0])
+        self.xdotool("type", "--delay", "20", "Morning")
+        # GTK may still be completing the typed name: Return again until the dialog is gone.
+        for _ in range(5):
+            self.press(dialog[0], "Return")
+            if wait_for(lambda: not self.windows("^Create a new task list$"), 2):
+                break
+        self.assertTrue(wait_for(lambda: self.windows("^Tallybell - Morning$"), 10),
+                        "the editor does not show the new list")
+        created = os.path.join(self.folder, "Morning.ini")
+        self.assertTrue(read(created).startswith(b"[options]\r\ndisable ScreenSaver=False\r\n"))
+        self.assertIn(created, read(self.store).decode())
+        self.assertEqual(read(os.path.join(self.folder, "tallywork.ini")), ONE_TASK.encode())
+        proc.kill()
+
+
 class InstalledProgram(TallybellCase):
     def install(self):
         stage = os.path.join(self.tmp.name, "stage")

@@ -161,7 +161,11 @@ TEST(QtShell, OnlyWebAndMailAddressesGoOutAndOnesNoProgramTakesAreShownToTheUser
 TEST(QtFileChooser, AWildcardNameBecomesTheFilterAndAFolderThatIsNotThereStartsAtHome)
 {
     tb::test::TempDir dir;
-    tb::FileChoice choice {false, "A sound", dir.path().string(), {}, 1, "*.wav", "wav", false};
+    tb::FileChoice choice;
+    choice.title = "A sound";
+    choice.folder = dir.path().string();
+    choice.fileName = "*.wav";
+    choice.defaultExt = "wav";
     choice.filters = {{"Sound Files", ""}, {"All Files (*.*)", "*.*"}};
     whenOpen<QFileDialog>([&](QFileDialog *dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("A sound"));
@@ -190,6 +194,29 @@ TEST(QtFileChooser, AWildcardNameBecomesTheFilterAndAFolderThatIsNotThereStartsA
         EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("All Files (*.*)"));
     });
     EXPECT_FALSE(tb::QtFileChooser(true).choose(choice).accepted);
+
+    // A name that need not exist is typed into a save dialog whose button says what it does,
+    // and an existing one is taken without a question of the dialog's own.
+    tb::test::writeFile(dir.file("Morning.ini"), "[options]\r\n");
+    choice.save = true;
+    choice.folder = dir.path().string();
+    choice.filters = {{"Lists", "*.ini"}};
+    choice.filterIndex = 1;
+    choice.fileName = "*.ini";
+    choice.defaultExt = "ini";
+    choice.confirmOverwrite = false;
+    choice.acceptLabel = "&Create";
+    whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(dialog->labelText(QFileDialog::Accept), QStringLiteral("&Create"));
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("Morning"));
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->click();
+    });
+    chosen = tb::QtFileChooser(true).choose(choice);
+    EXPECT_TRUE(chosen.accepted);
+    EXPECT_EQ(chosen.path, dir.file("Morning.ini"));
 
     // GTK's dialog matches patterns in their letter case: it gets each letter in both.
     choice.filters = {{"Lists", "*.txt; [lL]ist?.\xc3\xa9"}};

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <utility>
 
@@ -111,8 +112,13 @@ FileChosen QtFileChooser::choose(const FileChoice &choice)
     dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !choice.confirmOverwrite);
-    if (!choice.acceptLabel.empty())
-        dialog.setLabelText(QFileDialog::Accept, fromFileBytes(choice.acceptLabel));
+    // A desktop dialog shows the label as it is: its mnemonics are written otherwise.
+    if (!choice.acceptLabel.empty()) {
+        QString label = fromFileBytes(choice.acceptLabel);
+        if (desktopDialog)
+            label.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        dialog.setLabelText(QFileDialog::Accept, label);
+    }
     dialog.setDefaultSuffix(fromPath(choice.defaultExt));
     // Qt's dialog then lists a filter by its label alone; desktop dialogs show the part
     // before the patterns' parenthesis.
