@@ -11,7 +11,7 @@ packages=(
     pulseaudio pulseaudio-utils dbus dbus-x11
     xvfb xdotool x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
-    scdoc
+    scdoc lintian debootstrap
 )
 
 missing=()
