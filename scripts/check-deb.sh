@@ -8,7 +8,8 @@
 #      user's data folder gets the shipped task list, lists and bell;
 #   4. purged, it leaves nothing of its own under /usr.
 #
-# Usage (as root): scripts/check-deb.sh [PACKAGE.deb]     (default: build/package/tallybell_*.deb)
+# Usage (as root): scripts/check-deb.sh [PACKAGE.deb]
+#   (default: build/package/tallybell_*.deb)
 #
 # The minimal root is made once and kept as a tar file in $TALLYBELL_CI_CACHE (default
 # /var/cache/tallybell-ci), with the packages apt fetched for it; each run unpacks a fresh
@@ -178,11 +179,14 @@ in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LA
 step "apt-get install ./$(basename "$deb") in the clean root (Depends only)"
 cp "$deb" "$root/tmp/"
 in_root apt-get update -q >/dev/null
-in_root sh -c "cd /tmp && apt-get install -y -q --no-install-recommends ./$(basename "$deb")" \
-    >"$root/tmp/install.log" 2>&1 || { tail -n 30 "$root/tmp/install.log" >&2; fail "apt-get install"; }
+if ! in_root sh -c "cd /tmp && apt-get install -y -q --no-install-recommends ./$(basename "$deb")" \
+    >"$root/tmp/install.log" 2>&1; then
+    tail -n 30 "$root/tmp/install.log" >&2
+    fail "apt-get install"
+fi
 grep -E '^(Need to get|After this operation)' "$root/tmp/install.log" || true
 in_root dpkg-query -L tallybell | sort >"$unpacked/installed.txt"
-in_root dpkg-query -W -f '${Status}\n' tallybell | grep -qx 'install ok installed' ||
+in_root dpkg-query -W -f "\${Status}\n" tallybell | grep -qx 'install ok installed' ||
     fail "the package is not installed"
 
 # --- 3. Its program, started by an ordinary user -----------------------------------------------
@@ -207,7 +211,8 @@ program=$!
 main_window() {
     # A visible top-level window titled Tallybell that is not the splash.
     local w
-    for w in $(DISPLAY=$display xdotool search --onlyvisible --name '^Tallybell$' 2>/dev/null); do
+    for w in $(DISPLAY=$display xdotool search --onlyvisible --name '^Tallybell$' 2>/dev/null)
+    do
         if ! DISPLAY=$display xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q SPLASH; then
             echo "$w"
             return 0
@@ -247,7 +252,8 @@ in_root ls -l "$data"
 
 # Quit (Alt+Q) is enabled once the window shows a stopped session.
 for _ in 1 2 3 4 5; do
-    DISPLAY=$display xdotool windowfocus --sync "$window" key --clearmodifiers alt+q 2>/dev/null || true
+    DISPLAY=$display timeout 5 xdotool windowfocus --sync "$window" key --clearmodifiers alt+q \
+        2>/dev/null || true
     for _ in $(seq 20); do
         kill -0 "$program" 2>/dev/null || break 2
         sleep 0.1
@@ -259,7 +265,10 @@ fi
 status=0
 wait "$program" || status=$?
 program=""
-[ "$status" -eq 0 ] || { cat "$root/tmp/tallybell.log" >&2; fail "tallybell quit with status $status"; }
+if [ "$status" -ne 0 ]; then
+    cat "$root/tmp/tallybell.log" >&2
+    fail "tallybell quit with status $status"
+fi
 echo "tallybell quit with status 0"
 if [ -s "$root/tmp/tallybell.log" ]; then
     echo "what it wrote:"
@@ -275,7 +284,8 @@ while read -r path; do
     case $path in /usr/*) ;; *) continue ;; esac
     [ -e "$root$path" ] || [ -L "$root$path" ] || continue
     # A folder that other packages' files share stays.
-    if [ -d "$root$path" ] && [ ! -L "$root$path" ] && in_root dpkg-query -S "$path" >/dev/null 2>&1; then
+    if [ -d "$root$path" ] && [ ! -L "$root$path" ] &&
+        in_root dpkg-query -S "$path" >/dev/null 2>&1; then
         continue
     fi
     left+=("$path")
@@ -284,5 +294,6 @@ if [ ${#left[@]} -gt 0 ]; then
     printf '  %s\n' "${left[@]}" >&2
     fail "the purged package left these behind"
 fi
-echo "nothing of the package's $(grep -c '^/usr/' "$unpacked/installed.txt") paths under /usr is left"
+echo "nothing is left of the package's $(grep -c '^/usr/' "$unpacked/installed.txt") paths" \
+    "under /usr"
 step "the package installs, starts and purges cleanly on a clean $suite"
