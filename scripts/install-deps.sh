@@ -11,6 +11,7 @@ packages=(
     pulseaudio pulseaudio-utils dbus dbus-x11
     xvfb xdotool x11-utils imagemagick fonts-dejavu-core qt6-gtk-platformtheme
     desktop-file-utils appstream dpkg-dev file
+    scdoc lintian debootstrap
 )
 
 missing=()
