@@ -139,12 +139,33 @@ void ListEditorForm::loadlistfile(const std::string &FileName)
         return;
     if (!file.ok()) {
         s_.messages.show("A disk error has occurred trying to open the song list\r\n\r\n"
-                             + file.errorText,
+                             + FileName + "\r\n\r\n" + file.errorText,
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
     list.items = nonEmptyLines(file.bytes);
     savedItems_ = list.items;
+}
+
+bool ListEditorForm::keepsChangesMadeElsewhere(const std::string &FileName)
+{
+    const FileRead file = readRegularFile(FileName);
+    if ((file.ok() ? nonEmptyLines(file.bytes) : std::vector<std::string> {}) == savedItems_)
+        return false;
+    const MsgResult answer = s_.messages.show(
+        "List " + std::to_string(listNumber_)
+            + " was changed by another program since it was opened here:\r\n" + FileName
+            + "\r\n\r\nYes: save the list as it is here, over those changes.\r\nNo: show the "
+              "list as it is now; the changes made here are dropped.\r\nCancel: go back to the "
+              "list.",
+        version::kProductName, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    if (answer == MsgResult::Yes)
+        return false;
+    if (answer == MsgResult::No) {
+        loadlistfile(FileName);
+        controls_["txtsongentry"].text.clear();
+    }
+    return true;
 }
 
 bool ListEditorForm::savelistfile(const std::string &FileName)
@@ -154,6 +175,8 @@ bool ListEditorForm::savelistfile(const std::string &FileName)
     const std::vector<std::string> &entries = items();
     if (entries == savedItems_)
         return true;
+    if (keepsChangesMadeElsewhere(FileName))
+        return false;
     if (entries.empty()) {
         ::unlink(FileName.c_str()); // a failure is not reported
         savedItems_.clear();
@@ -171,7 +194,7 @@ bool ListEditorForm::savelistfile(const std::string &FileName)
     }
     if (const FileWrite written = writeFileAtomically(FileName, bytes); !written) {
         s_.messages.show("A disk error has occurred trying to save this list file\r\n\r\n"
-                             + written.errorText,
+                             + FileName + "\r\n\r\n" + written.errorText,
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return false;
     }

@@ -59,7 +59,8 @@ public:
     // Fills the list box from the list file at `FileName`.
     void loadlistfile(const std::string &FileName);
     // Writes the list box to `FileName`, or deletes the file when the list box is empty.
-    // False when the write failed (it has been reported).
+    // False when the write failed (it has been reported) or the user kept what another
+    // program changed meanwhile.
     bool savelistfile(const std::string &FileName);
     void showlistsettings();
     void showinterval(std::int16_t interval);
@@ -74,6 +75,10 @@ private:
     void showList(int listNumber);
     void switchList(int step);
     void writeInterval();
+    // Before a save: when another program changed the list file since it was read here, the
+    // user chooses. True when the save must not go on (cancelled, or the file's list shown
+    // instead of the one here).
+    bool keepsChangesMadeElsewhere(const std::string &FileName);
 
     TaskList &list_;
     FormCalls &forms_;

@@ -59,12 +59,13 @@ void checksong(std::int16_t listNumber, const ListContext &context)
     if (lastChange + interval > completed && !current.empty())
         return;
 
-    const ListItems list = readRotationItems(listFilePath(context.programFolder, listNumber));
+    const std::string path = listFilePath(context.programFolder, listNumber);
+    const ListItems list = readRotationItems(path);
     if (list.status == ListReadStatus::Missing)
         return;
     if (list.status == ListReadStatus::Error) {
         context.messages.show("A disk error has occurred trying to open the song list\r\n\r\n"
-                                  + list.errorText,
+                                  + path + "\r\n\r\n" + list.errorText,
                               version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace tb {
 namespace {
@@ -219,11 +220,23 @@ void OptionsForm::cmdnewtaskfile_Click()
         return;
     if (!name.ends_with(".ini"))
         name += ".ini";
-    if (fExist(name)
-        && s_.messages.show("This settings file already exists\r\nDo you want to overwrite it?",
-                            version::kProductName, MsgIcon::None, MsgButtons::YesNo)
+    if (fExist(name)) {
+        const std::optional<FileStamp> seen = fileStamp(name);
+        if (s_.messages.show("This settings file already exists\r\nDo you want to overwrite it?",
+                             version::kProductName, MsgIcon::None, MsgButtons::YesNo)
             != MsgResult::Yes)
-        return;
+            return;
+        // Changed by another program while the question was open: the answer was about the
+        // file as it was.
+        const std::optional<FileStamp> now = fileStamp(name);
+        if (seen.has_value() != now.has_value() || (now && !sameStamp(*seen, *now)))
+            if (s_.messages.show(name
+                                     + "\r\nwas changed by another program just now.\r\n\r\n"
+                                       "Do you want to overwrite it all the same?",
+                                 version::kProductName, MsgIcon::Exclamation, MsgButtons::YesNo)
+                != MsgResult::Yes)
+                return;
+    }
 
     // The six entries as single writes into an empty file would leave them, written in one
     // step: an existing file is replaced whole or not at all.

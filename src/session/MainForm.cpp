@@ -173,11 +173,12 @@ void MainForm::firstRun()
     const std::string defaultIni = list_.defaultFile();
     // A task list already in place is never replaced, and is no error: also when the
     // default list is gone too.
-    const int error = renameNoReplace(list_.programFolder() + "/tallydef.ini", defaultIni);
+    const std::string shipped = list_.programFolder() + "/tallydef.ini";
+    const int error = renameNoReplace(shipped, defaultIni);
     const bool placed = error == 0;
     if (!placed && !fExist(defaultIni)) {
-        s_.messages.show(std::string("Couldn't copy the default settings file\r\n\r\n")
-                             + std::strerror(error),
+        s_.messages.show("Couldn't copy the default settings file\r\n\r\n" + shipped + "\r\nto "
+                             + defaultIni + "\r\n\r\n" + std::strerror(error),
                          diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
         // Without a task list in place the first run is not over: the next start tries
         // again, when the folder may be writable.

@@ -34,6 +34,8 @@ public:
     // description key that held text; the keys stay. False at the first write refused.
     bool save(IniBatch &file) const;
 
+    bool operator==(const DescriptionTable &) const = default;
+
 private:
     static bool inRange(int task, int description);
     std::string &at(int task, int description);

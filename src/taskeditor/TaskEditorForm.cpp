@@ -182,6 +182,7 @@ void TaskEditorForm::followSwitch()
 void TaskEditorForm::loadtasklist(const std::string &fileName)
 {
     table_.load(fileName);
+    loaded_ = table_;
     storedTotalTime_ = TaskListFile(fileName).totalTime();
     // A stored length that names no entry: the one the session uses instead.
     selectTotalTime(storedTotalTime_ >= 0 && storedTotalTime_ < kTotalTimeEntries
@@ -202,13 +203,36 @@ FileWrite TaskEditorForm::savetasklist(const std::string &fileName)
 
 bool TaskEditorForm::save()
 {
+    if (keepsChangesMadeElsewhere())
+        return false;
     const FileWrite saved = savetasklist(file_);
     if (!saved) {
         reportFailedSave(file_, saved.errorText);
         return false;
     }
+    loaded_.load(file_);
     changed_ = false;
     totalTimeChosen_ = false;
+    return true;
+}
+
+bool TaskEditorForm::keepsChangesMadeElsewhere()
+{
+    DescriptionTable now;
+    now.load(file_);
+    if (now == loaded_)
+        return false;
+    const MsgResult answer = s_.messages.show(
+        "The tasks of \"" + TaskList::nameOf(file_)
+            + "\" were changed by another program since they were opened here:\r\n" + file_
+            + "\r\n\r\nYes: save the tasks as they are here, over those changes.\r\nNo: show the "
+              "tasks as they are now; the changes made here are dropped.\r\nCancel: go back to "
+              "the tasks.",
+        version::kProductName, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    if (answer == MsgResult::Yes)
+        return false;
+    if (answer == MsgResult::No)
+        bind(file_);
     return true;
 }
 
@@ -382,11 +406,8 @@ void TaskEditorForm::insertmarker(const std::string &marker)
         = std::min(static_cast<std::size_t>(std::max(box.selStart, 0)), text.size());
     const std::size_t length
         = std::min(static_cast<std::size_t>(std::max(box.selLength, 0)), text.size() - start);
+    // A marker that would pass the limit is refused as typing would be.
     std::string composed = text.substr(0, start) + marker + text.substr(start + length);
-    if (composed.size() > kMaxDescriptionBytes) {
-        s_.messages.beep();
-        return;
-    }
     box.selStart = static_cast<int>(start + marker.size());
     box.selLength = 0;
     ++box.focusRequests;

@@ -82,6 +82,9 @@ private:
     void selectTotalTime(int index);
     void showLock();
     bool save();
+    // Before a save: when another program changed the descriptions since they were read
+    // here, the user chooses. True when the save must not go on.
+    bool keepsChangesMadeElsewhere();
     // Asks whether unsaved changes may be lost; true when there are none or the user agrees.
     bool changesMayBeLost();
     void reportFailedSave(const std::string &fileName, const std::string &reason);
@@ -91,6 +94,8 @@ private:
     FormCalls &forms_;
     TaskEditorServices s_;
     DescriptionTable table_;
+    // The descriptions as the file held them when they were read or saved here.
+    DescriptionTable loaded_;
     std::string file_;
     bool changed_ = false;
     // The text the description box holds as accepted: what a refused edit returns to.

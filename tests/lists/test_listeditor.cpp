@@ -143,5 +143,33 @@ TEST_F(ListEditor, TheCurrentItemAndForeignOrOversizedListsAreHandledSafely)
     EXPECT_EQ(std::filesystem::file_size(list(1)), std::uintmax_t {64} << 20);
 }
 
+// A list another program changed since it was opened here is saved over only when the user
+// says so; otherwise the file keeps the other program's list.
+TEST_F(ListEditor, AListChangedElsewhereIsSavedOverOnlyWhenTheUserSaysSo)
+{
+    for (const MsgResult answer : {MsgResult::Yes, MsgResult::No, MsgResult::Cancel}) {
+        writeFile(list(1), "Old A\r\nOld B\r\n");
+        open();
+        c("txtsongentry").text = "Editor item";
+        click("cmdAdd");
+        ASSERT_TRUE(writeFileAtomically(list(1), "External X\r\nExternal Y\r\n"));
+        messages.shown.clear();
+        messages.answers = {answer};
+        click("cmdOK");
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_NE(messages.shown[0].text.find(list(1)), std::string::npos);
+        const bool overwritten = answer == MsgResult::Yes;
+        EXPECT_EQ(readFile(list(1)), overwritten ? "Old A\r\nOld B\r\nEditor item\r\n"
+                                                 : "External X\r\nExternal Y\r\n");
+        EXPECT_EQ(program->form(FormId::ListEditor) == nullptr, overwritten);
+        if (overwritten)
+            continue;
+        const std::vector<std::string> external {"External X", "External Y"};
+        const std::vector<std::string> mine {"Old A", "Old B", "Editor item"};
+        EXPECT_EQ(items(), answer == MsgResult::No ? external : mine);
+        program->unload(FormId::ListEditor);
+    }
+}
+
 } // namespace
 } // namespace tb::test

@@ -83,7 +83,8 @@ TEST_F(StartUp, TheFirstRunPutsTheDefaultListInPlaceOnce)
 {
     registry->RegWriteString(HKEY_CURRENT_USER, kKey, "FirstRun", "yesterday");
     ASSERT_TRUE(makeForm().Form_Load());
-    EXPECT_EQ(said(0), "Couldn't copy the default settings file\r\n\r\nNo such file or directory");
+    EXPECT_EQ(said(0), "Couldn't copy the default settings file\r\n\r\n" + defaultList + "\r\nto "
+                           + workList + "\r\n\r\nNo such file or directory");
     EXPECT_EQ(ctl("lblStartFrom"), "1") << "no tasks: the task Start would begin with";
     EXPECT_EQ(date(), "yesterday");
     messages.answers = {MsgResult::Yes};

@@ -130,6 +130,39 @@ TEST_F(TaskEditor, InsertingAsksBeforeTheNinthEntryIsLostAndRefusesAtTheNinth)
     EXPECT_EQ(cell(9, 1), "8.1");
 }
 
+// Descriptions another program changed since they were opened here are saved over only when
+// the user says so. What the session writes meanwhile (where the next session starts, which
+// alternate comes next) is no such change.
+TEST_F(TaskEditor, TasksChangedElsewhereAreSavedOverOnlyWhenTheUserSaysSo)
+{
+    for (const MsgResult answer : {MsgResult::Yes, MsgResult::No, MsgResult::Cancel}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        openList(2);
+        c("txtdescription").text = "Mine";
+        click("txtdescription", 1, ControlEvent::Change);
+        IniWrite("task1", "Alternatetask", "2", ini);
+        IniWrite("currenttask", "number", "2", ini);
+        IniWrite("Task2", "description1", "Theirs", ini);
+        messages.answers = {answer};
+        click("cmdOK");
+        EXPECT_EQ(asked(), "Q");
+        const bool overwritten = answer == MsgResult::Yes;
+        EXPECT_EQ(read("Task1", "description1") + " " + read("Task2", "description1"),
+                  overwritten ? "Mine 2.1" : "1.1 Theirs");
+        EXPECT_EQ(program->form(FormId::TaskEditor) == nullptr, overwritten);
+        if (!overwritten) {
+            EXPECT_EQ(shown(), answer == MsgResult::No ? "1.1" : "Mine");
+            program->unload(FormId::TaskEditor);
+        }
+    }
+    program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
+    c("txtdescription").text = "Mine";
+    click("txtdescription", 1, ControlEvent::Change);
+    IniWrite("task1", "Alternatetask", "4", ini);
+    click("cmdOK");
+    EXPECT_EQ(asked(), "") << "the session's own entries are no change of the tasks";
+}
+
 // A description holds what the task list reads back: 254 bytes as written. Typing, pasting
 // and markers beyond that are refused whole, and the text comes back as it was saved.
 TEST_F(TaskEditor, ADescriptionTakesWhatTheFileReadsBackAndNoMore)
