@@ -338,6 +338,12 @@ FAULTS = [
       "    file_.setFullScreen(on);\n", "", "the full-screen switch is not stored"),
     F("opt-wavefile-stored", "options", "src/tasklist/TaskList.cpp",
       "    file_.setWavefile(file);\n", "", "the chosen sound is not stored"),
+    F("led-external-overwrite", "editors", "src/lists/ListEditorForm.cpp",
+      "    if (keepsChangesMadeElsewhere(FileName))\n        return false;\n", "",
+      "a list another program changed is saved over without a word"),
+    F("ted-external-overwrite", "editors", "src/taskeditor/TaskEditorForm.cpp",
+      "    if (keepsChangesMadeElsewhere())\n        return false;\n", "",
+      "tasks another program changed are saved over without a word"),
     F("jr-minutes-rounding", "journal", "src/journal/PracticeStats.cpp",
       "return (seconds + 30) / 60;", "return seconds / 60;", "minutes are cut, not rounded"),
     F("jr-current-streak", "journal", "src/journal/PracticeStats.cpp",
@@ -385,7 +391,7 @@ def failed_tests(output: str) -> list[str]:
 
 def copy_tree(tree: pathlib.Path) -> None:
     """Mirrors the working tree's files (tracked or not, unless ignored); a file whose bytes
-    are unchanged keeps its time, so that the build stays incremental."""
+    are unchanged is not touched, so that the build stays incremental."""
     listed = subprocess.run(["git", "ls-files", "-z", "-c", "-o", "--exclude-standard"],
                             cwd=ROOT, stdout=subprocess.PIPE, check=True).stdout
     wanted = {name for name in listed.decode().split("\0") if name and (ROOT / name).is_file()}
@@ -393,7 +399,10 @@ def copy_tree(tree: pathlib.Path) -> None:
         source, target = ROOT / name, tree / name
         if not target.is_file() or target.read_bytes() != source.read_bytes():
             target.parent.mkdir(parents=True, exist_ok=True)
-            shutil.copy2(source, target)
+            # Written now, not with the source's time: an object built after a fault was
+            # taken out again must not look newer than the changed source.
+            shutil.copyfile(source, target)
+            shutil.copymode(source, target)
     for path in tree.rglob("*"):
         if path.is_file() and str(path.relative_to(tree)) not in wanted:
             path.unlink()
