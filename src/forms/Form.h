@@ -35,6 +35,7 @@ enum class Key { Other, Space, Enter, Delete, Escape, F1 };
 // What a window's own event carries, and what its handler answers.
 struct EventArgs {
     Key key = Key::Other; // KeyDown: the key pressed
+    bool control = false; // KeyDown: with the Control key held
     std::string focused; // KeyDown: the control that has the focus; empty for none
     // KeyDown: the key goes no further (the focused control does not get it).
     // QueryUnload: the window stays open.

@@ -277,8 +277,13 @@ void ListEditorForm::cmdDelete_Click()
     list.items.erase(list.items.begin() + selected);
     list.listIndex = -1;
     controls_["txtsongentry"].text.clear();
-    if (list.items.empty())
+    if (list.items.empty()) {
         savelistfile(listFile());
+        return;
+    }
+    // The next item is selected, as a click would, so that several go in a row by keys.
+    list.listIndex = std::min(selected, static_cast<int>(list.items.size()) - 1);
+    Listsongtitles_Click();
 }
 
 void ListEditorForm::Listsongtitles_Click()
@@ -369,7 +374,11 @@ void ListEditorForm::SpinListNumber_UpClick()
 
 void ListEditorForm::Form_KeyDown(const EventArgs &key)
 {
-    if (key.key == Key::Enter && !controls_.at("txtsongentry").text.empty())
+    // Ctrl+Enter makes the selected item the current one, as a double click does.
+    if (key.key == Key::Enter && key.control) {
+        if (controls_.at("Listsongtitles").listIndex >= 0)
+            Listsongtitles_DblClick();
+    } else if (key.key == Key::Enter && !controls_.at("txtsongentry").text.empty())
         cmdAdd_Click();
     else if (key.key == Key::Delete && controls_.at("Listsongtitles").listIndex >= 0)
         cmdDelete_Click();

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
 
 #include <algorithm>
 #include <cstdlib>
@@ -53,6 +54,29 @@ frmeditsonglist::frmeditsonglist(FormHost &host, QWidget *parent)
         keepCurrentRow(list);
     });
     keepCurrentRow(list);
+
+    // The item's actions by keys as well as by mouse: the Menu key and Shift+F10 open them.
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint &at) {
+        const QListWidgetItem *item = list->currentItem();
+        if (!item)
+            return;
+        QMenu menu(this);
+        QAction *current = menu.addAction(tr("Make &current item"));
+        current->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+        QAction *remove = menu.addAction(tr("&Delete item"));
+        remove->setShortcut(QKeySequence(Qt::Key_Delete));
+        // From the keyboard the menu opens at the item, not where the pointer happens to be.
+        const QPoint where = list->viewport()->rect().contains(at)
+                && list->itemAt(at) == item
+            ? at
+            : list->visualItemRect(item).center();
+        const QAction *chosen = menu.exec(list->viewport()->mapToGlobal(where));
+        if (chosen == current)
+            host_.dispatch(FormId::ListEditor, "Listsongtitles", ControlEvent::DblClick);
+        else if (chosen == remove)
+            host_.dispatch(FormId::ListEditor, "cmdDelete", ControlEvent::Click);
+    });
 
     installEventFilter(this);
     const auto children = findChildren<QWidget *>();

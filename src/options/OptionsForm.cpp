@@ -72,8 +72,10 @@ void OptionsForm::Form_Load()
     controls_["frmoptions"].caption
         = std::string(version::kProductName) + " - General task options";
     if (!session_.soundOutput()) {
-        for (const char *name : {"FrmSoundFile", "txtsoundfile", "cmdselectsndfile"})
+        for (const char *name : {"FrmSoundFile", "txtsoundfile", "cmdselectsndfile"}) {
             controls_[name].enabled = false;
+            controls_[name].toolTip = "No sound output device was found";
+        }
         controls_["cmdPlaySoundFile"].visible = false;
     }
     shownRevision_ = list_.revision();

@@ -26,6 +26,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 
 namespace tb {
@@ -36,6 +37,7 @@ constexpr const char *kNoTasksQuestion
 constexpr const char *kPausedText = "Paused...Click on the Pause Button to resume";
 constexpr const char *kCompletedText = "All Tasks Completed, Congratulations!!!";
 constexpr const char *kTimeUpText = "The time is up on this task";
+constexpr const char *kAnyKeyResumes = "Or press any key.";
 
 std::string diskErrorCaption()
 {
@@ -84,7 +86,9 @@ MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms,
     controls_["linepaused"].visible = false;
     controls_["timemaintime"].enabled = false;
     controls_["lbljournal"];
-    for (const char *name : {"fileedit", "editfilesong", "filejournal"})
+    controls_["lbltasklist"];
+    controls_["lbltaskof"];
+    for (const char *name : {"fileedit", "editfilesong", "filejournal", "filenew"})
         controls_[name];
 
     on("frmmain", ControlEvent::KeyDown, [this](EventArgs &key) { Form_KeyDown(key); });
@@ -94,19 +98,27 @@ MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms,
     on("cmdpause", ControlEvent::Click, [this] { cmdpause_Click(); });
     on("Imagemoveon", ControlEvent::Click, [this] { Imagemoveon_Click(); });
     on("timemaintime", ControlEvent::Timer, [this] { timemaintime_Timer(); });
-    on("startfromspinUp", ControlEvent::Click, [this] { startfromspin_UpClick(); });
-    on("startfromspinDown", ControlEvent::Click, [this] { startfromspin_DownClick(); });
+    // The closing message of a session stays until the user acts: Start, the spin, a menu.
+    const auto acting = [this](std::function<void()> act) {
+        return [this, act = std::move(act)] {
+            completedShown_ = false;
+            act();
+        };
+    };
+    on("startfromspinUp", ControlEvent::Click, acting([this] { startfromspin_UpClick(); }));
+    on("startfromspinDown", ControlEvent::Click, acting([this] { startfromspin_DownClick(); }));
     for (int i = 0; i < kTimeMenuEntries; ++i)
-        on(timeMenuName(i), ControlEvent::Click, [this, i] { Timemenu_Click(i); });
-    on("optionScreenSave", ControlEvent::Click, [this] { optionScreenSave_Click(); });
-    on("fileopen", ControlEvent::Click, [this] { fileopen_Click(); });
-    on("optionsalm", ControlEvent::Click, [this] { forms_.show(FormId::Options); });
-    on("fileedit", ControlEvent::Click, [this] { forms_.show(FormId::TaskEditor); });
-    on("editfilesong", ControlEvent::Click, [this] { forms_.show(FormId::ListEditor); });
-    on("filejournal", ControlEvent::Click, [this] { forms_.show(FormId::Journal); });
-    on("helpcontents", ControlEvent::Click, [this] { helpcontents_Click(); });
-    on("helpabouthelp", ControlEvent::Click, [this] { helpabouthelp_Click(); });
-    on("helpabout", ControlEvent::Click, [this] { forms_.show(FormId::About); });
+        on(timeMenuName(i), ControlEvent::Click, acting([this, i] { Timemenu_Click(i); }));
+    on("optionScreenSave", ControlEvent::Click, acting([this] { optionScreenSave_Click(); }));
+    on("fileopen", ControlEvent::Click, acting([this] { fileopen_Click(); }));
+    on("filenew", ControlEvent::Click, acting([this] { forms_.cmdnewtaskfile_Click(); }));
+    for (const auto &[entry, form] :
+         {std::pair {"optionsalm", FormId::Options}, {"fileedit", FormId::TaskEditor},
+          {"editfilesong", FormId::ListEditor}, {"filejournal", FormId::Journal},
+          {"helpabout", FormId::About}})
+        on(entry, ControlEvent::Click, acting([this, form] { forms_.show(form); }));
+    on("helpcontents", ControlEvent::Click, acting([this] { helpcontents_Click(); }));
+    on("helpabouthelp", ControlEvent::Click, acting([this] { helpabouthelp_Click(); }));
     for (const char *name : {"cmdstartstop", "cmdpause", "cmdexit", "txtmessage"})
         on(name, ControlEvent::RightClick, [this, name] { ShowControlWhatsThis(name); });
 }
@@ -332,8 +344,39 @@ void MainForm::refresh()
             readPracticeSummary();
         }
     }
-    const bool quiet = !sessionrunning && controls_["txtmessage"].caption.empty();
-    controls_["lbljournal"].caption = quiet ? practiceSummary_ : std::string();
+    controls_["lbljournal"].caption = sessionrunning ? std::string() : practiceSummary_;
+    showWhereTheSessionIs();
+}
+
+void MainForm::showWhereTheSessionIs()
+{
+    controls_["lbltasklist"].caption = list_.name();
+    const int tasks = totaltasks - 1;
+    std::string &place = controls_["lbltaskof"].caption;
+    if (sessionrunning)
+        place = "Task " + numberToText(currenttask) + " of " + numberToText(tasks);
+    else if (tasks > 0 && !completedShown_)
+        place = "Start: task " + numberToText(currenttask) + " of " + numberToText(tasks);
+    else
+        place.clear();
+
+    // Paused, the task stays in view under the message; the button says what it does now.
+    controls_["cmdpause"].caption = Taskspaused ? "&Resume" : "&Pause";
+    ControlState &text = controls_["txtmessage"];
+    if (Taskspaused)
+        text.caption = std::string(kPausedText) + "\r\n" + kAnyKeyResumes + "\r\n\r\n"
+            + savedmessage;
+    // Stopped, what Start begins with, greyed as not yet begun; a session's closing message
+    // stays until the user acts.
+    text.enabled = sessionrunning || completedShown_;
+    if (!sessionrunning && !completedShown_) {
+        const std::pair<std::uint64_t, int> key {list_.revision(), currenttask};
+        if (key != previewFor_) {
+            previewFor_ = key;
+            preview_ = tasks > 0 ? previewtask(currenttask, listContext()) : std::string();
+        }
+        text.caption = preview_;
+    }
 }
 
 void MainForm::getnexttask(std::int16_t tasknumber)
@@ -472,6 +515,7 @@ void MainForm::cmdstartstop_Click()
         return;
 
     if (!sessionrunning) {
+        completedShown_ = false;
         showFullTaskLength();
         controls_["practiceprogress"].value = 100;
         controls_["timemaintime"].enabled = true;
@@ -618,6 +662,7 @@ void MainForm::endOfSession()
         PlaySoundFile(s_.sound, SoundCardOnSystem, list_.Soundfile());
     FormOnTop();
     controls_["txtmessage"].caption = kCompletedText;
+    completedShown_ = true;
     controls_["lblTimer"].caption = formatTime(delay);
     recordSession(true, lastTaskEnded_);
 }

@@ -119,6 +119,9 @@ public:
 
 private:
     void firstRun();
+    // The list in use, the task the session is at or starts from, the paused state, and
+    // while stopped a look at what Start begins with.
+    void showWhereTheSessionIs();
     void showTotalTime();
     void checkTaskListReadable();
     void notifyTaskEnd();
@@ -153,6 +156,11 @@ private:
     std::uint64_t seenRevision_ = 0;
     std::uint64_t seenSwitches_ = 0;
     int shownTotalTime_ = -1;
+    // "All Tasks Completed" is showing and stays until the user acts.
+    bool completedShown_ = false;
+    // The look ahead at the start task, and the revision and task it was taken for.
+    std::string preview_;
+    std::pair<std::uint64_t, int> previewFor_ {~std::uint64_t {0}, 0};
 
     // What the practice journal is told when the task or the session ends.
     std::int64_t sessionStarted_ = 0;

@@ -1,5 +1,6 @@
 #include "session/TaskText.h"
 
+#include "lists/ListFiles.h"
 #include "settings/Conversions.h"
 #include "text/Encoding.h"
 
@@ -19,7 +20,12 @@ bool replaceFirst(std::string &text, std::string_view placeholder, std::string_v
 
 } // namespace
 
-std::string getnexttask(std::int16_t taskNumber, const ListContext &context, std::string *listItem)
+namespace {
+
+// The text of task `taskNumber` as getnexttask shows it; a preview writes nothing, draws no
+// note and moves no list on.
+std::string compose(std::int16_t taskNumber, const ListContext &context, bool preview,
+                    std::string *listItem)
 {
     if (listItem)
         listItem->clear();
@@ -40,14 +46,20 @@ std::string getnexttask(std::int16_t taskNumber, const ListContext &context, std
     // section for a task that does not exist).
     if (text.empty())
         return text;
-    file.setStartTask(taskNumber);
-    file.setAlternateTask(taskNumber, alternate + 1);
+    if (!preview) {
+        file.setStartTask(taskNumber);
+        file.setAlternateTask(taskNumber, alternate + 1);
+    }
     // The description and a list item may come from systems of different eras: each piece
     // is made UTF-8 on its own, so that neither spoils how the other reads.
     text = asUtf8(text);
 
-    if (const std::size_t note = text.find("%note%"); note != std::string::npos)
-        text.replace(note, 6, 1, char('A' + context.random.below(7)));
+    if (const std::size_t note = text.find("%note%"); note != std::string::npos) {
+        if (preview)
+            text.replace(note, 6, kUndrawnNote);
+        else
+            text.replace(note, 6, 1, char('A' + context.random.below(7)));
+    }
 
     if (!replaceFirst(text, "%CR%", "\r\n"))
         replaceFirst(text, "%NL%", "\r\n");
@@ -57,8 +69,16 @@ std::string getnexttask(std::int16_t taskNumber, const ListContext &context, std
     if (list != std::string::npos && list + 7 <= text.size() && text[list + 5] >= '1'
         && text[list + 5] <= '9' && text[list + 6] == '%') {
         const auto listNumber = std::int16_t(text[list + 5] - '0');
-        checksong(listNumber, context);
-        const std::string item = file.currentItem(listNumber);
+        if (!preview)
+            checksong(listNumber, context);
+        std::string item = file.currentItem(listNumber);
+        // A list without a current item starts at its first at the next showing.
+        if (preview && item.empty()) {
+            const ListItems items
+                = readRotationItems(listFilePath(context.programFolder, listNumber), 1);
+            if (!items.items.empty())
+                item = items.items.front();
+        }
         if (item.empty()) {
             text.replace(list, 7,
                          " ***Error List " + numberToText(listNumber) + " contains no items *** ");
@@ -70,6 +90,18 @@ std::string getnexttask(std::int16_t taskNumber, const ListContext &context, std
         }
     }
     return text;
+}
+
+} // namespace
+
+std::string getnexttask(std::int16_t taskNumber, const ListContext &context, std::string *listItem)
+{
+    return compose(taskNumber, context, false, listItem);
+}
+
+std::string previewtask(std::int16_t taskNumber, const ListContext &context)
+{
+    return compose(taskNumber, context, true, nullptr);
 }
 
 } // namespace tb

@@ -19,4 +19,12 @@ namespace tb {
 std::string getnexttask(std::int16_t taskNumber, const ListContext &context,
                         std::string *listItem = nullptr);
 
+// The text task `taskNumber` would show, for a look ahead: it writes nothing, moves no
+// alternate and no list on, and shows a note placeholder as kUndrawnNote. A list without a
+// current item shows its first item, as its first showing would.
+std::string previewtask(std::int16_t taskNumber, const ListContext &context);
+
+// Where a preview shows the note that is drawn when the task is shown: a musical note sign.
+inline constexpr const char *kUndrawnNote = "\u266A";
+
 } // namespace tb

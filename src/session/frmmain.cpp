@@ -81,6 +81,7 @@ struct Colours {
     const char *title;
     const char *timer;
     const char *text;
+    const char *upcoming; // the text Start will begin with, not yet begun
     const char *textBack;
     const char *textBorder;
     const char *bar;
@@ -90,9 +91,9 @@ struct Colours {
 
 // Both sets keep the timer, the task text and the bar at 4.5:1 or more against what lies
 // behind them.
-constexpr Colours kLight {"#7a4a08", "#1f3f74", "#202020", "#fffdf5",
+constexpr Colours kLight {"#7a4a08", "#1f3f74", "#202020", "#66615a", "#fffdf5",
                           "#d8cfb8", "#2a6cb8", "#ffffff", "#9aa4b0"};
-constexpr Colours kDark {"#e8b458", "#8ab4f8", "#ece6d6", "#2a2620",
+constexpr Colours kDark {"#e8b458", "#8ab4f8", "#ece6d6", "#aaa292", "#2a2620",
                          "#5c5240", "#5aa9f0", "#1e1e1e", "#5c6670"};
 
 // A word longer than this many characters gets a line break opportunity (an invisible
@@ -208,8 +209,9 @@ void frmmain::applyColours()
     ui->lblTimer->setStyleSheet(QStringLiteral("color: %1;").arg(q(c.timer)));
     ui->txtmessage->setStyleSheet(
         QStringLiteral("#txtmessage { background: %1; color: %2; border: 1px solid %3;"
-                       " border-radius: 6px; padding: 10px; }")
-            .arg(q(c.textBack), q(c.text), q(c.textBorder)));
+                       " border-radius: 6px; padding: 10px; }"
+                       "#txtmessage:disabled { color: %4; }")
+            .arg(q(c.textBack), q(c.text), q(c.textBorder), q(c.upcoming)));
     ui->practiceprogress->setStyleSheet(
         QStringLiteral("QProgressBar { border: 1px solid %1; border-radius: 2px;"
                        " background: %2; }"
@@ -344,6 +346,13 @@ void frmmain::closeEvent(QCloseEvent *event)
     event->accept();
     // The main window is the program: windows it opened do not keep it running.
     QCoreApplication::quit();
+}
+
+void frmmain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // A text fitted while the window was hidden was measured in a box not yet laid out.
+    fitTaskText();
 }
 
 void frmmain::resizeEvent(QResizeEvent *event)

@@ -46,16 +46,21 @@ constexpr Marker kMarkers[] = {
     {"insertlist8", "%list8%"}, {"insertlist9", "%list9%"},
 };
 
-// A settings file line cannot hold a line break: a pasted one becomes the placeholder
-// that the task text turns back into a line break.
-std::string withBreakMarkers(const std::string &text)
+// A settings file line cannot hold a line break: a typed or pasted one becomes the
+// placeholder that the task text turns back into a line break. `caret` (a byte offset)
+// moves with the text before it.
+std::string withBreakMarkers(const std::string &text, int &caret)
 {
     std::string out;
+    const int before = caret;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {
+            const std::size_t length
+                = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+            if (static_cast<int>(i) < before)
+                caret += 4 - static_cast<int>(length);
             out += "%CR%";
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
+            i += length - 1;
         } else {
             out += text[i];
         }
@@ -218,6 +223,9 @@ bool TaskEditorForm::save()
 
 bool TaskEditorForm::keepsChangesMadeElsewhere()
 {
+    // A file that cannot be read now is not saved over: the save says why.
+    if (const FileRead disk = readRegularFile(file_); !disk.ok() && !disk.absent())
+        return false;
     DescriptionTable now;
     now.load(file_);
     if (now == loaded_)
@@ -280,7 +288,7 @@ void TaskEditorForm::txtdescription_Change()
     ControlState &box = controls_["txtdescription"];
     std::string &text = box.text;
     if (text.find_first_of("\r\n") != std::string::npos)
-        text = withBreakMarkers(text);
+        text = withBreakMarkers(text, box.selStart);
     // More than the file reads back would be cut when the list is next opened: refused,
     // as a full box refuses what is typed or pasted.
     if (text.size() > kMaxDescriptionBytes) {

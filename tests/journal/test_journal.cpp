@@ -178,7 +178,8 @@ TEST_F(SessionJournal, TasksAndSessionsAreRecordedAfterTheBellAndTheMessage)
     tick(10);
     messages.whileOpen = nullptr;
     EXPECT_EQ(ctl("txtmessage"), kDone);
-    EXPECT_EQ(ctl("lbljournal"), "") << "not over another message";
+    EXPECT_EQ(ctl("lbljournal"), "Sessions completed: 1 \xC2\xB7 Today: 1 minute")
+        << "the tally of the session just finished";
     EXPECT_EQ(sql(journal.location(), "SELECT started, ended, task_list, completed FROM session"),
               t0 + "|" + stopped + "|" + ini + "|0\n" + s0 + "|" + at(60) + "|" + ini + "|1\n");
     click("cmdstartstop");

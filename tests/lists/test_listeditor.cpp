@@ -60,6 +60,13 @@ TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
         EXPECT_EQ(read("List Group Number 1", "Change Song", "none"), after);
         click("cmdOK");
     }
+    // The selection is stored at once, exactly as the rotation reads it.
+    open();
+    for (const char *option : {"Optionsongselrand", "Optionsongselcron"}) {
+        click(option);
+        EXPECT_EQ(stored("Change Song Random"), option[13] == 'r' ? "True" : "False");
+        EXPECT_TRUE(c(option).checked);
+    }
 }
 
 // Saving must never cost the user the list: a failed save keeps the window, the list and
@@ -141,6 +148,33 @@ TEST_F(ListEditor, TheCurrentItemAndForeignOrOversizedListsAreHandledSafely)
     EXPECT_TRUE(items().empty());
     click("cmdOK");
     EXPECT_EQ(std::filesystem::file_size(list(1)), std::uintmax_t {64} << 20);
+}
+
+// By keys alone: Delete and then Delete again takes the items in a row, Ctrl+Enter makes the
+// selected one current.
+TEST_F(ListEditor, ItemsAreDeletedInARowAndMadeCurrentByKeys)
+{
+    writeFile(list(1), "A\r\nB\r\nC\r\n");
+    open();
+    messages.defaultAnswer = MsgResult::Yes;
+    const auto key = [this](Key which, bool control) {
+        EventArgs args;
+        args.key = which;
+        args.control = control;
+        program->dispatch(FormId::ListEditor, "frmeditsonglist", ControlEvent::KeyDown, args);
+    };
+    c("Listsongtitles").listIndex = 0;
+    click("Listsongtitles");
+    key(Key::Delete, false);
+    EXPECT_EQ(items(), (std::vector<std::string> {"B", "C"}));
+    EXPECT_EQ(c("Listsongtitles").listIndex, 0) << "the next item, now the first";
+    EXPECT_EQ(c("txtsongentry").text, "B");
+    key(Key::Enter, true);
+    EXPECT_EQ(stored("Current Item"), "B");
+    c("Listsongtitles").listIndex = 1;
+    key(Key::Delete, false);
+    EXPECT_EQ(c("Listsongtitles").listIndex, 0) << "the last gone: the one before it";
+    EXPECT_EQ(messages.shown.size(), 3u);
 }
 
 // A list another program changed since it was opened here is saved over only when the user

@@ -230,6 +230,10 @@ TEST_F(Session, ASessionRingsSkipsSilentlyCountsAndStartsOverAtTaskOne)
     EXPECT_EQ(ctl("lblStartFrom") + read("currenttask", "number"), "11");
     EXPECT_EQ(read("History", "Sessions Completed"), "7");
     EXPECT_TRUE(screenSaver.calls.empty());
+    for (const char *stored : {"True", "False"}) { // the menu's switch, stored at once
+        f.optionScreenSave_Click();
+        EXPECT_EQ(read("options", "disable ScreenSaver"), stored);
+    }
 
     // A skip clicked just before Stop is not carried into the next session.
     f.cmdstartstop_Click();
@@ -336,6 +340,37 @@ TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
     for (const std::string &part : {ini, std::string("No space left on device")})
         EXPECT_NE(said(0).find(part), std::string::npos) << part;
     EXPECT_EQ(readFile(ini), before);
+}
+
+// Stopped, the window shows what Start begins with, greyed, without drawing a note or moving
+// an alternate or a list on; the closing message of a session stays until the user acts.
+TEST_F(Session, StoppedTheWindowLooksAheadAndChangesNothing)
+{
+    start(2, {{"Task1", "description1", "Scales in %note% major%CR%then %list1%"},
+              {"Task1", "description2", "Arpeggios"}});
+    writeFile(folder.file("List1.txt"), "Minuet\r\nWaltz\r\n");
+    const std::string before = readFile(ini);
+    const auto click = [this](const char *control) {
+        program->dispatch(FormId::Main, control, ControlEvent::Click);
+    };
+    click("startfromspinDown"); // an event: the window looks again
+    EXPECT_EQ(ctl("txtmessage"), "Scales in \u266A major\r\nthen  Minuet ");
+    EXPECT_FALSE(form->controls().at("txtmessage").enabled);
+    EXPECT_EQ(ctl("lbltasklist") + ", " + ctl("lbltaskof"), "tasks, Start: task 1 of 2");
+    click("startfromspinUp");
+    EXPECT_EQ(ctl("txtmessage"), "Task 2");
+    EXPECT_EQ(readFile(ini), before);
+    EXPECT_EQ(random.calls, 0);
+
+    click("cmdstartstop");
+    EXPECT_EQ(ctl("txtmessage") + ", " + ctl("lbltaskof"), "Task 2, Task 2 of 2");
+    EXPECT_TRUE(form->controls().at("txtmessage").enabled);
+    tick(10);
+    program->dispatch(FormId::Main, "frmmain", ControlEvent::Resize);
+    EXPECT_EQ(ctl("txtmessage"), "All Tasks Completed, Congratulations!!!");
+    EXPECT_EQ(ctl("lbltaskof"), "");
+    click("startfromspinDown"); // at the first task already: still an act of the user's
+    EXPECT_EQ(ctl("txtmessage"), "Scales in \u266A major\r\nthen  Minuet ");
 }
 
 // Each call shows the stored alternate description and stores the next number; a number

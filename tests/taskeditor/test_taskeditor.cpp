@@ -128,6 +128,12 @@ TEST_F(TaskEditor, InsertingAsksBeforeTheNinthEntryIsLostAndRefusesAtTheNinth)
     click("TaskInsertTask"); // at task 9, which is in use: asked first, then refused
     EXPECT_EQ(asked(), "QQQEQE");
     EXPECT_EQ(cell(9, 1), "8.1");
+    // With the ninth entries free nothing is asked.
+    openList(2, 2);
+    click("TaskInsertAlt");
+    click("TaskInsertTask");
+    EXPECT_EQ(asked(), "");
+    EXPECT_EQ(cell(2, 1) + "|" + cell(2, 3) + "|" + cell(3, 1), "|1.2|2.1");
 }
 
 // Descriptions another program changed since they were opened here are saved over only when
@@ -161,6 +167,28 @@ TEST_F(TaskEditor, TasksChangedElsewhereAreSavedOverOnlyWhenTheUserSaysSo)
     IniWrite("task1", "Alternatetask", "4", ini);
     click("cmdOK");
     EXPECT_EQ(asked(), "") << "the session's own entries are no change of the tasks";
+}
+
+// A task list that cannot be read when it is saved is not replaced: the editor says why and
+// keeps the changes.
+TEST_F(TaskEditor, ASaveOverAFileThatCannotBeReadIsRefused)
+{
+    openList(1);
+    c("txtdescription").text = "Mine";
+    click("txtdescription", 1, ControlEvent::Change);
+    const std::string before = readFile(ini);
+    SystemCalls calls = realSystemCalls();
+    calls.read = [](int, void *, std::size_t) -> ssize_t {
+        errno = EIO;
+        return -1;
+    };
+    std::optional<ScopedSystemCalls> failing(std::in_place, calls);
+    click("cmdOK");
+    failing.reset();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find(std::strerror(EIO)), std::string::npos);
+    EXPECT_EQ(readFile(ini), before);
+    EXPECT_EQ(shown(), "Mine");
 }
 
 // A description holds what the task list reads back: 254 bytes as written. Typing, pasting

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -89,14 +91,19 @@ TEST_F(Windows, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
         press(name);
     EXPECT_TRUE(running(true));
     EXPECT_EQ(text("txtmessage") + text("lblTimer"), qs("Studies10:00")); // 30 min, 3 tasks
+    EXPECT_EQ(text("lbltasklist") + u' ' + text("lbltaskof"), qs("tasks Task 2 of 3"));
     clock.advance(65); // the timer drives the countdown from the clock
     ASSERT_SOON_EQ(text("lblTimer"), qs("08:55"));
     EXPECT_EQ(find<QProgressBar>("practiceprogress")->value(), 89);
-    press("Imagemoveon"); // ends the task at the next tick
+    // Alt+N skips (the next tick ends the task) rather than pausing as other keys do.
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier);
     ASSERT_SOON_EQ(text("txtmessage"), qs("Pieces"));
+    EXPECT_FALSE(logic->Taskspaused);
     press("cmdstartstop");
     EXPECT_TRUE(running(false));
-    EXPECT_EQ(text("lblStartFrom") + text("txtmessage") + text("lblTimer"), qs("310:00"));
+    // Stopped, what Start begins with, greyed: nothing moves on for it.
+    EXPECT_EQ(text("lblStartFrom") + text("txtmessage") + text("lblTimer"), qs("3Pieces10:00"));
+    EXPECT_FALSE(find("txtmessage")->isEnabled());
 
     press("cmdstartstop");
     window->close(); // closed during a session, it lets the screen saver run again
@@ -258,7 +265,10 @@ TEST_F(Windows, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReach
     ASSERT_TRUE(running(true));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(running(true) && logic->Taskspaused && shown("linepaused"));
-    EXPECT_EQ(text("txtmessage"), qs("Paused...Click on the Pause Button to resume"));
+    // The message over the task, which stays in view; the button says what it does now.
+    EXPECT_EQ(text("txtmessage"), qs("Paused...Click on the Pause Button to resume\nOr press any "
+                                     "key.\n\nScales & arpeggios\nSlowly, then faster"));
+    EXPECT_EQ(find<QPushButton>("cmdpause")->text(), qs("&Resume"));
     // Modifier keys alone and auto-repeats are not key presses of their own.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, qs("a"), true);
@@ -301,17 +311,25 @@ TEST_F(Windows, TheTaskEditorPutsMarkersAtTheCaretAndAsksBeforeDroppingChanges)
 {
     for (const bool save : {false, true}) {
         open("fileedit", FormId::TaskEditor);
-        auto *box = find<QLineEdit>("txtdescription");
+        auto *box = find<QPlainTextEdit>("txtdescription");
+        const auto caretAt = [box](int start, int end) {
+            QTextCursor cursor = box->textCursor();
+            cursor.setPosition(start);
+            cursor.setPosition(end, QTextCursor::KeepAnchor);
+            box->setTextCursor(cursor);
+        };
         // A marker goes in at the caret or over the selection, counted in characters of a
-        // text held as UTF-8 bytes, and the caret follows it.
+        // text held as UTF-8 bytes, and the caret follows it; Enter starts a new line, kept
+        // as its placeholder.
         box->selectAll();
         QTest::keyClicks(box, qs("Étude"));
-        box->setCursorPosition(2);
+        caretAt(2, 2);
         find<QAction>("insertnote")->trigger();
-        box->setSelection(0, 2);
+        caretAt(0, 2);
         find<QAction>("insertlist3")->trigger();
-        EXPECT_EQ(box->text(), qs("%list3%%note%ude"));
-        EXPECT_EQ(box->cursorPosition(), 7);
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(box->toPlainText(), qs("%list3%%CR%%note%ude"));
+        EXPECT_EQ(box->textCursor().position(), 11);
         if (save) {
             press("cmdOK");
         } else { // the title bar asks, and so does Escape
@@ -322,7 +340,7 @@ TEST_F(Windows, TheTaskEditorPutsMarkersAtTheCaretAndAsksBeforeDroppingChanges)
         }
         ASSERT_SOON(dialog.isNull());
         EXPECT_EQ(IniRead("Task1", "description1", ini, ""),
-                  save ? "%list3%%note%ude" : "Scales & arpeggios%CR%Slowly, then faster");
+                  save ? "%list3%%CR%%note%ude" : "Scales & arpeggios%CR%Slowly, then faster");
     }
     EXPECT_EQ(messages.shown.size(), 2u);
 }

@@ -169,6 +169,7 @@ bool ControlBinding::raiseKeyDown(const QKeyEvent &key, const QWidget *focused)
 {
     EventArgs args;
     args.key = keyName(key.key());
+    args.control = key.modifiers().testFlag(Qt::ControlModifier);
     if (focused)
         args.focused = focused->objectName().toStdString();
     return raiseWindowEvent(ControlEvent::KeyDown, args) && args.cancel;
