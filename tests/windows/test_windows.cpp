@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
@@ -242,6 +243,27 @@ TEST_F(Windows, EveryControlTheLogicDescribesIsInItsWindow)
     press("cmdstartstop"); // the running layout too
     EXPECT_TRUE(running(true));
     EXPECT_EQ(window->binding().unknownNames(), std::set<std::string> {});
+}
+
+// Every window fits a screen of 1280x720 logical pixels (a 2560x1440 screen at double
+// scale), and opens within the screen it is on: the offscreen screen of the tests is smaller.
+TEST_F(Windows, EveryWindowFitsTheScreen)
+{
+    const QRect screen = window->screen()->availableGeometry();
+    const auto fits = [&screen](QWidget *widget) {
+        const QSize least = widget->minimumSizeHint();
+        const QRect frame = widget->frameGeometry();
+        return least.width() <= 1280 && least.height() <= 720 && screen.contains(frame);
+    };
+    EXPECT_TRUE(fits(window.get()));
+    for (const auto &[entry, id] : {std::pair {"optionsalm", FormId::Options},
+                                    {"fileedit", FormId::TaskEditor},
+                                    {"editfilesong", FormId::ListEditor}}) {
+        SCOPED_TRACE(entry);
+        open(entry, id);
+        EXPECT_TRUE(fits(dialog)) << dialog->frameGeometry().width() << "x"
+                                  << dialog->frameGeometry().height();
+    }
 }
 
 TEST_F(Windows, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReachTheirControls)

@@ -9,6 +9,10 @@
 #include "session/frmmain.h"
 #include "taskeditor/frmeditfile.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 namespace tb {
 
 QtWindows::QtWindows(Program &program, frmmain &main) : program_(program), main_(main)
@@ -49,8 +53,31 @@ void QtWindows::open(FormId form)
     if (!window)
         return;
     window->show();
+    keepOnScreen(window);
     window->raise();
     window->activateWindow();
+}
+
+// A window larger than its screen (a small screen, a large scale) is made as small as it
+// may be and moved into the screen, so that none of it is out of reach.
+void QtWindows::keepOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize fitting = window->size().boundedTo(room.size() - frame).expandedTo(
+        window->minimumSizeHint());
+    if (fitting != window->size())
+        window->resize(fitting);
+    QRect placed = window->frameGeometry();
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    if (placed.topLeft() != window->frameGeometry().topLeft())
+        window->move(placed.topLeft());
 }
 
 void QtWindows::close(FormId form)

@@ -29,6 +29,7 @@ public:
 
 private:
     QWidget *make(FormId form);
+    static void keepOnScreen(QWidget *window);
 
     Program &program_;
     frmmain &main_;
