@@ -111,6 +111,9 @@ FAULTS = [
     F("reg-error-once", "settings", "src/settings/Registry.cpp",
       "if (!errorShown_) {", "if (true) {", "the store's error is shown at every write",
       "b404be3"),
+    F("reg-error-where", "settings", "src/settings/Registry.cpp",
+      '"\\r\\n\\r\\n"\n                           + where + reason,', '""\n                           ,',
+      "the store's error says neither where nor why"),
     # --- rotation, list files, task text
     F("rot-interval", "lists", "src/lists/Rotation.cpp",
       "if (lastChange + interval > completed && !current.empty())",
