@@ -246,6 +246,13 @@ FAULTS = [
     F("jr-practised-clamp", "journal", "src/session/MainForm.cpp",
       "std::clamp<std::int64_t>(ended - taskstarttime, 0, std::max(taskPlanned_, 0))",
       "ended - taskstarttime", "a late tick adds to the time practised"),
+    # --- the program folder
+    F("folder-task-list", "app", "src/app/ProgramFolder.cpp",
+      "const bool listTaken = holdsTaskList &&", "const bool listTaken = false &&",
+      "a read-only copy leaves its task list behind"),
+    F("folder-stale-copies", "app", "src/app/ProgramFolder.cpp",
+      "        removeStaleTemporaryFiles(folder, name);\n", "        (void)name;\n",
+      "a copy killed at a start leaves its temporary file for good"),
     # --- platform logic and windows
     F("path-extension", "platform", "src/platform/ParsePath.cpp",
       "if (after >= 1 && after <= 3)", "if (after >= 1 && after <= 4)",
