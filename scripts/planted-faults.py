@@ -246,6 +246,10 @@ FAULTS = [
     F("jr-practised-clamp", "journal", "src/session/MainForm.cpp",
       "std::clamp<std::int64_t>(ended - taskstarttime, 0, std::max(taskPlanned_, 0))",
       "ended - taskstarttime", "a late tick adds to the time practised"),
+    F("jr-newer-untouched", "journal", "src/journal/SqliteJournal.cpp",
+      "    if (db->userVersion() > kSchemaVersion) {\n        error = newerVersionText();\n"
+      "        return nullptr;\n    }\n", "",
+      "a newer version's journal is changed before it is refused"),
     # --- the program folder
     F("folder-task-list", "app", "src/app/ProgramFolder.cpp",
       "const bool listTaken = holdsTaskList &&", "const bool listTaken = false &&",
