@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format clang-tidy
+    clang libclang-rt-14-dev clang-format clang-tidy clazy
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
     pulseaudio pulseaudio-utils dbus dbus-x11
     xvfb xdotool x11-utils imagemagick fonts-dejavu-core qt6-gtk-platformtheme

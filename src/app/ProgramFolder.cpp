@@ -1,14 +1,13 @@
 #include "app/ProgramFolder.h"
 
+#include "settings/Registry.h"
 #include "settings/SafeFile.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,7 +15,9 @@ namespace tb {
 namespace {
 
 constexpr const char *kFolderName = "Tallybell";
-constexpr std::array kShipped {"tallydef.ini", "List1.txt", "List2.txt", "PINGPONG.WAV"};
+constexpr const char *kDefaultList = "tallydef.ini";
+constexpr const char *kWorkList = "tallywork.ini";
+constexpr std::array kShipped {kDefaultList, "List1.txt", "List2.txt", "PINGPONG.WAV"};
 
 bool exists(const std::string &path)
 {
@@ -32,32 +33,40 @@ bool isFolder(const std::string &path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// Copies `name` from `sourceFolder` into `folder` unless it is there, crash-safely: the bytes are
-// written whole to a file of their own and then given the name without replacing anything, so a
-// user's file that appeared meanwhile (another copy of the program starting) wins. Returns an error
-// text, empty when the file is in place or there was nothing to copy.
-std::string copyIfMissing(const std::string &sourceFolder, const std::string &folder,
-                          const std::string &name)
+struct Copy {
+    bool copied = false;
+    std::string failure; // for the user; empty when none
+};
+
+// Copies `name` from `sourceFolder` into `folder` unless it is there, crash-safely and without
+// replacing anything: a user's file that appears meanwhile (another copy of the program
+// starting) wins. A source that is not there is no failure: the program says what it misses
+// where it needs it.
+Copy copyIfMissing(const std::string &sourceFolder, const std::string &folder,
+                   const std::string &name)
 {
-    const std::string from = std::string(sourceFolder).append("/").append(name);
-    const std::string to = std::string(folder).append("/").append(name);
+    const std::string from = sourceFolder + "/" + name;
+    const std::string to = folder + "/" + name;
     if (exists(to))
         return {};
     const FileRead source = readRegularFile(from);
-    // A shipped file that is not there: the program says what it misses where it needs it.
     if (source.absent())
         return {};
     if (!source.ok())
-        return from + ": " + source.errorText;
-    const std::string staging = folder + "/." + name + "." + std::to_string(::getpid()) + ".new";
-    if (const FileWrite written = writeFileAtomically(staging, source.bytes); !written)
-        return to + ": " + written.errorText;
-    const int error = renameNoReplace(staging, to);
-    if (error != 0)
-        ::unlink(staging.c_str());
-    if (error != 0 && !exists(to))
-        return to + ": " + std::strerror(error);
-    return {};
+        return {false, from + ": " + source.errorText};
+    const FileWrite written = writeNewFileAtomically(to, source.bytes);
+    if (!written && written.error != EEXIST)
+        return {false, to + ": " + written.errorText};
+    return {written.ok, {}};
+}
+
+// The user's store names a task list that is there: that one stays in use.
+bool storeNamesATaskList(const FolderEnvironment &env)
+{
+    const std::string inUse
+        = readRegistryString(registryStorePath(env.xdgConfigHome, env.home), HKEY_CURRENT_USER,
+                             programRegistryKey(), "Settings File", "");
+    return !inUse.empty() && exists(inUse);
 }
 
 // A folder that holds a task list of its own still works read-only, and the program's own
@@ -78,8 +87,8 @@ ProgramFolder fallBack(const std::string &executableFolder, bool holdsTaskList,
 ProgramFolder chooseProgramFolder(const std::string &executableFolder,
                                   bool executableFolderWritable, const FolderEnvironment &env)
 {
-    const bool holdsTaskList
-        = exists(executableFolder + "/tallydef.ini") || exists(executableFolder + "/tallywork.ini");
+    const bool holdsWorkList = exists(executableFolder + "/" + kWorkList);
+    const bool holdsTaskList = holdsWorkList || exists(executableFolder + "/" + kDefaultList);
     if (executableFolderWritable && holdsTaskList)
         return {executableFolder, {}};
 
@@ -92,6 +101,19 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
     if (const int error = makePrivateFolders(folder); error != 0)
         return fallBack(executableFolder, holdsTaskList, folder + ": " + std::strerror(error));
 
+    std::string failures;
+    const auto copy = [&](const std::string &sourceFolder, const std::string &name) {
+        const Copy done = copyIfMissing(sourceFolder, folder, name);
+        if (!done.failure.empty())
+            failures += (failures.empty() ? "" : "\r\n") + done.failure;
+        return done.copied;
+    };
+
+    // A copy that cannot write in its own folder but carries a task list takes it along: the
+    // user's own, else its default one. A task list in the per-user folder stays as it is.
+    const bool listTaken = holdsTaskList && !exists(folder + "/" + kWorkList)
+        && copy(executableFolder, holdsWorkList ? kWorkList : kDefaultList);
+
     // A relocated installation finds its files beside its bin folder; a read-only copy
     // that carries its files in its own folder gives those.
     std::string source
@@ -100,19 +122,26 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
         source.pop_back();
     if (!isFolder(source))
         source = executableFolder;
-
-    ProgramFolder chosen {folder, {}};
     for (const std::string name : kShipped) {
         // The first start renames the default list: once that happened it is not brought back.
-        if (name == "tallydef.ini" && exists(folder + "/tallywork.ini"))
-            continue;
-        const std::string failed = copyIfMissing(source, folder, name);
-        if (!failed.empty())
-            chosen.problem += (chosen.problem.empty() ? "" : "\r\n") + failed;
+        if (name != kDefaultList || !exists(folder + "/" + kWorkList))
+            copy(source, name);
     }
-    if (!chosen.problem.empty())
-        chosen.problem = "Tallybell could not copy its default files into\r\n" + folder + "\r\n\r\n"
-            + chosen.problem;
+    // What a copy killed at a start before left behind.
+    for (const char *name : {kDefaultList, kWorkList, "List1.txt", "List2.txt", "PINGPONG.WAV"})
+        removeStaleTemporaryFiles(folder, name);
+
+    ProgramFolder chosen {folder, {}};
+    // Said once, when the list is taken along, unless the list in use is another one.
+    if (listTaken && !storeNamesATaskList(env))
+        chosen.problem = "Tallybell cannot write in its own folder\r\n" + executableFolder
+            + "\r\n\r\nso it keeps the task list, the list files and the bell in\r\n" + folder
+            + "\r\n\r\nfrom now on. Your task list was copied there; the one in the program's "
+              "folder is left as it is.";
+    if (!failures.empty())
+        chosen.problem += std::string(chosen.problem.empty() ? "" : "\r\n\r\n")
+            + "Tallybell could not copy its default files into\r\n" + folder + "\r\n\r\n"
+            + failures;
     return chosen;
 }
 
@@ -120,6 +149,7 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder)
 {
     FolderEnvironment env;
     env.xdgDataHome = std::getenv("XDG_DATA_HOME");
+    env.xdgConfigHome = std::getenv("XDG_CONFIG_HOME");
     env.home = std::getenv("HOME");
     return chooseProgramFolder(executableFolder, ::access(executableFolder.c_str(), W_OK) == 0,
                                env);

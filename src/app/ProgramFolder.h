@@ -8,8 +8,9 @@ namespace tb {
 // start), the list files and the bell.
 struct ProgramFolder {
     std::string path;
-    // Empty, or a message for the user: the per-user folder could not be made or filled. The
-    // program goes on with `path` all the same.
+    // Empty, or a message for the user: the per-user folder could not be made or filled, or
+    // a copy that cannot write in its own folder moved its task list there. The program goes
+    // on with `path` all the same.
     std::string problem;
 };
 
@@ -17,6 +18,7 @@ struct ProgramFolder {
 struct FolderEnvironment {
     const char *xdgDataHome = nullptr;
     const char *home = nullptr;
+    const char *xdgConfigHome = nullptr; // where the store names the task list in use
 };
 
 // A copy that runs from a writable folder holding its task list keeps everything there.
@@ -24,8 +26,10 @@ struct FolderEnvironment {
 // ~/.local/share/Tallybell, made 0700 when missing; the shipped defaults that are missing
 // there are copied in from <executable folder>/../share/tallybell (or, when there is no
 // such folder, from the executable's folder itself), and a file already there is never
-// replaced. Without a usable per-user folder the executable's folder is chosen, with a
-// problem that says why unless that folder holds a task list to go on with.
+// replaced. An executable's folder that holds a task list but cannot be written gives its
+// task list too (tallywork.ini, else tallydef.ini), and the problem says so when the store
+// names no other task list in use. Without a usable per-user folder the executable's folder
+// is chosen, with a problem that says why unless that folder holds a task list to go on with.
 ProgramFolder chooseProgramFolder(const std::string &executableFolder,
                                   bool executableFolderWritable, const FolderEnvironment &env);
 

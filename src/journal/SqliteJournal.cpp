@@ -31,6 +31,12 @@ std::string journalPath(const char *xdgDataHome, const char *home)
 
 namespace {
 
+std::string newerVersionText()
+{
+    return std::string("The journal was written by a newer version of ") + version::kProductName
+        + ".";
+}
+
 // Another program holding the journal (a backup, a second look at it) is waited for this
 // long before a write gives up: never long enough to be felt in the window.
 constexpr int kBusyMilliseconds = 250;
@@ -182,8 +188,7 @@ struct SqliteJournal::Database {
         const int found = userVersion();
         bool ok = found >= 0;
         if (found > kSchemaVersion) {
-            failure = "The journal was written by a newer version of "
-                + std::string(version::kProductName) + ".";
+            failure = newerVersionText();
             exec("ROLLBACK");
             return false;
         }
@@ -235,6 +240,11 @@ SqliteJournal::Database *SqliteJournal::open(bool create, std::string &error)
         return nullptr;
     }
     sqlite3_busy_timeout(db->handle, kBusyMilliseconds);
+    // A newer program's file is left as it is: its version is read before anything is set.
+    if (db->userVersion() > kSchemaVersion) {
+        error = newerVersionText();
+        return nullptr;
+    }
     // Write-ahead logging: a commit appends to the log, and a kill never leaves a half
     // written page behind. Each commit reaches the disk before a write reports success.
     if (!db->exec("PRAGMA journal_mode = WAL") || !db->exec("PRAGMA synchronous = FULL")

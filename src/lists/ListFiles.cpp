@@ -1,31 +1,18 @@
 #include "lists/ListFiles.h"
 
+#include "settings/SafeFile.h"
+#include "text/Ascii.h"
 #include "text/Encoding.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <string_view>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace tb {
 namespace {
-
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(const std::string &a, const std::string &b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
-}
 
 std::string joinPath(const std::string &folder, const std::string &name)
 {
@@ -169,7 +156,7 @@ std::string listFilePath(const std::string &programFolder, int listNumber)
             return joinPath(programFolder, name);
         // Several spellings: the smallest in byte order, so the choice does not depend on
         // the order of the folder's entries.
-        if (equalsNoCase(name, exact) && (found.empty() || name < found))
+        if (equalsIgnoringAsciiCase(name, exact) && (found.empty() || name < found))
             found = name;
     }
     return joinPath(programFolder, found.empty() ? exact : found);
@@ -200,44 +187,17 @@ ListItems readRotationItemsFrom(const ChunkSource &source, std::size_t maxItems)
 
 ListItems readRotationItems(const std::string &path, std::size_t maxItems)
 {
-    ListItems result;
-    auto fail = [&](std::string text) {
-        result.status = ListReadStatus::Error;
-        result.errorText = std::move(text);
-        return result;
-    };
-    auto notRegular = [&](mode_t mode) {
-        return fail(S_ISDIR(mode) ? errorText(EISDIR) : std::string("Not a regular file"));
-    };
-
-    // Looked at before opening, so that no device is ever opened.
-    struct stat info {
-    };
-    if (::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT)
-            return result; // Missing
-        return fail(errorText(errno));
+    RegularFile file;
+    const FileRead opened = openRegularFile(path, file);
+    if (!opened.ok()) {
+        ListItems failed;
+        failed.status = opened.status == ReadStatus::Missing ? ListReadStatus::Missing
+                                                             : ListReadStatus::Error;
+        failed.errorText = opened.errorText;
+        return failed;
     }
-    if (!S_ISREG(info.st_mode))
-        return notRegular(info.st_mode);
-
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return result;
-        return fail(errorText(errno));
-    }
-    // It may have been replaced between the look and the open.
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = errno;
-        const mode_t mode = info.st_mode;
-        ::close(fd);
-        return S_ISREG(mode) ? fail(errorText(error)) : notRegular(mode);
-    }
-    result = readRotationItemsFrom(
-        [fd](char *buffer, std::size_t size) { return ::read(fd, buffer, size); }, maxItems);
-    ::close(fd);
-    return result;
+    return readRotationItemsFrom(
+        [&file](char *buffer, std::size_t size) { return file.read(buffer, size); }, maxItems);
 }
 
 } // namespace tb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/IniFile.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -21,7 +23,7 @@ inline constexpr std::size_t kMaxRotationItems = 101;
 
 // An item is kept as the task list can read it back: a settings value is read back as at
 // most 254 characters, so longer items are cut there (never inside a UTF-8 character).
-inline constexpr std::size_t kMaxItemBytes = 254;
+inline constexpr std::size_t kMaxItemBytes = kMaxIniValueBytes;
 
 enum class ListReadStatus { Ok, Missing, Error };
 
@@ -38,8 +40,8 @@ struct ListItems {
 // characters (only the blank, not tabs) are removed, empty lines and lines holding a NUL
 // byte (not text) are skipped, items are cut to kMaxItemBytes by utf8CutLength, reading
 // stops after `maxItems` items. Memory stays bounded whatever the lines' length. A file
-// that does not exist is Missing; one that cannot be opened, or is not a regular file (a
-// folder, a pipe, a device), is Error. Never blocks.
+// that does not exist (or a folder on its path) is Missing; one that cannot be opened, or is
+// not a regular file (a folder, a pipe, a device), is Error. Never blocks.
 ListItems readRotationItems(const std::string &path, std::size_t maxItems = kMaxRotationItems);
 
 // The chunk source behind readRotationItems: fills the buffer and returns the number of

@@ -1,5 +1,7 @@
 #include "settings/Conversions.h"
 
+#include "text/Ascii.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -81,14 +83,6 @@ std::optional<double> leadingNumber(std::string_view text, std::string_view *res
     return negative ? -value : value;
 }
 
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
-}
-
 } // namespace
 
 double textToDouble(std::string_view text)
@@ -114,9 +108,9 @@ bool textToBool(std::string_view text)
     text = skipBlanks(text);
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
-    if (equalsNoCase(text, "true"))
+    if (equalsIgnoringAsciiCase(text, "true"))
         return true;
-    if (equalsNoCase(text, "false"))
+    if (equalsIgnoringAsciiCase(text, "false"))
         return false;
     // Only a text that is a number as a whole is one: "1abc" is other text.
     std::string_view rest;

@@ -2,6 +2,8 @@
 
 #include "settings/SafeFile.h"
 #include "settings/WriteFailures.h"
+#include "text/Ascii.h"
+#include "text/Encoding.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,8 +19,6 @@ namespace tb {
 namespace {
 
 constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
-// The old readers had a buffer of 255 characters, one of them for the terminating NUL.
-constexpr std::size_t maxValueLength = 254;
 constexpr std::string_view lineEnd = "\r\n";
 
 bool isBlank(char c)
@@ -37,24 +37,6 @@ std::string_view trim(std::string_view text)
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-// Names compare without regard to the case of ASCII letters; other bytes must be equal,
-// since the file may be in any 8-bit encoding.
-bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    }
-    return true;
 }
 
 std::size_t contentStart(std::string_view content)
@@ -179,7 +161,7 @@ Location locate(std::string_view content, std::string_view section, std::string_
         if (const auto name = sectionName(text)) {
             if (inSection)
                 break;
-            if (sameName(*name, section)) {
+            if (equalsIgnoringAsciiCase(*name, section)) {
                 inSection = where.sectionFound = true;
                 where.insertAt = line.next;
                 where.insertNeedsLineEnd = !line.terminated;
@@ -191,7 +173,7 @@ Location locate(std::string_view content, std::string_view section, std::string_
         where.insertAt = line.next;
         where.insertNeedsLineEnd = !line.terminated;
         const auto entry = entryOf(text);
-        if (!entry || !sameName(entry->key, key))
+        if (!entry || !equalsIgnoringAsciiCase(entry->key, key))
             continue;
         const std::size_t textBegin = std::size_t(text.data() - content.data());
         where.keyFound = true;
@@ -210,58 +192,6 @@ bool holdsLineBreak(std::string_view text)
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-// The length of the well-formed UTF-8 character at `at` (no overlong form, no surrogate,
-// nothing past U+10FFFF), or 0 when there is none.
-std::size_t utf8CharacterLength(std::string_view text, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-    const unsigned lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned low = 0x80; // the range of the second byte
-    unsigned high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : low;
-        high = lead == 0xED ? 0x9F : high;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high;
-    } else {
-        return 0;
-    }
-    if (text.size() - at < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if ((byte(i) & 0xC0u) != 0x80u)
-            return 0;
-    }
-    return length;
-}
-
-// How much of a value a read gives: at most maxValueLength bytes. A UTF-8 text is not cut
-// inside a character, which would leave it invalid and shown as another encoding; bytes
-// that are not UTF-8 before the limit (Windows-1252 texts) are cut at the limit.
-std::size_t shownLength(std::string_view value)
-{
-    if (value.size() <= maxValueLength)
-        return value.size();
-    std::size_t at = 0;
-    while (at < maxValueLength) {
-        const std::size_t length = utf8CharacterLength(value, at);
-        if (length == 0)
-            return maxValueLength;
-        if (at + length > maxValueLength)
-            return at;
-        at += length;
-    }
-    return maxValueLength;
-}
-
 // What a read gives for the stored value.
 std::string shownValue(std::optional<std::string_view> stored, std::string_view defaultValue)
 {
@@ -270,11 +200,13 @@ std::string shownValue(std::optional<std::string_view> stored, std::string_view 
         && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
-    value = value.substr(0, shownLength(value));
+    // A UTF-8 text is not cut inside a character, which would leave it invalid and shown as
+    // another encoding; bytes that are not UTF-8 before the limit are cut at the limit.
+    value = value.substr(0, utf8CutLength(value, kMaxIniValueBytes));
     return std::string(value.empty() ? defaultValue : value);
 }
 
-// FNV-1a of the name with ASCII letters folded, so that names equal to sameName hash alike.
+// FNV-1a of the name with ASCII letters folded, so that names that match hash alike.
 std::uint32_t nameHash(std::string_view name)
 {
     std::uint32_t hash = 2166136261u;
@@ -294,7 +226,7 @@ std::optional<std::string_view> findEntry(std::string_view content, LineScanner 
         const std::string_view text = trim(content.substr(line.begin, line.end - line.begin));
         if (text.empty())
             continue;
-        if (const auto entry = entryOf(text); entry && sameName(entry->key, key))
+        if (const auto entry = entryOf(text); entry && equalsIgnoringAsciiCase(entry->key, key))
             return entry->value;
     }
     return std::nullopt;
@@ -354,7 +286,7 @@ std::optional<std::string_view> IniIndex::find(std::string_view section, std::st
         Line line;
         scanner.next(line);
         const std::string_view text = trim(content_.substr(line.begin, line.end - line.begin));
-        if (sameName(sectionName(text).value_or(std::string_view()), section))
+        if (equalsIgnoringAsciiCase(sectionName(text).value_or(std::string_view()), section))
             return findEntry(content_, scanner, key);
     }
     return std::nullopt;
@@ -363,11 +295,9 @@ std::optional<std::string_view> IniIndex::find(std::string_view section, std::st
 namespace {
 
 // The cache of parsed files. A file is taken as unchanged while stat gives the same device,
-// inode, size, and modification and change times.
+// inode, size, and modification and change times. A kept file's index takes at most three
+// times its bytes (12 bytes for a section line of 4 or more).
 constexpr std::size_t kKeptFiles = 4;
-// Larger files are read whole at each access, as if there were no cache. A kept file's
-// index takes at most three times its bytes (12 bytes for a section line of 4 or more).
-constexpr std::size_t kMaxKeptFileBytes = std::size_t(16) << 20;
 constexpr std::size_t kMaxKeptBytes = std::size_t(32) << 20;
 
 struct KeptFile {
@@ -430,9 +360,10 @@ private:
     {
         struct stat info {
         };
-        if (systemCalls().stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (systemCalls().stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)
+            || std::uint64_t(info.st_size) > kMaxSettingsFileBytes) {
             drop(path);
-            read = readRegularFile(path);
+            read = readRegularFile(path, kMaxSettingsFileBytes);
             return nullptr;
         }
         const FileStamp stamp = stampOf(info);
@@ -443,7 +374,7 @@ private:
         }
         // The clock is read before the bytes: a change after it stamps a later time.
         const std::optional<timespec> now = coarseNow();
-        read = readRegularFile(path);
+        read = readRegularFile(path, kMaxSettingsFileBytes);
         if (!read.ok()) {
             drop(path);
             return nullptr;
@@ -455,8 +386,6 @@ private:
             return kept;
         }
         drop(path);
-        if (read.bytes.size() > kMaxKeptFileBytes)
-            return nullptr;
         auto file = std::make_unique<KeptFile>();
         file->path = path;
         file->stamp = stamp;
@@ -636,8 +565,13 @@ bool IniWrite(std::string_view section, std::string_view key, std::string_view v
     return written;
 }
 
+FileRead checkSettingsFile(const std::string &fileName)
+{
+    return checkReadableFile(fileName, kMaxSettingsFileBytes);
+}
+
 IniBatch::IniBatch(std::string fileName)
-    : fileName_(std::move(fileName)), file_(readRegularFile(fileName_))
+    : fileName_(std::move(fileName)), file_(readRegularFile(fileName_, kMaxSettingsFileBytes))
 {
 }
 

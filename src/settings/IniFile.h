@@ -2,6 +2,7 @@
 
 #include "settings/SafeFile.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,8 +18,20 @@ namespace tb {
 // A file read is parsed once, and its parse serves later reads while the file on disk is
 // unchanged: same device, inode and size, same modification and change times to the
 // nanosecond. A change made by any program is seen at the next read. The parses of a few
-// files are kept, the least recently used giving way; a file of more than 16 MiB is read
-// whole at each access instead.
+// files are kept, the least recently used giving way.
+//
+// A settings file is small. One of more than kMaxSettingsFileBytes is none: reads give the
+// default without reading it (its size is all that is looked at), and writes fail and leave
+// it as it is.
+inline constexpr std::uint64_t kMaxSettingsFileBytes = std::uint64_t(16) << 20;
+
+// A read gives at most this many bytes of a value: the readers of older task lists had a
+// buffer of 255 characters, one of them for the terminating NUL.
+inline constexpr std::size_t kMaxIniValueBytes = 254;
+
+// Whether `fileName` can be read as a settings file, without reading it: as
+// checkReadableFile, and an Error (EFBIG, its size in the text) when it is too large.
+FileRead checkSettingsFile(const std::string &fileName);
 
 // The value of `key` in `section` of `fileName`: at most 254 bytes, enclosing quotes
 // removed; a UTF-8 character that would be cut there is left out whole. A missing file,

@@ -4,10 +4,10 @@
 #include "settings/IniFile.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
+#include "text/Ascii.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
+#include <cstring>
 #include <utility>
 
 namespace tb {
@@ -34,19 +34,6 @@ std::string hiveName(std::uint32_t hive)
     char text[16];
     std::snprintf(text, sizeof text, "0x%08X", unsigned(hive));
     return text;
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        const char c = text[i];
-        const char lower = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-        if (lower != prefix[i])
-            return false;
-    }
-    return true;
 }
 
 std::string parentFolder(const std::string &file)
@@ -80,13 +67,25 @@ Registry::Registry(std::string storeFile, MessageBox &messages)
 {
 }
 
+std::string programRegistryKey()
+{
+    return std::string("SOFTWARE\\") + version::kCompanyName + "\\" + version::kProductName;
+}
+
 std::string Registry::RegReadString(std::uint32_t hive, std::string_view subkey,
                                     std::string_view valueName, std::string_view defaultValue) const
 {
-    if (storeFile_.empty())
+    return readRegistryString(storeFile_, hive, subkey, valueName, defaultValue);
+}
+
+std::string readRegistryString(const std::string &storeFile, std::uint32_t hive,
+                               std::string_view subkey, std::string_view valueName,
+                               std::string_view defaultValue)
+{
+    if (storeFile.empty())
         return std::string(defaultValue);
-    const auto stored = iniReadRaw(registrySection(hive, subkey), valueName, storeFile_);
-    if (!stored || !startsWithNoCase(*stored, stringType))
+    const auto stored = iniReadRaw(registrySection(hive, subkey), valueName, storeFile);
+    if (!stored || !startsWithIgnoringAsciiCase(*stored, stringType))
         return std::string(defaultValue);
     std::string_view text = std::string_view(*stored).substr(stringType.size());
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
@@ -103,20 +102,29 @@ bool Registry::RegWriteString(std::uint32_t hive, std::string_view subkey,
     stored.reserve(stringType.size() + data.size() + 2);
     stored.append(stringType).append("\"").append(data).append("\"");
 
-    bool written = false;
-    if (!storeFile_.empty() && makePrivateFolders(parentFolder(storeFile_)) == 0) {
+    const std::string section = registrySection(hive, subkey);
+    std::string reason; // why the store cannot be written, empty when it was
+    if (storeFile_.empty()) {
+        reason = "There is no folder for it: neither XDG_CONFIG_HOME nor HOME is set.";
+    } else if (const int error = makePrivateFolders(parentFolder(storeFile_)); error != 0) {
+        reason = std::strerror(error);
+    } else if (!isWritableIniEntry(section, valueName, stored)) {
+        reason = "This name or text cannot be stored (a line break, or \"=\" in the name).";
+    } else {
         // Written as a batch of one: a failed write of the store is said here, as a key
         // error, and not a second time as a failed save of a settings file.
         IniBatch store(storeFile_);
-        written
-            = store.write(registrySection(hive, subkey), valueName, stored) && store.commit().ok;
+        store.write(section, valueName, stored);
+        reason = store.commit().errorText;
     }
-    if (written)
+    if (reason.empty())
         return false;
     // A store that cannot be written fails at every write; one message per run is enough.
     if (!errorShown_) {
         errorShown_ = true;
-        messages_.show("Error Creating Key: " + std::to_string(std::int32_t(hive)),
+        const std::string where = storeFile_.empty() ? std::string() : storeFile_ + "\r\n";
+        messages_.show("Error Creating Key: " + std::to_string(std::int32_t(hive)) + "\r\n\r\n"
+                           + where + reason,
                        version::kProductName, MsgIcon::None, MsgButtons::Ok);
     }
     return true;

@@ -28,7 +28,7 @@ public:
 
     // Stores a string value. When the store cannot be written it returns true (false on
     // success) and, the first time only, shows "Error Creating Key: <hive as signed
-    // decimal>".
+    // decimal>", with the store's path and the reason on the lines below.
     bool RegWriteString(std::uint32_t hive, std::string_view subkey, std::string_view valueName,
                         std::string_view data);
 
@@ -48,5 +48,14 @@ std::string registryStorePath(const char *xdgConfigHome, const char *home);
 // The store's section for a key: the hive's name, a backslash and the key path without
 // trailing backslashes ("HKEY_CURRENT_USER\SOFTWARE\Orvane\Tallybell").
 std::string registrySection(std::uint32_t hive, std::string_view subkey);
+
+// The key of the program's own values: "SOFTWARE\Orvane\Tallybell".
+std::string programRegistryKey();
+
+// A string value of the store in `storeFile` as RegReadString reads it, for a reader that
+// shows no message.
+std::string readRegistryString(const std::string &storeFile, std::uint32_t hive,
+                               std::string_view subkey, std::string_view valueName,
+                               std::string_view defaultValue);
 
 } // namespace tb

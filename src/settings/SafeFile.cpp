@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <random>
 #include <unistd.h>
 #include <utility>
@@ -115,46 +116,6 @@ void syncFolder(const SystemCalls &sys, const std::string &folder)
     sys.close(fd);
 }
 
-bool isTempSuffix(std::string_view suffix)
-{
-    if (suffix.size() != 6)
-        return false;
-    for (const char c : suffix) {
-        const bool letterOrDigit
-            = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-        if (!letterOrDigit)
-            return false;
-    }
-    return true;
-}
-
-// A save interrupted by a crash or a kill leaves its temporary file behind. Those of
-// `name` in `folder` are removed at its next save: only our own pattern, only the user's
-// own regular files, and only when old enough that no save of another instance can still
-// be writing them.
-void removeStaleTemps(const std::string &folder, const std::string &name)
-{
-    constexpr std::time_t kStaleSeconds = 10;
-    DIR *dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir)
-        return;
-    const std::string stem = "." + name + ".";
-    const std::time_t now = std::time(nullptr);
-    while (const dirent *entry = ::readdir(dir)) {
-        const std::string_view entryName(entry->d_name);
-        if (!entryName.starts_with(stem) || !isTempSuffix(entryName.substr(stem.size())))
-            continue;
-        struct stat info {
-        };
-        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
-            && now - info.st_mtim.tv_sec >= kStaleSeconds)
-            ::unlinkat(::dirfd(dir), entry->d_name, 0);
-    }
-    ::closedir(dir);
-}
-
 } // namespace
 
 SystemCalls realSystemCalls()
@@ -170,7 +131,21 @@ SystemCalls realSystemCalls()
     calls.fsync = [](int fd) { return ::fsync(fd); };
     calls.close = [](int fd) { return ::close(fd); };
     calls.rename = [](const char *from, const char *to) { return ::rename(from, to); };
+    calls.renameNoReplace = [](const char *from, const char *to) {
+        if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+            return 0;
+        if (errno != EINVAL && errno != ENOSYS)
+            return -1;
+        // File systems without the no-replace flag: a hard link fails when the target exists.
+        if (::link(from, to) != 0)
+            return -1;
+        ::unlink(from);
+        return 0;
+    };
     calls.unlink = [](const char *path) { return ::unlink(path); };
+    calls.pread = [](int fd, void *buffer, size_t size, off_t offset) {
+        return ::pread(fd, buffer, size, offset);
+    };
     return calls;
 }
 
@@ -191,95 +166,234 @@ ScopedSystemCalls::~ScopedSystemCalls()
 
 namespace {
 
-// Opens a regular file for reading; a folder, a pipe or a device is refused without
-// blocking. On success `fd` is open and `info` describes the file.
-FileRead openRegularFile(const SystemCalls &sys, const std::string &path, int &fd,
-                         struct stat &info)
+FileRead openFailure(int error)
 {
-    fd = -1;
-    // Look before opening, so that a device is not even opened; the check after opening
-    // closes the race with a file swapped in between.
-    if (sys.stat(path.c_str(), &info) != 0) {
-        const int error = errno;
-        return readFailure(isMissingError(error) ? ReadStatus::Missing : ReadStatus::Error, error,
-                           systemText(error));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        auto [error, text] = notAFile(info.st_mode);
-        return readFailure(ReadStatus::NotAFile, error, std::move(text));
-    }
+    return readFailure(isMissingError(error) ? ReadStatus::Missing : ReadStatus::Error, error,
+                       systemText(error));
+}
 
-    // O_NONBLOCK: a pipe swapped in after the check still cannot make the open wait.
-    const int opened = sys.open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0);
-    if (opened < 0) {
-        const int error = errno;
-        return readFailure(isMissingError(error) ? ReadStatus::Missing : ReadStatus::Error, error,
-                           systemText(error));
-    }
-    if (sys.fstat(opened, &info) != 0) {
-        const int error = errno;
-        sys.close(opened);
-        return readFailure(ReadStatus::Error, error, systemText(error));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        sys.close(opened);
-        auto [error, text] = notAFile(info.st_mode);
-        return readFailure(ReadStatus::NotAFile, error, std::move(text));
-    }
-    fd = opened;
-    FileRead result;
-    result.status = ReadStatus::Ok;
-    return result;
+FileRead tooLarge(std::uint64_t size, std::uint64_t maxBytes)
+{
+    const auto megabytes = [](std::uint64_t bytes) {
+        return std::to_string(bytes / (1u << 20) + (bytes % (1u << 20) != 0 ? 1 : 0));
+    };
+    return readFailure(ReadStatus::Error, EFBIG,
+                       systemText(EFBIG) + ": " + megabytes(size) + " MB, at most "
+                           + megabytes(maxBytes) + " MB");
+}
+
+// A file larger than the reader takes is refused before it is opened, and again should it
+// have grown by the time it is open.
+bool tooLargeFor(const struct stat &info, std::uint64_t maxBytes)
+{
+    return info.st_size > 0 && std::uint64_t(info.st_size) > maxBytes;
 }
 
 } // namespace
 
-FileRead checkReadableFile(const std::string &path)
+RegularFile::~RegularFile()
+{
+    close();
+}
+
+RegularFile::RegularFile(RegularFile &&other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), info_(other.info_)
+{
+}
+
+RegularFile &RegularFile::operator=(RegularFile &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+        info_ = other.info_;
+    }
+    return *this;
+}
+
+void RegularFile::close()
+{
+    if (fd_ >= 0)
+        systemCalls().close(std::exchange(fd_, -1));
+}
+
+ssize_t RegularFile::read(char *buffer, std::size_t size)
+{
+    for (;;) {
+        const ssize_t n = systemCalls().read(fd_, buffer, size);
+        if (n >= 0 || errno != EINTR)
+            return n;
+    }
+}
+
+ssize_t RegularFile::readAt(std::uint64_t offset, char *buffer, std::size_t size)
+{
+    std::size_t used = 0;
+    while (used < size) {
+        if (offset + used > std::uint64_t(std::numeric_limits<off_t>::max()))
+            break;
+        const ssize_t n
+            = systemCalls().pread(fd_, buffer + used, size - used, off_t(offset + used));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        used += std::size_t(n);
+    }
+    return ssize_t(used);
+}
+
+FileRead openRegularFile(const std::string &path, RegularFile &file, std::uint64_t maxBytes)
 {
     const SystemCalls &sys = systemCalls();
-    int fd = -1;
+    file.close();
     struct stat info {
     };
-    FileRead result = openRegularFile(sys, path, fd, info);
-    if (fd >= 0)
-        sys.close(fd);
+    // Look before opening, so that a device is not even opened; the check after opening
+    // closes the race with a file swapped in between.
+    if (sys.stat(path.c_str(), &info) != 0)
+        return openFailure(errno);
+    if (!S_ISREG(info.st_mode)) {
+        auto [error, text] = notAFile(info.st_mode);
+        return readFailure(ReadStatus::NotAFile, error, std::move(text));
+    }
+    if (tooLargeFor(info, maxBytes))
+        return tooLarge(std::uint64_t(info.st_size), maxBytes);
+
+    // O_NONBLOCK: a pipe swapped in after the check still cannot make the open wait.
+    const int fd = sys.open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0);
+    if (fd < 0)
+        return openFailure(errno);
+    file.fd_ = fd;
+    if (sys.fstat(fd, &info) != 0) {
+        const int error = errno;
+        file.close();
+        return readFailure(ReadStatus::Error, error, systemText(error));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        file.close();
+        auto [error, text] = notAFile(info.st_mode);
+        return readFailure(ReadStatus::NotAFile, error, std::move(text));
+    }
+    if (tooLargeFor(info, maxBytes)) {
+        file.close();
+        return tooLarge(std::uint64_t(info.st_size), maxBytes);
+    }
+    file.info_ = info;
+    FileRead result;
+    result.status = ReadStatus::Ok;
     return result;
 }
 
-FileRead readRegularFile(const std::string &path)
+FileRead checkReadableFile(const std::string &path, std::uint64_t maxBytes)
 {
-    const SystemCalls &sys = systemCalls();
-    int fd = -1;
-    struct stat info {
-    };
-    if (FileRead failed = openRegularFile(sys, path, fd, info); !failed.ok())
-        return failed;
+    RegularFile file;
+    return openRegularFile(path, file, maxBytes);
+}
 
-    FileRead result;
-    result.status = ReadStatus::Ok;
+FileRead readRegularFile(const std::string &path, std::uint64_t maxBytes)
+{
+    RegularFile file;
+    FileRead result = openRegularFile(path, file, maxBytes);
+    if (!result.ok())
+        return result;
+
     std::string &bytes = result.bytes;
     // The size is a hint only: the file may change while it is read.
-    bytes.resize(std::size_t(info.st_size > 0 ? info.st_size : 0) + 1);
+    const auto size = std::uint64_t(std::max<off_t>(file.info().st_size, 0));
+    bytes.resize(std::size_t(std::min(size, maxBytes)) + 1);
     std::size_t used = 0;
     for (;;) {
-        if (used == bytes.size())
+        if (used == bytes.size()) {
+            if (used > maxBytes)
+                return tooLarge(used, maxBytes);
             bytes.resize(bytes.size() * 2 + 4096);
-        const ssize_t n = sys.read(fd, bytes.data() + used, bytes.size() - used);
+        }
+        const ssize_t n = file.read(bytes.data() + used, bytes.size() - used);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
             const int error = errno;
-            sys.close(fd);
             return readFailure(ReadStatus::Error, error, systemText(error));
         }
         if (n == 0)
             break;
         used += std::size_t(n);
     }
+    if (used > maxBytes)
+        return tooLarge(used, maxBytes);
     bytes.resize(used);
-    sys.close(fd);
     return result;
 }
+
+namespace {
+
+constexpr std::size_t kTempSuffixLength = 6;
+
+bool isLetterOrDigit(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// The folder part of `path` with its slash ("" for none) and the name after it.
+std::pair<std::string, std::string> splitPath(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return {std::string(), path};
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+// The bytes in a new temporary file beside `folder` + `name`, flushed to disk; its path is
+// `tempPath`. On failure nothing is left behind. `keptMode`, when given, is the mode the
+// file gets, else the usual one (0666 less the umask).
+FileWrite writeTemporary(const SystemCalls &sys, const std::string &folder, const std::string &name,
+                         std::string_view bytes, std::optional<mode_t> keptMode,
+                         std::string &tempPath)
+{
+    const std::string tempStem = folder + "." + name + ".";
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        tempPath = tempStem;
+        tempPath += randomSuffix();
+        fd = sys.open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                      keptMode ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            return writeFailure(errno);
+    }
+    if (fd < 0)
+        return writeFailure(EEXIST);
+
+    if (keptMode) {
+        // Some file systems (FAT on a stick) refuse modes; the write still goes ahead.
+        sys.fchmod(fd, *keptMode);
+    }
+
+    if (!writeAll(sys, fd, bytes) || sys.fsync(fd) != 0) {
+        discardTemp(sys, fd, tempPath);
+        return writeFailure(errno);
+    }
+    if (sys.close(fd) != 0) {
+        discardTemp(sys, -1, tempPath);
+        return writeFailure(errno);
+    }
+    FileWrite result;
+    result.ok = true;
+    return result;
+}
+
+// After the temporary file took its place: the rename made durable, and the leftovers of
+// earlier writes that were killed removed.
+FileWrite placed(const SystemCalls &sys, const std::string &folder, const std::string &name)
+{
+    syncFolder(sys, folder);
+    removeStaleTemporaryFiles(folder, name);
+    FileWrite result;
+    result.ok = true;
+    return result;
+}
+
+} // namespace
 
 FileWrite writeFileAtomically(const std::string &path, std::string_view bytes)
 {
@@ -288,7 +402,7 @@ FileWrite writeFileAtomically(const std::string &path, std::string_view bytes)
     std::string target = path;
     struct stat info {
     };
-    bool replacing = false;
+    std::optional<mode_t> keptMode;
     if (sys.lstat(target.c_str(), &info) == 0) {
         if (S_ISLNK(info.st_mode)) {
             // Replace the file the link names, not the link.
@@ -303,70 +417,87 @@ FileWrite writeFileAtomically(const std::string &path, std::string_view bytes)
             auto [error, text] = notAFile(info.st_mode);
             return writeFailure(error, std::move(text));
         }
-        replacing = true;
+        keptMode = info.st_mode & 07777;
     } else if (errno != ENOENT) {
         return writeFailure(errno);
     }
 
-    const std::size_t slash = target.rfind('/');
-    const std::string folder
-        = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const auto [folder, name] = splitPath(target);
     if (name.empty())
         return writeFailure(EISDIR);
-
-    // A new file gets the usual permissions (0666 less the umask); a replaced one keeps
-    // its own, set once the temporary file exists.
-    const mode_t createMode = replacing ? 0600 : 0666;
-    const std::string tempStem = folder + "." + name + ".";
     std::string tempPath;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempPath = tempStem;
-        tempPath += randomSuffix();
-        fd = sys.open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
-        if (fd < 0 && errno != EEXIST)
-            return writeFailure(errno);
-    }
-    if (fd < 0)
-        return writeFailure(EEXIST);
-
-    if (replacing) {
-        // Some file systems (FAT on a stick) refuse modes; the write still goes ahead.
-        sys.fchmod(fd, info.st_mode & 07777);
-    }
-
-    if (!writeAll(sys, fd, bytes) || sys.fsync(fd) != 0) {
-        discardTemp(sys, fd, tempPath);
-        return writeFailure(errno);
-    }
-    if (sys.close(fd) != 0) {
-        discardTemp(sys, -1, tempPath);
-        return writeFailure(errno);
-    }
+    if (FileWrite written = writeTemporary(sys, folder, name, bytes, keptMode, tempPath); !written)
+        return written;
     if (sys.rename(tempPath.c_str(), target.c_str()) != 0) {
         discardTemp(sys, -1, tempPath);
         return writeFailure(errno);
     }
-    syncFolder(sys, folder);
-    removeStaleTemps(folder, name);
+    return placed(sys, folder, name);
+}
 
-    FileWrite result;
-    result.ok = true;
-    return result;
+FileWrite writeNewFileAtomically(const std::string &path, std::string_view bytes)
+{
+    const SystemCalls &sys = systemCalls();
+    struct stat info {
+    };
+    if (sys.lstat(path.c_str(), &info) == 0)
+        return writeFailure(EEXIST);
+    if (errno != ENOENT)
+        return writeFailure(errno);
+
+    const auto [folder, name] = splitPath(path);
+    if (name.empty())
+        return writeFailure(EISDIR);
+    std::string tempPath;
+    if (FileWrite written = writeTemporary(sys, folder, name, bytes, std::nullopt, tempPath);
+        !written)
+        return written;
+    if (sys.renameNoReplace(tempPath.c_str(), path.c_str()) != 0) {
+        discardTemp(sys, -1, tempPath);
+        return writeFailure(errno);
+    }
+    return placed(sys, folder, name);
+}
+
+bool isTemporaryFileOf(std::string_view entry, std::string_view name)
+{
+    if (!entry.starts_with('.') || entry.substr(1, name.size()) != name
+        || entry.substr(1 + name.size(), 1) != ".")
+        return false;
+    std::string_view suffix = entry.substr(name.size() + 2);
+    if (suffix.size() == kTempSuffixLength)
+        return std::all_of(suffix.begin(), suffix.end(), isLetterOrDigit);
+    if (!suffix.ends_with(".new"))
+        return false;
+    suffix.remove_suffix(4);
+    return !suffix.empty()
+        && std::all_of(suffix.begin(), suffix.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void removeStaleTemporaryFiles(const std::string &folder, std::string_view name)
+{
+    constexpr std::time_t kStaleSeconds = 10;
+    DIR *dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!isTemporaryFileOf(entry->d_name, name))
+            continue;
+        struct stat info {
+        };
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
+            && now - info.st_mtim.tv_sec >= kStaleSeconds)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 int renameNoReplace(const std::string &from, const std::string &to)
 {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // File systems without the no-replace flag: a hard link fails when the target exists.
-    if (::link(from.c_str(), to.c_str()) != 0)
-        return errno;
-    ::unlink(from.c_str());
-    return 0;
+    return systemCalls().renameNoReplace(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 std::optional<std::string> userBaseFolder(const char *xdgValue, const char *home,

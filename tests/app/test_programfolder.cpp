@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -59,7 +60,9 @@ struct Case {
     const char *xdg = nullptr; // XDG_DATA_HOME under the root; "" a relative one
     bool home = true;
     Files before = {}; // already in the per-user folder
+    Files stale = {}; // left in the per-user folder an hour ago by a copy that was killed
     bool share = true; // the defaults installed
+    bool store = false; // the user's store names a task list that is there
     enum { Calm, Race, FullDisk } disk = Calm;
     Chosen chosen = HomeData;
     Files after = kShipped; // in the per-user folder afterwards
@@ -69,9 +72,40 @@ const Case kCases[] = {
     {.name = "installed"},
     {.name = "portable", .beside = def, .xdg = "xdg", .chosen = Beside},
     {.name = "portable, run before", .beside = work, .chosen = Beside},
-    {.name = "read-only with a task list", .beside = work, .writable = false},
-    // A read-only copy that carries its own files, with no defaults installed.
-    {.name = "own files", .beside = own, .writable = false, .share = false, .after = own},
+    // A copy that cannot write in its own folder takes its task list along, and says so.
+    {.name = "read-only with a task list",
+     .beside = work,
+     .writable = false,
+     .after = with(work, kListsAndBell),
+     .problem = "cannot write in its own folder"},
+    {.name = "own files",
+     .beside = own,
+     .writable = false,
+     .share = false,
+     .after = own,
+     .problem = "cannot write in its own folder"},
+    {.name = "the user's own files",
+     .beside = users,
+     .writable = false,
+     .share = false,
+     .after = users,
+     .problem = "cannot write in its own folder"},
+    {.name = "the user's own files, the store naming the list in use",
+     .beside = users,
+     .writable = false,
+     .share = false,
+     .store = true,
+     .after = users},
+    {.name = "a list in the folder already",
+     .beside = users,
+     .writable = false,
+     .before = work,
+     .after = with(work, kListsAndBell)},
+    // Copies killed at an earlier start, one of them by an older version, of files that
+    // another start put in place meanwhile.
+    {.name = "stale copies",
+     .before = kShipped,
+     .stale = {{".PINGPONG.WAV.Ab12Cd", ""}, {".List1.txt.4242.new", ""}}},
     {.name = "XDG_DATA_HOME", .xdg = "xdg", .chosen = XdgData},
     {.name = "XDG_DATA_HOME without HOME", .xdg = "xdg", .home = false, .chosen = XdgData},
     {.name = "a relative XDG_DATA_HOME is ignored", .xdg = ""},
@@ -105,14 +139,26 @@ TEST(ProgramFolder, PortableOrPerUserFolderFilledWithoutReplacingAnything)
         const fs::path data = c.chosen == XdgData ? xdg / "Tallybell" : homeData;
         if (!c.before.empty())
             put(data, c.before);
+        for (const auto &[name, bytes] : c.stale) {
+            put(data, {{name, bytes}});
+            fs::last_write_time(data / name,
+                                fs::file_time_type::clock::now() - std::chrono::hours(1));
+        }
+        if (c.store)
+            put(home / ".config/Orvane/Tallybell",
+                {{"registry.ini",
+                  "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\r\n"
+                  "Settings File=sz:\""
+                      + (bin / "tallybell").string() + "\"\r\n"}});
         const std::string xdgText = xdg.string(), homeText = home.string();
         const FolderEnvironment env {c.xdg ? (*c.xdg ? xdgText.c_str() : "relative/data") : nullptr,
                                      c.home ? homeText.c_str() : nullptr};
         SystemCalls calls = realSystemCalls();
-        calls.rename = [&](const char *from, const char *to) {
+        calls.renameNoReplace = [&, real = calls.renameNoReplace](const char *from,
+                                                                  const char *to) {
             if (c.disk == Case::Race && std::string(to).find("List1.txt") != std::string::npos)
                 writeFile((data / "List1.txt").string(), "theirs");
-            return ::rename(from, to);
+            return real(from, to);
         };
         if (c.disk == Case::FullDisk)
             calls.write = [](int, const void *, size_t) -> ssize_t {
@@ -132,7 +178,8 @@ TEST(ProgramFolder, PortableOrPerUserFolderFilledWithoutReplacingAnything)
         }
         EXPECT_EQ(chosen.path, data.string());
         EXPECT_EQ(filesIn(data), c.after);
-        EXPECT_TRUE(!c.before.empty() || fs::status(data).permissions() == fs::perms::owner_all)
+        EXPECT_TRUE(!c.before.empty() || !c.stale.empty()
+                    || fs::status(data).permissions() == fs::perms::owner_all)
             << "a folder made here is private";
     }
 }

@@ -104,12 +104,17 @@ TEST(JournalFile, UpgradesTheFirstLayoutAndReadsBackNewestFirstAndByDay)
     EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT name FROM sqlite_master WHERE type = 'index'"),
               "2\ntask_day\n");
 
+    // A newer version's file is refused and left as it was, to the byte.
     const std::string newer = dir.file("newer.sqlite");
-    sql(newer, "CREATE TABLE future (x); PRAGMA user_version = 3;");
-    const JournalWrite refused = SqliteJournal(newer).addTask(second);
+    sql(newer, "CREATE TABLE future (x); PRAGMA user_version = 99;");
+    const std::string bytes = readFile(newer);
+    SqliteJournal refusing(newer);
+    const JournalWrite refused = refusing.addTask(second);
     EXPECT_FALSE(refused.ok);
     EXPECT_NE(refused.errorText.find("newer version"), std::string::npos) << refused.errorText;
-    EXPECT_EQ(sql(newer, "SELECT count(*) FROM sqlite_master"), "1\n") << "left as it was";
+    EXPECT_TRUE(refusing.tasks().empty());
+    EXPECT_TRUE(readFile(newer) == bytes) << "changed";
+    EXPECT_FALSE(std::filesystem::exists(newer + "-wal"));
 }
 
 class SessionJournal : public ProgramFixture

@@ -7,6 +7,7 @@
 #include "platform/qt/DBusScreenSaver.h"
 #include "platform/qt/QtSound.h"
 #include "support/TempDir.h"
+#include "support/WaveFile.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -23,7 +24,9 @@
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <vector>
 
 namespace tb {
@@ -187,6 +190,39 @@ TEST(Sound, NoSoundNorWaitForAMissingOrBrokenFileAndEveryBellIsHeardEvenRungAgai
     }
     EXPECT_EQ(bells, rounds);
     EXPECT_GT(0.02 * double(std::count(loud.begin(), loud.end(), true)), rounds * 0.8);
+}
+
+namespace {
+
+// Seconds of processor time this process has used, in all its threads.
+double processorSeconds()
+{
+    rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+// A bell followed by a gigabyte of zeros keeps the media framework reading for minutes, on a
+// processor of its own: the player is let go once the bell's time is up.
+TEST(Sound, TheFrameworkStopsWorkingOnAFileOnceItsBellsTimeIsUp)
+{
+    if (qEnvironmentVariable("TB_SOUND_SERVER") != QLatin1String("1"))
+        GTEST_SKIP() << "run through tests/platform/with-pulseaudio.sh";
+    test::TempDir dir;
+    const std::string bell = dir.file("bell.wav");
+    test::writeFile(bell,
+                    test::riff(test::waveFormat(1, 1, 8000, 16) + test::chunk("data", 4800)
+                               + std::string(4800, '\0')));
+    std::filesystem::resize_file(bell, std::uint64_t(1) << 30);
+    QtSound sound;
+    sound.play(bell);
+    QTest::qWait(2300); // its 0.3 seconds, and the time an output takes to start
+    const double before = processorSeconds();
+    QTest::qWait(1000);
+    EXPECT_LT(processorSeconds() - before, 0.2);
 }
 
 TEST(Sound, WithoutAServerNoOutputDeviceAtOnceAndQuietly)

@@ -3,8 +3,13 @@
 #include "platform/Shell.h"
 #include "support/FakeFileChooser.h"
 #include "support/Fakes.h"
+#include "support/TempDir.h"
+#include "support/WaveFile.h"
 #include "text/Encoding.h"
 
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
@@ -53,6 +58,74 @@ TEST(PlatformLogic, SoundOnlyWithACardAndMailAddressesCannotAddHeaderFields)
     EXPECT_EQ(shell.opened,
               (Texts {"mailto:a%3Fcc%3Db@x.org%26bcc%3Dc@x.org%23f%2541" + subject,
                       "mailto:%20%0D%0A%7F%C3%A9+first.last-1_x~y@x.org,b@x.org" + subject}));
+}
+
+// A bell is a short wave sound whose header tells the truth about it. Only the header is
+// read: a file of a gigabyte is answered at once.
+TEST(PlatformLogic, ABellIsAShortWaveSoundAndOnlyItsHeaderIsRead)
+{
+    using namespace tb::test;
+    const std::string mono = waveFormat(1, 1, 8000, 16); // 16000 bytes a second
+    const std::string halfSecond = chunk("data", 8000, std::string(8000, '\x40'));
+    const std::uint64_t gigabyte = std::uint64_t(1) << 30;
+    const struct {
+        const char *what;
+        std::string bytes;
+        std::uint64_t size; // the file made this long with a hole of zeros; 0: as the bytes
+        const char *problem; // nullptr: a bell of `seconds`
+        double seconds = 0;
+    } cases[] = {
+        {"half a second", riff(mono + halfSecond), 0, nullptr, 0.5},
+        {"a name of odd length before it",
+         riff(mono + chunk("LIST", 3, std::string("abc\0", 4)) + halfSecond), 0, nullptr, 0.5},
+        {"a gigabyte after the sound", riff(mono + halfSecond), gigabyte, nullptr, 0.5},
+        {"thirty seconds of float stereo",
+         riff(waveFormat(3, 2, 48000, 32) + chunk("data", 11520000)), 11520000 + 44, nullptr, 30},
+        {"a second longer", riff(waveFormat(3, 2, 48000, 32) + chunk("data", 11904000)),
+         11904000 + 44, "It lasts 31 seconds; a bell may last 30 seconds at most."},
+        {"a gigabyte of silence", riff(waveFormat(1, 2, 44100, 16) + chunk("data", gigabyte)),
+         gigabyte + 44, "It lasts 6087 seconds; a bell may last 30 seconds at most."},
+        {"more sound announced than held", riff(mono + chunk("data", gigabyte)), 0,
+         "It is cut short: it holds less sound than its header says."},
+        {"a gigabyte of empty chunks", riff(""), gigabyte, "It holds no sound."},
+        {"no sound", riff(mono + chunk("data", 0)), 0, "It holds no sound."},
+        {"no description", riff(halfSecond), 0, "Its sound comes without a description of it."},
+        {"a damaged description", riff(chunk("fmt ", 8, std::string(8, '\1')) + halfSecond), 0,
+         "Its description of the sound is damaged."},
+        {"no channels", riff(waveFormat(1, 0, 8000, 16) + halfSecond), 0,
+         "Its description of the sound is damaged."},
+        {"a video", riff(mono + halfSecond, "AVI "), 0, "It is not a wave file."},
+        {"empty", "", 0, "It is not a wave file."},
+    };
+    TempDir dir;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = dir.file("bell.wav");
+        writeFile(path, c.bytes);
+        if (c.size)
+            std::filesystem::resize_file(path, c.size);
+        const auto start = std::chrono::steady_clock::now();
+        const tb::BellCheck bell = tb::checkBellFile(path);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+        EXPECT_EQ(bell.problem, c.problem ? c.problem : "");
+        EXPECT_EQ(bell.ok, !c.problem);
+        EXPECT_DOUBLE_EQ(bell.seconds, c.seconds);
+    }
+    EXPECT_EQ(tb::checkBellFile(dir.file("none.wav")).problem, "No such file or directory");
+    EXPECT_EQ(tb::checkBellFile(dir.path().string()).problem, "Is a directory");
+
+    // The caller learns what keeps the chosen sound from playing.
+    FakeSound sound;
+    const std::string none = dir.file("none.wav");
+    writeFile(dir.file("bell.wav"), riff(mono + halfSecond));
+    for (const auto &[card, file, played, problem] :
+         {std::tuple {true, dir.file("bell.wav"), true, ""},
+          {false, none, false, ""},
+          {true, none, false, "No such file or directory"}}) {
+        const tb::SoundPlayed result = tb::PlaySoundFile(sound, card, file);
+        EXPECT_EQ(result.played, played) << file;
+        EXPECT_EQ(result.problem, problem) << file;
+    }
 }
 
 TEST(PlatformLogic, OnlyWellFormedUtf8IsKeptElseTheWholeTextIsWindows1252)

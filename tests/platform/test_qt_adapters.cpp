@@ -25,6 +25,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/socket.h>
@@ -260,32 +261,46 @@ TEST(SingleInstance, SocketOnlyInAPrivateFolderOfTheUsersOwn)
     const std::string socketName = tb::LocalSingleInstance::socketFileName().toStdString();
     int foreignListener = -1;
     using Prepare = std::function<void(const fs::path &runtime, const fs::path &fallback)>;
-    const std::tuple<const char *, Prepare, Where, bool> rows[] = {
-        // what, how it is made, where the socket goes, whether only root can make it
+    const std::tuple<const char *, Prepare, Where, bool, const char *> rows[] = {
+        // what, how it is made, where the socket goes, whether only root can make it, why not
         {"private runtime folder", [](auto &r, auto &) { makeFolder(r, 0700); }, Where::Runtime,
-         false},
+         false, ""},
         {"runtime and fallback open to others: the fallback closed",
-         [](auto &r, auto &f) { makeFolder(r, 0755), makeFolder(f, 0755); }, Where::Fallback,
-         false},
+         [](auto &r, auto &f) { makeFolder(r, 0755), makeFolder(f, 0755); }, Where::Fallback, false,
+         ""},
         {"runtime a link to a private folder, fallback missing: made",
-         [](auto &r, auto &) { linkToAPrivateFolder(r); }, Where::Fallback, false},
+         [](auto &r, auto &) { linkToAPrivateFolder(r); }, Where::Fallback, false, ""},
         {"fallback a socket an older version left", [](auto &, auto &f) { ::close(listenAt(f)); },
-         Where::Fallback, false},
+         Where::Fallback, false, ""},
         {"fallback a link to a private folder", [](auto &, auto &f) { linkToAPrivateFolder(f); },
-         Where::Refused, false},
+         Where::Refused, false, " is a link, not a folder."},
         {"fallback a plain file", [](auto &, auto &f) { tb::test::writeFile(f, "x"); },
-         Where::Refused, false},
+         Where::Refused, false, " is not a folder."},
         {"fallback another user's", [](auto &, auto &f) { makeFolder(f, 0700, 65534); },
-         Where::Refused, true},
+         Where::Refused, true, " belongs to another user."},
         {"another user listens in our open fallback",
          [&](auto &, auto &f) {
              makeFolder(f, 0777);
              foreignListener = listenAt(f / socketName);
              EXPECT_EQ(::lchown((f / socketName).c_str(), 65534, 65534), 0);
          },
-         Where::Refused, true},
+         Where::Refused, true, " belongs to another user."},
+        // Another program's socket, as the X server's, is no running copy to hand over to.
+        {"the socket a link to another program's",
+         [&](auto &, auto &f) {
+             makeFolder(f, 0700);
+             foreignListener = listenAt(f.parent_path() / "X0");
+             fs::create_symlink(f.parent_path() / "X0", f / socketName);
+         },
+         Where::Refused, false, " is a link, not a socket."},
+        {"another program of the user's listens at the socket",
+         [&](auto &, auto &f) {
+             makeFolder(f, 0700);
+             foreignListener = listenAt(f / socketName);
+         },
+         Where::Refused, false, " answers, but not as Tallybell does."},
     };
-    for (const auto &[what, prepare, where, onlyAsRoot] : rows) {
+    for (const auto &[what, prepare, where, onlyAsRoot, why] : rows) {
         SCOPED_TRACE(what);
         if (onlyAsRoot && ::getuid() != 0)
             continue;
@@ -300,8 +315,9 @@ TEST(SingleInstance, SocketOnlyInAPrivateFolderOfTheUsersOwn)
             ::close(std::exchange(foreignListener, -1));
         EXPECT_EQ(instance.isListening(), where != Where::Refused) << check.reason;
         if (where == Where::Refused) {
-            // The user is told which place is unsafe.
+            // The user is told which place is unsafe, and why.
             EXPECT_NE(check.reason.find(fallback.string()), std::string::npos) << check.reason;
+            EXPECT_TRUE(check.reason.ends_with(why)) << check.reason;
             continue;
         }
         const fs::path folder = where == Where::Runtime ? runtime : fallback;
@@ -328,9 +344,12 @@ TEST(SingleInstance, ALaterStartHandsOverAtOnceToTheRunningOneWhichIsAskedToRais
     timer.start();
     EXPECT_EQ(first->checkForRunningInstance().outcome, Outcome::Proceed);
     for (int start = 1; start <= 2; ++start) {
-        tb::LocalSingleInstance later(QString(), folder);
-        EXPECT_EQ(later.checkForRunningInstance().outcome, Outcome::HandedOver);
+        // Started as another program is, while this one answers.
+        auto later = std::async(std::launch::async, [&] {
+            return tb::LocalSingleInstance(QString(), folder).checkForRunningInstance().outcome;
+        });
         EXPECT_TRUE(QTest::qWaitFor([&] { return raised == start; }, 5000));
+        EXPECT_EQ(later.get(), Outcome::HandedOver);
     }
     EXPECT_LT(timer.elapsed(), 1500);
     // Only this user may connect.

@@ -199,16 +199,41 @@ TEST_F(IniFileTest, AParseServesOnlyWhileTheFileIsUnchanged)
     EXPECT_EQ(read("s", "k"), "new");
 }
 
-// A file too large to keep parsed is read whole at each access; however its lines end,
-// they are scanned once.
-TEST_F(IniFileTest, AHugeFileIsScannedOnce)
+// A settings file is small: one of more than 16 MB is none. However often it is read, only
+// its size is looked at; a write leaves it as it is and says why.
+TEST_F(IniFileTest, AFileTooLargeForASettingsFileIsNeitherReadNorReplaced)
 {
-    for (const char *eol : {"\r", "\n"}) {
-        std::string huge = "[s]"s + eol;
-        while (huge.size() < (17 << 20))
-            huge.append("k=v").append(eol);
-        file(huge + "last=" + std::string(300, 'v') + eol);
-        EXPECT_EQ(read("s", "last"), std::string(254, 'v'));
+    int opens = 0;
+    SystemCalls calls = realSystemCalls();
+    calls.open = [&opens, real = calls.open](const char *name, int flags, mode_t mode) {
+        return ++opens, real(name, flags, mode);
+    };
+    ScopedSystemCalls counted(calls);
+    std::string reason;
+    ScopedWriteFailureListener listener(
+        [&](const std::string &, const std::string &why) { reason = why; });
+    for (const std::uint64_t size :
+         {kMaxSettingsFileBytes, kMaxSettingsFileBytes + 1, std::uint64_t(1) << 30}) {
+        SCOPED_TRACE(size);
+        file("[s]\r\nk=v\r\n");
+        fs::resize_file(path, size); // the rest a hole of zeros
+        const bool tooLarge = size > kMaxSettingsFileBytes;
+        opens = 0;
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < 100; ++i)
+            EXPECT_EQ(read("s", "k", "d"), tooLarge ? "d" : "v");
+        if (!tooLarge)
+            continue;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+        EXPECT_FALSE(IniWrite("s", "k", "w", path));
+        IniBatch batch(path);
+        EXPECT_FALSE(batch.write("s", "k", "w") || batch.commit());
+        EXPECT_EQ(opens, 0);
+        EXPECT_EQ(fs::file_size(path), size);
+        EXPECT_EQ(reason, checkSettingsFile(path).errorText);
+        EXPECT_EQ(reason,
+                  "File too large: " + std::to_string((size + (1 << 20) - 1) >> 20)
+                      + " MB, at most 16 MB");
     }
 }
 

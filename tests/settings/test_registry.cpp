@@ -74,8 +74,8 @@ TEST_F(RegistryTest, StringsRoundTripInAFileReadableByHand)
 }
 
 // Each start of the program has a store object of its own, which reports its first failed
-// write and stays quiet about the next.
-TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReportedOncePerStart)
+// write, with the store's path and the reason, and stays quiet about the next.
+TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReportedOncePerStartSayingWhereAndWhy)
 {
     const auto shownAtOneStart = [&](std::uint32_t hive, const std::string &value) {
         messages.shown.clear();
@@ -85,9 +85,9 @@ TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReportedOncePerStart)
         return messages.shown.size() == 1 ? messages.shown[0].text
                                           : std::to_string(messages.shown.size()) + " messages";
     };
-    const std::string error = "Error Creating Key: -2147483647";
+    const std::string error = "Error Creating Key: -2147483647\r\n\r\n" + store + "\r\n";
     writeFile(dir.file("Orvane"), "not a folder"); // where the store's folder goes
-    ASSERT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "/a.ini"), error);
+    ASSERT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "/a.ini"), error + "Not a directory");
     EXPECT_TRUE(messages.shown[0].caption == "Tallybell" && messages.shown[0].icon == MsgIcon::None
                 && messages.shown[0].buttons == MsgButtons::Ok);
     std::filesystem::remove(dir.file("Orvane"));
@@ -97,9 +97,18 @@ TEST_F(RegistryTest, AStoreThatCannotBeWrittenIsReportedOncePerStart)
         SystemCalls calls = realSystemCalls();
         calls.write = [](int, const void *, size_t) -> ssize_t { return errno = ENOSPC, -1; };
         ScopedSystemCalls full(calls);
-        EXPECT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "/b"), error) << "a full disk";
+        EXPECT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "/b"), error + "No space left on device");
     }
-    EXPECT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "a\nb"), error) << "a line break";
-    EXPECT_EQ(shownAtOneStart(0x80000002u, "a\nb"), "Error Creating Key: -2147483646");
+    const std::string lineBreak = "This name or text cannot be stored (a line break, or \"=\" in "
+                                  "the name).";
+    EXPECT_EQ(shownAtOneStart(HKEY_CURRENT_USER, "a\nb"), error + lineBreak);
+    EXPECT_EQ(shownAtOneStart(0x80000002u, "a\nb"),
+              "Error Creating Key: -2147483646\r\n\r\n" + store + "\r\n" + lineBreak);
     EXPECT_EQ(read(appKey, "Settings File"), "/a.ini");
+    Registry homeless("", messages);
+    messages.shown.clear();
+    EXPECT_TRUE(homeless.RegWriteString(HKEY_CURRENT_USER, appKey, "Settings File", "/a.ini"));
+    EXPECT_EQ(messages.shown.at(0).text,
+              "Error Creating Key: -2147483647\r\n\r\nThere is no "
+              "folder for it: neither XDG_CONFIG_HOME nor HOME is set.");
 }

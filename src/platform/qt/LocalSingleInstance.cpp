@@ -18,7 +18,11 @@ namespace tb {
 namespace {
 
 constexpr QByteArrayView kRaiseRequest("raise\n");
+// What a running copy says first to each later start, so that no other program listening
+// at the socket's name is taken for one.
+constexpr QByteArrayView kGreeting("Tallybell is running\n");
 constexpr int kConnectTimeoutMs = 500;
+constexpr int kGreetingTimeoutMs = 1000;
 constexpr int kWriteTimeoutMs = 1000;
 constexpr mode_t kPrivateMode = S_IRWXU;
 constexpr mode_t kPermissionBits = S_IRWXU | S_IRWXG | S_IRWXO;
@@ -114,8 +118,12 @@ InstanceCheck LocalSingleInstance::checkForRunningInstance()
     const QString refusal = findSafePlace();
     if (!refusal.isEmpty())
         return {Outcome::Refused, refusal.toStdString()};
-    if (askRunningInstance())
-        return {Outcome::HandedOver, {}};
+    if (const Answer answer = askRunningInstance(); answer != Answer::None) {
+        if (answer == Answer::Greeting)
+            return {Outcome::HandedOver, {}};
+        const QString other = serverName_ + QStringLiteral(" answers, but not as Tallybell does.");
+        return {Outcome::Refused, other.toStdString()};
+    }
     if (!listen()) {
         const QString cannotListen = serverName_
             + QStringLiteral(" cannot be opened for later starts: ") + server_->errorString()
@@ -137,29 +145,40 @@ QString LocalSingleInstance::findSafePlace()
             return refusal;
     }
     const QString socket = QDir(folder).filePath(socketFileName());
-    // Only another user's file can be in the way of ours: the folder was open to others
-    // before it was closed, or root put it there. Ours, a stale socket, is replaced.
+    // Another user's file can be in the way of ours when the folder was open to others before
+    // it was closed, or root put it there. Anything but a socket (a link to another program's,
+    // say) is not connected through. Ours, a stale socket, is replaced.
     struct stat info {
     };
-    if (::lstat(QFile::encodeName(socket).constData(), &info) == 0 && info.st_uid != ::getuid())
-        return socket + QStringLiteral(" belongs to another user.");
+    if (::lstat(QFile::encodeName(socket).constData(), &info) == 0) {
+        if (info.st_uid != ::getuid())
+            return socket + QStringLiteral(" belongs to another user.");
+        if (S_ISLNK(info.st_mode))
+            return socket + QStringLiteral(" is a link, not a socket.");
+        if (!S_ISSOCK(info.st_mode))
+            return socket + QStringLiteral(" is not a socket.");
+    }
     serverName_ = socket;
     return {};
 }
 
-bool LocalSingleInstance::askRunningInstance()
+LocalSingleInstance::Answer LocalSingleInstance::askRunningInstance()
 {
     // A local connection is accepted or refused at once, so the wait is only a safeguard.
     QLocalSocket socket;
     socket.connectToServer(serverName_);
     if (!socket.waitForConnected(kConnectTimeoutMs))
-        return false;
+        return Answer::None;
+    while (!socket.canReadLine() && socket.bytesAvailable() < kGreeting.size()
+           && socket.waitForReadyRead(kGreetingTimeoutMs)) { }
+    if (socket.readLine(kGreeting.size() + 1) != kGreeting)
+        return Answer::Other;
     socket.write(kRaiseRequest.data(), kRaiseRequest.size());
     socket.waitForBytesWritten(kWriteTimeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(kWriteTimeoutMs);
-    return true;
+    return Answer::Greeting;
 }
 
 bool LocalSingleInstance::listen()
@@ -182,6 +201,7 @@ void LocalSingleInstance::acceptConnections()
 {
     while (QLocalSocket *socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        socket->write(kGreeting.data(), kGreeting.size());
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
         if (socket->bytesAvailable() > 0)
             readRequest(socket);

@@ -12,14 +12,16 @@ class QWidget;
 namespace tb {
 
 // One running program per user, over a local socket in a folder only the user may enter.
-// The first instance listens; a later one connects, sends a raise request and ends. The
-// first instance then emits raiseRequested(), which the main window answers by coming
-// back from the task bar and to the front (restoreAndRaise below).
+// The first instance listens and greets each connection; a later one connects, and when
+// it is greeted, sends a raise request and ends. The first instance then emits
+// raiseRequested(), which the main window answers by coming back from the task bar and to
+// the front (restoreAndRaise below).
 //
 // The socket lives in the user's runtime folder when that is a real folder of the user's
 // that nobody else may enter. Otherwise it lives in a folder of its own in /tmp, which the
 // first start makes; because anyone can make that name first, it is used only when it is
-// a real folder (not a link) of the user's, and a start refuses when it is not.
+// a real folder (not a link) of the user's, and a start refuses when it is not. The socket
+// itself must be the user's own socket, not a link, and must greet as a running copy does.
 class LocalSingleInstance final : public QObject, public SingleInstance
 {
     Q_OBJECT
@@ -44,8 +46,11 @@ Q_SIGNALS:
     void raiseRequested();
 
 private:
+    // What answers at the socket: nothing, a running copy, or another program.
+    enum class Answer { None, Greeting, Other };
+
     QString findSafePlace();
-    bool askRunningInstance();
+    Answer askRunningInstance();
     bool listen();
     void acceptConnections();
     void readRequest(QLocalSocket *socket);

@@ -4,15 +4,17 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
-#include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QtGlobal>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tb {
 
@@ -30,15 +32,9 @@ void dropSoundServerWarning(QtMsgType type, const QMessageLogContext &context, c
         previousHandler(type, context, text);
 }
 
-// Only wave files are played: anything else is left alone before the media framework sees it.
-bool looksLikeWave(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(12);
-    return head.size() == 12 && head.startsWith("RIFF") && head.endsWith("WAVE");
-}
+// How long after its own length a bell's player is let go at the latest: the output may
+// take a moment to start.
+constexpr double kStopMarginSeconds = 1.5;
 
 } // namespace
 
@@ -61,11 +57,12 @@ void QtSound::play(const std::string &fileName)
 {
     if (fileName.empty())
         return;
-    const QFileInfo info(fromFileBytes(fileName));
-    // A missing or unreadable file is not reported; checking here also keeps the media
-    // framework quiet.
-    if (!info.isFile() || !looksLikeWave(info.filePath()))
+    // Only a bell reaches the media framework, which may spin on a crafted file for as long
+    // as it reads; the caller says why a file is none.
+    const BellCheck bell = checkBellFile(fileName);
+    if (!bell.ok)
         return;
+    const QFileInfo info(fromFileBytes(fileName));
 
     // A new play starts over, also with the same file. The player is never reused: stopped
     // and started again, GStreamer's PulseAudio output now and then places the sound far in
@@ -81,6 +78,13 @@ void QtSound::play(const std::string &fileName)
                              player->deleteLater();
                      });
     QObject::connect(player, &QMediaPlayer::errorOccurred, player, &QObject::deleteLater);
+    // The bell's time is up: whatever the framework still does with the file (reading on
+    // past the sound, say), it ends with the player.
+    const double seconds = std::min(bell.seconds, kLongestBellSeconds) + kStopMarginSeconds;
+    auto *timeUp = new QTimer(player);
+    timeUp->setSingleShot(true);
+    QObject::connect(timeUp, &QTimer::timeout, player, &QObject::deleteLater);
+    timeUp->start(int(std::ceil(seconds * 1000)));
     player_ = player;
     player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
     player->play();

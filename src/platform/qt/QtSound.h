@@ -10,8 +10,9 @@ namespace tb {
 
 // Plays wave files through Qt Multimedia. QMediaPlayer decodes 8-, 16-, 24-bit and float
 // PCM alike (QSoundEffect would take 16-bit only). Each sound gets a player of its own, made
-// when it starts and let go when it ends, so nothing of the media framework runs (or is even
-// loaded, before the first sound) while no sound plays.
+// when it starts and let go when it ends, or when its bell's time is up at the latest, so
+// nothing of the media framework runs (or is even loaded, before the first sound) while no
+// sound plays.
 class QtSound : public Sound
 {
 public:
