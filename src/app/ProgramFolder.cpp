@@ -65,7 +65,7 @@ bool storeNamesATaskList(const FolderEnvironment &env)
 {
     const std::string inUse
         = readRegistryString(registryStorePath(env.xdgConfigHome, env.home), HKEY_CURRENT_USER,
-                             programRegistryKey(), "Settings File", "");
+                             programRegistryKey(), kSettingsFileValue, "");
     return !inUse.empty() && exists(inUse);
 }
 

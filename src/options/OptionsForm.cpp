@@ -144,7 +144,11 @@ void OptionsForm::cmdOK_Click()
 
 void OptionsForm::cmdPlaySoundFile_Click()
 {
-    PlaySoundFile(s_.sound, session_.soundOutput(), list_.Soundfile());
+    const SoundPlayed played = PlaySoundFile(s_.sound, session_.soundOutput(), list_.Soundfile());
+    if (!played.problem.empty())
+        s_.messages.show("Couldn't play the sound\r\n\r\n" + list_.Soundfile() + "\r\n\r\n"
+                             + played.problem,
+                         version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 std::string OptionsForm::SelectFileName(const std::string &WinTitle, const std::string &DefaultExt,

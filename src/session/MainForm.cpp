@@ -14,6 +14,7 @@
 #include "settings/Conversions.h"
 #include "settings/DateText.h"
 #include "settings/FileExists.h"
+#include "settings/IniFile.h"
 #include "settings/SafeFile.h"
 #include "tasklist/TaskList.h"
 #include "tallybell/Version.h"
@@ -208,7 +209,7 @@ void MainForm::firstRun()
 void MainForm::checkTaskListReadable()
 {
     const std::string &inifilename = list_.inifilename();
-    const FileRead check = checkReadableFile(inifilename);
+    const FileRead check = checkSettingsFile(inifilename);
     if (check.status != ReadStatus::NotAFile && check.status != ReadStatus::Error)
         return;
     // The failed writes that follow from it would only say the same again.
@@ -459,6 +460,16 @@ bool MainForm::askToAddTasks()
     return true;
 }
 
+void MainForm::ringBell()
+{
+    const std::string &bell = list_.Soundfile();
+    const SoundPlayed rung = PlaySoundFile(s_.sound, SoundCardOnSystem, bell);
+    // Said once a run for each sound: a session of many tasks rings it many times.
+    if (!rung.problem.empty() && saidBells_.insert(bell).second)
+        s_.messages.show("Couldn't play the sound\r\n\r\n" + bell + "\r\n\r\n" + rung.problem,
+                         version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
 void MainForm::showFullTaskLength()
 {
     controls_["lblTimer"].caption = formatTime(delay);
@@ -619,7 +630,7 @@ void MainForm::endOfTask()
     // The title no longer counts: the task is over.
     s_.window.setCaption(version::kProductName);
     if (list_.playwavefiletasks() && !skippedtonext)
-        PlaySoundFile(s_.sound, SoundCardOnSystem, list_.Soundfile());
+        ringBell();
     if (!skippedtonext)
         notifyTaskEnd();
     if (list_.StopBTasks() && !skippedtonext) {
@@ -659,7 +670,7 @@ void MainForm::endOfSession()
     const int completed = list_.file().sessionsCompleted();
     list_.file().setSessionsCompleted(std::min(completed + 1, 32767));
     if (list_.playwavefiletasks())
-        PlaySoundFile(s_.sound, SoundCardOnSystem, list_.Soundfile());
+        ringBell();
     FormOnTop();
     controls_["txtmessage"].caption = kCompletedText;
     completedShown_ = true;

@@ -129,6 +129,8 @@ private:
     void setStoppedLayout();
     void endOfTask();
     void endOfSession();
+    // The bell at the end of a task or session; a sound that cannot be a bell is said once.
+    void ringBell();
     void blankScreenSaver();
     void restoreScreenSaver();
     bool askToAddTasks();
@@ -174,6 +176,7 @@ private:
     // Settings writes that failed and are not yet said; the files already said.
     std::vector<std::pair<std::string, std::string>> failedSaves_;
     std::set<std::string> saidFailedSaves_;
+    std::set<std::string> saidBells_;
     ScopedWriteFailureListener saveWatch_;
 };
 

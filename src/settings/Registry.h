@@ -51,6 +51,9 @@ std::string registrySection(std::uint32_t hive, std::string_view subkey);
 
 // The key of the program's own values: "SOFTWARE\Orvane\Tallybell".
 std::string programRegistryKey();
+// The program's values under that key: the task list in use, the date of the first start.
+inline constexpr const char *kSettingsFileValue = "Settings File";
+inline constexpr const char *kFirstRunValue = "FirstRun";
 
 // A string value of the store in `storeFile` as RegReadString reads it, for a reader that
 // shows no message.

@@ -8,14 +8,6 @@
 #include <filesystem>
 
 namespace tb {
-namespace {
-
-constexpr const char *kStoreKey = "SOFTWARE\\Orvane\\Tallybell";
-constexpr const char *kSettingsFile = "Settings File";
-constexpr const char *kFirstRun = "FirstRun";
-
-} // namespace
-
 TaskList::TaskList(std::string programFolder, Registry &registry)
     : programFolder_(std::move(programFolder)), registry_(registry), file_(std::string())
 {
@@ -55,18 +47,18 @@ std::string TaskList::defaultFile() const
 
 std::string TaskList::storedFile() const
 {
-    return registry_.RegReadString(HKEY_CURRENT_USER, kStoreKey, kSettingsFile, defaultFile());
+    return registry_.RegReadString(HKEY_CURRENT_USER, programRegistryKey(), kSettingsFileValue, defaultFile());
 }
 
 bool TaskList::firstRunDone() const
 {
-    return isValidDateText(registry_.RegReadString(HKEY_CURRENT_USER, kStoreKey, kFirstRun, ""));
+    return isValidDateText(registry_.RegReadString(HKEY_CURRENT_USER, programRegistryKey(), kFirstRunValue, ""));
 }
 
 void TaskList::recordFirstRun(const std::string &dateText)
 {
-    registry_.RegWriteString(HKEY_CURRENT_USER, kStoreKey, kFirstRun, dateText);
-    registry_.RegWriteString(HKEY_CURRENT_USER, kStoreKey, kSettingsFile, defaultFile());
+    registry_.RegWriteString(HKEY_CURRENT_USER, programRegistryKey(), kFirstRunValue, dateText);
+    registry_.RegWriteString(HKEY_CURRENT_USER, programRegistryKey(), kSettingsFileValue, defaultFile());
 }
 
 void TaskList::open(const std::string &file)
@@ -78,7 +70,7 @@ bool TaskList::switchTo(const std::string &file)
 {
     if (locked())
         return false;
-    registry_.RegWriteString(HKEY_CURRENT_USER, kStoreKey, kSettingsFile, file);
+    registry_.RegWriteString(HKEY_CURRENT_USER, programRegistryKey(), kSettingsFileValue, file);
     readFile(file);
     return true;
 }
