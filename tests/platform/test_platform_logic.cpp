@@ -131,9 +131,10 @@ TEST(PlatformLogic, ABellIsAShortWaveSoundAndOnlyItsHeaderIsRead)
 TEST(PlatformLogic, OnlyWellFormedUtf8IsKeptElseTheWholeTextIsWindows1252)
 {
     EXPECT_TRUE(tb::isUtf8("\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xf4\x8f\xbf\xbf"));
-    // Overlong, a surrogate, beyond U+10FFFF, a lead byte before ASCII, cut short.
+    // Overlong, a surrogate, beyond U+10FFFF, a lead byte before ASCII, cut short, stray
+    // continuation bytes, a lead byte above F4.
     for (const char *bad : {"\xc0\xaf", "\xe0\x80\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xc3(",
-                            "\xc3\xa9\xe2\x80"})
+                            "\xc3\xa9\xe2\x80", "\xbf\xbf", "\xf8\x88\x80\x80\x80"})
         EXPECT_FALSE(tb::isUtf8(bad)) << bad;
     // Unassigned Windows-1252 bytes are the C1 controls of the same value.
     EXPECT_EQ(tb::asUtf8("\xc3\xa9\x80\x81\x8d\x8f\x90\x9d\x9f"),
