@@ -1,14 +1,22 @@
 #include "about/AboutForm.h"
 
 #include "platform/Shell.h"
+#include "platform/Translator.h"
 #include "tallybell/Version.h"
 
 namespace tb {
 
 std::string versionCaption()
 {
-    return "Version " + std::to_string(version::kMajor) + "." + std::to_string(version::kMinor)
-        + "." + std::to_string(version::kRevision);
+    return fillIn(trText("AboutForm", "Version %1.%2.%3"),
+                  {std::to_string(version::kMajor), std::to_string(version::kMinor),
+                   std::to_string(version::kRevision)});
+}
+
+std::string legalNotice()
+{
+    return fillIn(trText("AboutForm", "Copyright (C) %1 %2. All rights reserved."),
+                  {std::to_string(version::kCopyrightYear), version::kCompanyName});
 }
 
 AboutForm::AboutForm(Shell &shell, FormCalls &forms) : shell_(shell), forms_(forms)
@@ -20,21 +28,25 @@ AboutForm::AboutForm(Shell &shell, FormCalls &forms) : shell_(shell), forms_(for
 
 void AboutForm::Form_Load()
 {
-    controls_["frmAbout"].caption = std::string("About ") + version::kProductName;
+    controls_["frmAbout"].caption
+        = fillIn(trText("AboutForm", "About %1"), {version::kProductName});
     controls_["lblVersion"].caption = versionCaption();
     controls_["lblTitle"].caption = version::kProductName;
-    controls_["lblDescription"].caption = version::kLegalNotice;
-    controls_["Label1"].caption = std::string(version::kProductName)
-        + " is provided as is, without warranty of any kind, express or implied, including "
-          "its fitness for a particular purpose. You use it at your own risk: "
-        + version::kCompanyName
-        + " is not responsible for any loss or damage that arises from its use.";
+    controls_["lblDescription"].caption = legalNotice();
+    controls_["Label1"].caption
+        = fillIn(trText("AboutForm",
+                        "%1 is provided as is, without warranty of any kind, express or implied, "
+                        "including its fitness for a particular purpose. You use it at your own "
+                        "risk: %2 is not responsible for any loss or damage that arises from its "
+                        "use."),
+                 {version::kProductName, version::kCompanyName});
     auto &web = controls_["lblgotowebsite"];
-    web.caption = std::string("Click here to go to ") + version::kCompanyName + " Web Page";
+    web.caption
+        = fillIn(trText("AboutForm", "Click here to go to %1 Web Page"), {version::kCompanyName});
     web.toolTip = version::kWebAddress;
     auto &mail = controls_["lblemail"];
-    mail.caption
-        = std::string("Click here to write to ") + version::kCompanyName + " with your comments";
+    mail.caption = fillIn(trText("AboutForm", "Click here to write to %1 with your comments"),
+                          {version::kCompanyName});
     mail.toolTip = version::kMailAddress;
 }
 

@@ -28,5 +28,7 @@ private:
 
 // "Version 1.1.0".
 std::string versionCaption();
+// "Copyright (C) <year> <company>. All rights reserved." in the user's language.
+std::string legalNotice();
 
 } // namespace tb

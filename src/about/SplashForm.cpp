@@ -9,7 +9,7 @@ void SplashForm::Form_Load()
 {
     controls_["lblVersion"].caption = versionCaption();
     controls_["lblProductName"].caption = version::kProductName;
-    controls_["lblCopyright"].caption = version::kLegalNotice;
+    controls_["lblCopyright"].caption = legalNotice();
     controls_["lblCompanyProduct"].caption = version::kCompanyName;
 }
 

@@ -4,6 +4,7 @@
 #include "lists/Rotation.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/Translator.h"
 #include "settings/Conversions.h"
 #include "settings/FileExists.h"
 #include "settings/SafeFile.h"
@@ -20,7 +21,8 @@
 namespace tb {
 namespace {
 
-constexpr const char *kNoSong = "*** No Song Currently Selected ***";
+// Shown as the current item of a list without one; never written.
+constexpr const char *kNoSong = TB_MARK("ListEditorForm", "*** No Song Currently Selected ***");
 constexpr int kFirstList = 1;
 constexpr int kLastList = 9;
 constexpr std::int16_t kMaxInterval = std::numeric_limits<std::int16_t>::max();
@@ -75,7 +77,8 @@ ListEditorForm::ListEditorForm(TaskList &list, FormCalls &forms, ListEditorServi
 
 void ListEditorForm::Form_Load()
 {
-    controls_["frmeditsonglist"].caption = std::string(version::kProductName) + " Edit List Files";
+    controls_["frmeditsonglist"].caption
+        = fillIn(trText("ListEditorForm", "%1 Edit List Files"), {version::kProductName});
     showList(kFirstList);
 }
 
@@ -128,9 +131,10 @@ void ListEditorForm::loadlistfile(const std::string &FileName)
         !error && size > kLargestEditableList) {
         // Kept as it is: an edited empty list must not replace it.
         tooLarge_ = true;
-        s_.messages.show("This list file is too large to edit here (" + std::to_string(size >> 20)
-                             + " MB; at most " + std::to_string(kLargestEditableList >> 20)
-                             + " MB)\r\n\r\n" + FileName,
+        s_.messages.show(fillIn(trText("ListEditorForm", "This list file is too large to edit "
+                                                         "here (%1 MB; at most %2 MB)\r\n\r\n%3"),
+                                {std::to_string(size >> 20),
+                                 std::to_string(kLargestEditableList >> 20), FileName}),
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
@@ -138,8 +142,9 @@ void ListEditorForm::loadlistfile(const std::string &FileName)
     if (file.status == ReadStatus::Missing)
         return;
     if (!file.ok()) {
-        s_.messages.show("A disk error has occurred trying to open the song list\r\n\r\n"
-                             + FileName + "\r\n\r\n" + file.errorText,
+        s_.messages.show(fillIn(trText("ListEditorForm", "A disk error has occurred trying to "
+                                                         "open the song list\r\n\r\n%1\r\n\r\n%2"),
+                                {FileName, file.errorText}),
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
@@ -153,11 +158,12 @@ bool ListEditorForm::keepsChangesMadeElsewhere(const std::string &FileName)
     if ((file.ok() ? nonEmptyLines(file.bytes) : std::vector<std::string> {}) == savedItems_)
         return false;
     const MsgResult answer = s_.messages.show(
-        "List " + std::to_string(listNumber_)
-            + " was changed by another program since it was opened here:\r\n" + FileName
-            + "\r\n\r\nYes: save the list as it is here, over those changes.\r\nNo: show the "
-              "list as it is now; the changes made here are dropped.\r\nCancel: go back to the "
-              "list.",
+        fillIn(trText("ListEditorForm",
+                      "List %1 was changed by another program since it was opened here:\r\n%2"
+                      "\r\n\r\nYes: save the list as it is here, over those changes.\r\nNo: show "
+                      "the list as it is now; the changes made here are dropped.\r\nCancel: go "
+                      "back to the list."),
+               {std::to_string(listNumber_), FileName}),
         version::kProductName, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
     if (answer == MsgResult::Yes)
         return false;
@@ -193,8 +199,9 @@ bool ListEditorForm::savelistfile(const std::string &FileName)
         bytes += "\r\n";
     }
     if (const FileWrite written = writeFileAtomically(FileName, bytes); !written) {
-        s_.messages.show("A disk error has occurred trying to save this list file\r\n\r\n"
-                             + FileName + "\r\n\r\n" + written.errorText,
+        s_.messages.show(fillIn(trText("ListEditorForm", "A disk error has occurred trying to "
+                                                         "save this list file\r\n\r\n%1\r\n\r\n%2"),
+                                {FileName, written.errorText}),
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return false;
     }
@@ -217,20 +224,22 @@ void ListEditorForm::showlistsettings()
 
 std::string ListEditorForm::storedCurrentItem() const
 {
-    return list_.file().currentItem(listNumber_, kNoSong);
+    return list_.file().currentItem(listNumber_, trText("ListEditorForm", kNoSong));
 }
 
 void ListEditorForm::showCurrentItem()
 {
     storedItem_ = storedCurrentItem();
     seenRevision_ = list_.revision();
-    controls_["TextCurrentSong"].text = fExist(listFile()) ? storedItem_ : kNoSong;
+    controls_["TextCurrentSong"].text
+        = fExist(listFile()) ? storedItem_ : trText("ListEditorForm", kNoSong);
 }
 
 void ListEditorForm::showinterval(std::int16_t interval)
 {
-    controls_["labdayschange"].caption = "Change list item after " + std::to_string(interval)
-        + " practice " + (interval == 1 ? "session" : "sessions");
+    controls_["labdayschange"].caption
+        = trText("ListEditorForm", "Change list item after %n practice session(s)", nullptr,
+                 interval);
 }
 
 void ListEditorForm::cmdAdd_Click()
@@ -244,7 +253,8 @@ void ListEditorForm::cmdAdd_Click()
     ControlState &entry = controls_["txtsongentry"];
     if (entry.text.empty()) {
         s_.messages.show(
-            "You must type a list item in the Selected List Item to add a new list item",
+            trText("ListEditorForm",
+                   "You must type a list item in the Selected List Item to add a new list item"),
             version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         ++controls_["txtsongentry"].focusRequests;
         return;
@@ -270,7 +280,8 @@ void ListEditorForm::cmdDelete_Click()
     const int selected = list.listIndex;
     if (selected < 0 || std::size_t(selected) >= list.items.size())
         return;
-    if (s_.messages.show("Are you sure you wish to delete this list item?", version::kProductName,
+    if (s_.messages.show(trText("ListEditorForm", "Are you sure you wish to delete this list item?"),
+                         version::kProductName,
                          MsgIcon::None, MsgButtons::YesNo)
         != MsgResult::Yes)
         return;
@@ -298,7 +309,8 @@ void ListEditorForm::Listsongtitles_DblClick()
     const ControlState &list = controls_.at("Listsongtitles");
     if (list.listIndex < 0 || std::size_t(list.listIndex) >= list.items.size())
         return;
-    if (s_.messages.show("Are you sure you want to make this Item the current Item?",
+    if (s_.messages.show(trText("ListEditorForm",
+                                "Are you sure you want to make this Item the current Item?"),
                          version::kProductName, MsgIcon::None, MsgButtons::YesNo)
         != MsgResult::Yes)
         return;
@@ -405,8 +417,10 @@ void ListEditorForm::Form_QueryUnload(EventArgs &close)
     if (items() == savedItems_)
         return;
     const MsgResult answer
-        = s_.messages.show("The items of list " + std::to_string(listNumber_)
-                               + " have been changed.\r\n\r\nDo you want to save the changes?",
+        = s_.messages.show(fillIn(trText("ListEditorForm",
+                                         "The items of list %1 have been changed.\r\n\r\nDo you "
+                                         "want to save the changes?"),
+                                  {std::to_string(listNumber_)}),
                            version::kProductName, MsgIcon::None, MsgButtons::YesNoCancel);
     close.cancel
         = answer == MsgResult::Cancel || (answer == MsgResult::Yes && !savelistfile(listFile()));

@@ -1,6 +1,7 @@
 #include "lists/Rotation.h"
 
 #include "lists/ListFiles.h"
+#include "platform/Translator.h"
 #include "settings/Conversions.h"
 #include "tallybell/Version.h"
 
@@ -64,8 +65,10 @@ void checksong(std::int16_t listNumber, const ListContext &context)
     if (list.status == ListReadStatus::Missing)
         return;
     if (list.status == ListReadStatus::Error) {
-        context.messages.show("A disk error has occurred trying to open the song list\r\n\r\n"
-                                  + path + "\r\n\r\n" + list.errorText,
+        context.messages.show(fillIn(trText("ListEditorForm", "A disk error has occurred trying "
+                                                              "to open the song list\r\n\r\n%1"
+                                                              "\r\n\r\n%2"),
+                                     {path, list.errorText}),
                               version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }

@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/OpenSave.h"
 #include "platform/Sound.h"
+#include "platform/Translator.h"
 #include "settings/FileExists.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
@@ -20,10 +21,10 @@ namespace {
 
 constexpr std::uint32_t kDialogFlags = 0x00080004; // explorer style, no read-only box
 
-constexpr const char *kSelectTip = "Select new task list";
-constexpr const char *kCreateTip = "Create new task list";
+constexpr const char *kSelectTip = TB_MARK("OptionsForm", "Select new task list");
+constexpr const char *kCreateTip = TB_MARK("OptionsForm", "Create new task list");
 constexpr const char *kLockedTip
-    = "The task list cannot be changed while a session runs or is paused";
+    = TB_MARK("OptionsForm", "The task list cannot be changed while a session runs or is paused");
 
 constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},
@@ -70,11 +71,11 @@ OptionsForm::OptionsForm(TaskList &list, const Session &session, FormCalls &form
 void OptionsForm::Form_Load()
 {
     controls_["frmoptions"].caption
-        = std::string(version::kProductName) + " - General task options";
+        = fillIn(trText("OptionsForm", "%1 - General task options"), {version::kProductName});
     if (!session_.soundOutput()) {
         for (const char *name : {"FrmSoundFile", "txtsoundfile", "cmdselectsndfile"}) {
             controls_[name].enabled = false;
-            controls_[name].toolTip = "No sound output device was found";
+            controls_[name].toolTip = trText("OptionsForm", "No sound output device was found");
         }
         controls_["cmdPlaySoundFile"].visible = false;
     }
@@ -108,8 +109,8 @@ void OptionsForm::Form_Paint()
     const bool locked = list_.locked();
     for (const char *name : {"cmdselecttaskfile", "cmdnewtaskfile", "txttasklist", "FrmTaskList"})
         controls_[name].enabled = !locked;
-    controls_["cmdselecttaskfile"].toolTip = locked ? kLockedTip : kSelectTip;
-    controls_["cmdnewtaskfile"].toolTip = locked ? kLockedTip : kCreateTip;
+    controls_["cmdselecttaskfile"].toolTip = trText("OptionsForm", locked ? kLockedTip : kSelectTip);
+    controls_["cmdnewtaskfile"].toolTip = trText("OptionsForm", locked ? kLockedTip : kCreateTip);
 }
 
 void OptionsForm::chkmaxmin_LostFocus()
@@ -146,8 +147,8 @@ void OptionsForm::cmdPlaySoundFile_Click()
 {
     const SoundPlayed played = PlaySoundFile(s_.sound, session_.soundOutput(), list_.Soundfile());
     if (!played.problem.empty())
-        s_.messages.show("Couldn't play the sound\r\n\r\n" + list_.Soundfile() + "\r\n\r\n"
-                             + played.problem,
+        s_.messages.show(fillIn(trText("OptionsForm", "Couldn't play the sound\r\n\r\n%1\r\n\r\n%2"),
+                                {list_.Soundfile(), played.problem}),
                          version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
@@ -163,7 +164,7 @@ std::string OptionsForm::SelectFileName(const std::string &WinTitle, const std::
     dialog.setFilter(TypeOfFiles);
     dialog.FileName = DefaultExt;
     if (newName)
-        dialog.AcceptLabel = "&Create";
+        dialog.AcceptLabel = trText("OptionsForm", "&Create");
     if ((newName ? dialog.ShowSave() : dialog.ShowOpen()).Number == kCancelError)
         return {};
     std::string name = dialog.FileName;
@@ -182,7 +183,8 @@ void OptionsForm::cmdselectsndfile_Click()
     const std::string &sound = list_.Soundfile();
     const std::string start = sound.empty() ? list_.programFolder() : startFolderFor(sound);
     const std::string name
-        = SelectFileName("Please select a sound file", "*.wav", "Sound Files", start);
+        = SelectFileName(trText("OptionsForm", "Please select a sound file"), "*.wav",
+                         trText("OptionsForm", "Sound Files"), start);
     if (!fExist(name))
         return;
     controls_["txtsoundfile"].text = name;
@@ -201,14 +203,16 @@ void OptionsForm::cmdselecttaskfile_Click()
 {
     if (refuseWhileLocked())
         return;
-    const std::string name = SelectFileName("Please select a Task File", "*.ini", "Setting files",
+    const std::string name = SelectFileName(trText("OptionsForm", "Please select a Task File"),
+                                            "*.ini", trText("OptionsForm", "Setting files"),
                                             startFolderFor(list_.inifilename()));
     if (!fExist(name))
         return;
     // A folder or a file that cannot be read would leave the program on a task list it
     // cannot use.
     if (const FileRead check = checkReadableFile(name); !check.ok()) {
-        s_.messages.show("This task list cannot be used:\r\n" + name + "\r\n\r\n" + check.errorText,
+        s_.messages.show(fillIn(trText("OptionsForm", "This task list cannot be used:\r\n%1\r\n\r\n%2"),
+                                {name, check.errorText}),
                          version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
@@ -220,7 +224,8 @@ void OptionsForm::cmdnewtaskfile_Click()
 {
     if (refuseWhileLocked())
         return;
-    std::string name = SelectFileName("Create a new task list", "*.ini", "Setting files",
+    std::string name = SelectFileName(trText("OptionsForm", "Create a new task list"), "*.ini",
+                                      trText("OptionsForm", "Setting files"),
                                       list_.programFolder(), true);
     if (name.empty())
         return;
@@ -228,7 +233,8 @@ void OptionsForm::cmdnewtaskfile_Click()
         name += ".ini";
     if (fExist(name)) {
         const std::optional<FileStamp> seen = fileStamp(name);
-        if (s_.messages.show("This settings file already exists\r\nDo you want to overwrite it?",
+        if (s_.messages.show(trText("OptionsForm",
+                                    "This settings file already exists\r\nDo you want to overwrite it?"),
                              version::kProductName, MsgIcon::None, MsgButtons::YesNo)
             != MsgResult::Yes)
             return;
@@ -236,9 +242,10 @@ void OptionsForm::cmdnewtaskfile_Click()
         // file as it was.
         const std::optional<FileStamp> now = fileStamp(name);
         if (seen.has_value() != now.has_value() || (now && !sameStamp(*seen, *now)))
-            if (s_.messages.show(name
-                                     + "\r\nwas changed by another program just now.\r\n\r\n"
-                                       "Do you want to overwrite it all the same?",
+            if (s_.messages.show(fillIn(trText("OptionsForm",
+                                               "%1\r\nwas changed by another program just now."
+                                               "\r\n\r\nDo you want to overwrite it all the same?"),
+                                        {name}),
                                  version::kProductName, MsgIcon::Exclamation, MsgButtons::YesNo)
                 != MsgResult::Yes)
                 return;
@@ -248,9 +255,11 @@ void OptionsForm::cmdnewtaskfile_Click()
     // step: an existing file is replaced whole or not at all.
     const std::string content = TaskListFile::newTaskList(list_.options(), list_.TempTotalTime());
     if (const FileWrite written = writeFileAtomically(name, content); !written) {
-        s_.messages.show("A Disk Error has occurred while creating the new file \n\n\r"
-                             + std::to_string(written.error) + " " + written.errorText
-                             + "\n\n\rPlease retry later when the problem has been solved",
+        s_.messages.show(fillIn(trText("OptionsForm",
+                                       "A Disk Error has occurred while creating the new file "
+                                       "\n\n\r%1 %2\n\n\rPlease retry later when the problem "
+                                       "has been solved"),
+                                {std::to_string(written.error), written.errorText}),
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }

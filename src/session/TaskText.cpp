@@ -1,6 +1,7 @@
 #include "session/TaskText.h"
 
 #include "lists/ListFiles.h"
+#include "platform/Translator.h"
 #include "settings/Conversions.h"
 #include "text/Encoding.h"
 
@@ -81,7 +82,8 @@ std::string compose(std::int16_t taskNumber, const ListContext &context, bool pr
         }
         if (item.empty()) {
             text.replace(list, 7,
-                         " ***Error List " + numberToText(listNumber) + " contains no items *** ");
+                         fillIn(trText("TaskText", " ***Error List %1 contains no items *** "),
+                                {numberToText(listNumber)}));
         } else {
             const std::string shown = asUtf8(item);
             text.replace(list, 7, " " + shown + " ");

@@ -2,6 +2,7 @@
 
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/Translator.h"
 #include "settings/Conversions.h"
 #include "settings/IniFile.h"
 #include "settings/SafeFile.h"
@@ -14,21 +15,27 @@
 namespace tb {
 namespace {
 
-constexpr const char *kLoseChanges
-    = "Any Changes you may have made will be lost, are you sure you want to do this?";
-constexpr const char *kTaskNineLost = "Inserting a task here will cause the task Number 9 to be "
-                                      "lost, Are you sure you want to do this?";
-constexpr const char *kNoMoreTasks
-    = "Sorry you can't insert another task here, you can only have a total of 9 tasks";
-constexpr const char *kAlternateNineLost
-    = "Inserting a new alternate task here will cause the alternate task Number 9 to be lost, "
-      "Are you sure you want to do this?";
-constexpr const char *kNoMoreAlternates = "Sorry you can't insert another task here, you can "
-                                          "only have a total of 9 alternate tasks";
+constexpr const char *kLoseChanges = TB_MARK(
+    "TaskEditorForm",
+    "Any Changes you may have made will be lost, are you sure you want to do this?");
+constexpr const char *kTaskNineLost
+    = TB_MARK("TaskEditorForm", "Inserting a task here will cause the task Number 9 to be "
+                                "lost, Are you sure you want to do this?");
+constexpr const char *kNoMoreTasks = TB_MARK(
+    "TaskEditorForm",
+    "Sorry you can't insert another task here, you can only have a total of 9 tasks");
+constexpr const char *kAlternateNineLost = TB_MARK(
+    "TaskEditorForm",
+    "Inserting a new alternate task here will cause the alternate task Number 9 to be lost, "
+    "Are you sure you want to do this?");
+constexpr const char *kNoMoreAlternates
+    = TB_MARK("TaskEditorForm", "Sorry you can't insert another task here, you can "
+                                "only have a total of 9 alternate tasks");
 
 constexpr int kTotalTimeEntries = TaskList::kTotalTimeEntries;
-constexpr const char *kLockedTip
-    = "Another task list cannot be opened or made while a session runs or is paused";
+constexpr const char *kLockedTip = TB_MARK(
+    "TaskEditorForm",
+    "Another task list cannot be opened or made while a session runs or is paused");
 
 constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},  {"cmdcancel", 22}, {"cmdHelp", 29}, {"Frame1", 25},
@@ -68,6 +75,12 @@ std::string withBreakMarkers(const std::string &text, int &caret)
     return out;
 }
 
+// The caption of a refusal: the product name and " Error".
+std::string errorCaption()
+{
+    return fillIn(trText("TaskEditorForm", "%1 Error"), {version::kProductName});
+}
+
 } // namespace
 
 TaskEditorForm::TaskEditorForm(TaskList &list, Session &session, FormCalls &forms,
@@ -100,7 +113,8 @@ void TaskEditorForm::Form_Load()
     ControlState &lengths = controls_["cbtotaltime"];
     if (lengths.items.empty()) {
         for (int i = 0; i < kTotalTimeEntries; ++i)
-            lengths.items.push_back(std::to_string((i + 1) * 10) + " Minutes");
+            lengths.items.push_back(
+                fillIn(trText("TaskEditorForm", "%1 Minutes"), {std::to_string((i + 1) * 10)}));
     }
     bind(list_.inifilename());
     showLock();
@@ -121,10 +135,11 @@ void TaskEditorForm::bind(const std::string &file)
 
 void TaskEditorForm::showTitle()
 {
-    std::string title = std::string(version::kProductName) + " - " + TaskList::nameOf(file_);
-    if (file_ != list_.inifilename())
-        title += " (not the task list in use)";
-    controls_["frmeditfile"].caption = std::move(title);
+    controls_["frmeditfile"].caption
+        = fillIn(file_ == list_.inifilename()
+                     ? trText("TaskEditorForm", "%1 - %2")
+                     : trText("TaskEditorForm", "%1 - %2 (not the task list in use)"),
+                 {version::kProductName, TaskList::nameOf(file_)});
 }
 
 void TaskEditorForm::showLock()
@@ -132,7 +147,7 @@ void TaskEditorForm::showLock()
     const bool locked = list_.locked();
     for (const char *name : {"filenew", "fileopen"}) {
         controls_[name].enabled = !locked;
-        controls_[name].toolTip = locked ? kLockedTip : "";
+        controls_[name].toolTip = locked ? trText("TaskEditorForm", kLockedTip) : "";
     }
 }
 
@@ -173,10 +188,11 @@ void TaskEditorForm::followSwitch()
     const std::string theirs = TaskList::nameOf(next);
     asking_ = true;
     const MsgResult answer = s_.messages.show(
-        "The task list in use is now \"" + theirs + "\". Your changes to \"" + mine
-            + "\" are not saved.\r\n\r\nYes: save them to \"" + mine + "\", then edit \""
-            + theirs + "\".\r\nNo: drop them and edit \"" + theirs
-            + "\".\r\nCancel: go on editing \"" + mine + "\".",
+        fillIn(trText("TaskEditorForm",
+                      "The task list in use is now \"%2\". Your changes to \"%1\" are not "
+                      "saved.\r\n\r\nYes: save them to \"%1\", then edit \"%2\".\r\nNo: drop "
+                      "them and edit \"%2\".\r\nCancel: go on editing \"%1\"."),
+               {mine, theirs}),
         version::kProductName, MsgIcon::Question, MsgButtons::YesNoCancel);
     asking_ = false;
     if (answer == MsgResult::Cancel || (answer == MsgResult::Yes && !save()))
@@ -231,11 +247,12 @@ bool TaskEditorForm::keepsChangesMadeElsewhere()
     if (now == loaded_)
         return false;
     const MsgResult answer = s_.messages.show(
-        "The tasks of \"" + TaskList::nameOf(file_)
-            + "\" were changed by another program since they were opened here:\r\n" + file_
-            + "\r\n\r\nYes: save the tasks as they are here, over those changes.\r\nNo: show the "
-              "tasks as they are now; the changes made here are dropped.\r\nCancel: go back to "
-              "the tasks.",
+        fillIn(trText("TaskEditorForm",
+                      "The tasks of \"%1\" were changed by another program since they were "
+                      "opened here:\r\n%2\r\n\r\nYes: save the tasks as they are here, over those "
+                      "changes.\r\nNo: show the tasks as they are now; the changes made here are "
+                      "dropped.\r\nCancel: go back to the tasks."),
+               {TaskList::nameOf(file_), file_}),
         version::kProductName, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
     if (answer == MsgResult::Yes)
         return false;
@@ -365,15 +382,18 @@ void TaskEditorForm::cmdOK_Click()
 
 void TaskEditorForm::reportFailedSave(const std::string &fileName, const std::string &reason)
 {
-    s_.messages.show("The task list could not be saved:\r\n" + fileName + "\r\n\r\n" + reason
-                         + "\r\n\r\nYour changes are still in the editor.",
+    s_.messages.show(fillIn(trText("TaskEditorForm",
+                                   "The task list could not be saved:\r\n%1\r\n\r\n%2\r\n\r\n"
+                                   "Your changes are still in the editor."),
+                            {fileName, reason}),
                      version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
 }
 
 bool TaskEditorForm::changesMayBeLost()
 {
     return !changed_
-        || s_.messages.show(kLoseChanges, version::kProductName, MsgIcon::None, MsgButtons::YesNo)
+        || s_.messages.show(trText("TaskEditorForm", kLoseChanges), version::kProductName,
+                            MsgIcon::None, MsgButtons::YesNo)
         == MsgResult::Yes;
 }
 
@@ -425,12 +445,13 @@ void TaskEditorForm::insertmarker(const std::string &marker)
 void TaskEditorForm::TaskInsertTask_Click()
 {
     if (table_.taskInUse(DescriptionTable::kTasks)
-        && s_.messages.show(kTaskNineLost, version::kProductName, MsgIcon::None, MsgButtons::YesNo)
+        && s_.messages.show(trText("TaskEditorForm", kTaskNineLost), version::kProductName,
+                            MsgIcon::None, MsgButtons::YesNo)
             != MsgResult::Yes)
         return;
     const int task = taskNumber();
     if (task == DescriptionTable::kTasks) {
-        s_.messages.show(kNoMoreTasks, std::string(version::kProductName) + " Error",
+        s_.messages.show(trText("TaskEditorForm", kNoMoreTasks), errorCaption(),
                          MsgIcon::Information, MsgButtons::Ok);
         return;
     }
@@ -447,13 +468,13 @@ void TaskEditorForm::TaskInsertAlt_Click()
     const int task = taskNumber();
     const int alternate = altTaskNumber();
     if (alternate == DescriptionTable::kDescriptions) {
-        s_.messages.show(kNoMoreAlternates, std::string(version::kProductName) + " Error",
+        s_.messages.show(trText("TaskEditorForm", kNoMoreAlternates), errorCaption(),
                          MsgIcon::Information, MsgButtons::Ok);
         return;
     }
     if (!table_.cell(task, DescriptionTable::kDescriptions).empty()
-        && s_.messages.show(kAlternateNineLost, version::kProductName, MsgIcon::None,
-                            MsgButtons::YesNo)
+        && s_.messages.show(trText("TaskEditorForm", kAlternateNineLost), version::kProductName,
+                            MsgIcon::None, MsgButtons::YesNo)
             != MsgResult::Yes)
         return;
     table_.insertDescription(task, alternate);
