@@ -370,6 +370,9 @@ FAULTS = [
     F("jr-practised-clamp", "journal", "src/session/MainForm.cpp",
       "std::clamp<std::int64_t>(practised, 0, std::max(taskPlanned_, 0))", "practised",
       "a late tick adds to the time practised"),
+    F("jr-open-pause-practised", "journal", "src/session/MainForm.cpp",
+      "(Taskspaused ? StartPaused : ended.steady) - taskstarttime", "ended.steady - taskstarttime",
+      "closing the window during a pause counts the pause as practice"),
     # --- platform logic and windows
     F("path-extension", "platform", "src/platform/ParsePath.cpp",
       "if (after >= 1 && after <= 3)", "if (after >= 1 && after <= 4)",

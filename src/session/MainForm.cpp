@@ -370,8 +370,9 @@ void MainForm::recordTask(TaskEnding ending, Moment ended)
     task.text = composedText_;
     task.items = composedItems_;
     task.plannedSeconds = taskPlanned_;
-    // The start has moved on by every pause; a late tick adds nothing to the practice.
-    const std::int64_t practised = ended.steady - taskstarttime;
+    // The start has moved on by every pause, and one still going is not practice; a late
+    // tick adds nothing to the practice.
+    const std::int64_t practised = (Taskspaused ? StartPaused : ended.steady) - taskstarttime;
     task.practisedSeconds
         = static_cast<int>(std::clamp<std::int64_t>(practised, 0, std::max(taskPlanned_, 0)));
     task.ending = ending;

@@ -379,7 +379,8 @@ TEST_F(Session, TheJournalCountsPracticeNotClockStepsPausesOrSleep)
         {"the wall clock back", false, -3600, 0, false, 5, -3595},
         {"a step back while paused", true, -3600, 0, false, 3, -3595},
         {"asleep while counting", false, 0, 1200, false, 4, 1205},
-        {"asleep while paused", true, 0, 1200, false, 3, 1205},
+        {"asleep while paused", true, 0, 1200, true, 3, 1205},
+        {"closed while paused", true, 0, 0, true, 3, 5},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
