@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-14-dev clang-format clang-tidy clazy
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
     pulseaudio pulseaudio-utils dbus dbus-x11
-    xvfb xdotool x11-utils imagemagick fonts-dejavu-core qt6-gtk-platformtheme
+    xvfb xdotool x11-utils imagemagick fonts-dejavu-core qt6-gtk-platformtheme faketime
     desktop-file-utils appstream dpkg-dev file
     scdoc lintian debootstrap
 )

@@ -16,8 +16,8 @@
 #include "settings/FileExists.h"
 #include "settings/IniFile.h"
 #include "settings/SafeFile.h"
-#include "tasklist/TaskList.h"
 #include "tallybell/Version.h"
+#include "tasklist/TaskList.h"
 #include "text/Encoding.h"
 
 #include <algorithm>
@@ -39,6 +39,9 @@ constexpr const char *kPausedText = "Paused...Click on the Pause Button to resum
 constexpr const char *kCompletedText = "All Tasks Completed, Congratulations!!!";
 constexpr const char *kTimeUpText = "The time is up on this task";
 constexpr const char *kAnyKeyResumes = "Or press any key.";
+// A sleep shorter than this goes unnoticed: the two clocks are read one after the other and
+// each in whole seconds, so the gap between them can seem to move by a second or two.
+constexpr std::int64_t kShortestSleep = 5;
 
 std::string diskErrorCaption()
 {
@@ -65,8 +68,7 @@ std::int16_t roundHalfEven(double value)
 
 } // namespace
 
-MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms,
-                   std::string commandLine)
+MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms, std::string commandLine)
     : s_(services), list_(list), forms_(forms), commandLine_(std::move(commandLine)),
       saveWatch_([this](const std::string &file, const std::string &reason) {
           failedSaves_.emplace_back(file, reason);
@@ -315,9 +317,9 @@ void MainForm::Form_Unload()
     // Never leave the desktop's screen saver held off after the program is gone.
     if (sessionrunning) {
         restoreScreenSaver();
-        const std::int64_t ended = s_.clock.now();
+        const Moment ended = moment();
         recordTask(TaskEnding::Stopped, ended);
-        recordSession(false, ended);
+        recordSession(false, ended.wall);
     }
 }
 
@@ -402,26 +404,23 @@ ListContext MainForm::listContext()
 
 // --- The practice journal ------------------------------------------------------------
 
-void MainForm::beginTaskRecord()
-{
-    taskStarted_ = taskstarttime;
-    taskPlanned_ = delay;
-}
-
-void MainForm::recordTask(TaskEnding ending, std::int64_t ended)
+void MainForm::recordTask(TaskEnding ending, Moment ended)
 {
     TaskRecord task;
+    // As the wall clock read them: a step of it during the task shows between the two.
     task.started = dateTimeText(taskStarted_);
-    task.ended = dateTimeText(ended);
+    task.ended = dateTimeText(ended.wall);
     task.number = currenttask;
     task.text = composedText_;
     task.items = composedItems_;
     task.plannedSeconds = taskPlanned_;
-    // The start has moved on by every pause; a late tick adds nothing to the practice.
-    task.practisedSeconds = static_cast<int>(
-        std::clamp<std::int64_t>(ended - taskstarttime, 0, std::max(taskPlanned_, 0)));
+    // The start has moved on by every pause, and one still going is not practice; a late
+    // tick adds nothing to the practice.
+    const std::int64_t practised = (Taskspaused ? StartPaused : ended.steady) - taskstarttime;
+    task.practisedSeconds
+        = static_cast<int>(std::clamp<std::int64_t>(practised, 0, std::max(taskPlanned_, 0)));
     task.ending = ending;
-    lastTaskEnded_ = ended;
+    lastTaskEnded_ = ended.wall;
     keepRecord(s_.journal.addTask(task));
 }
 
@@ -448,6 +447,35 @@ void MainForm::readPracticeSummary()
 }
 
 // --- The session -------------------------------------------------------------------
+
+// Every length is taken on the monotonic clock, which neither a step of the wall clock nor
+// a sleep of the machine moves.
+std::int64_t MainForm::steadyNow() const
+{
+    return s_.clock.monotonic();
+}
+
+MainForm::Moment MainForm::moment() const
+{
+    return {s_.clock.now(), steadyNow()};
+}
+
+// The boot-time clock runs on while the machine sleeps and the monotonic clock stands still.
+std::int64_t MainForm::sleptSoFar() const
+{
+    return s_.clock.sinceBoot() - s_.clock.monotonic();
+}
+
+// The task's time starts now. A sleep before now, as while the last task's message was
+// open, is none of its business.
+void MainForm::beginTask()
+{
+    const Moment start = moment();
+    taskstarttime = start.steady;
+    taskStarted_ = start.wall;
+    taskPlanned_ = delay;
+    sleptAtLastLook_ = sleptSoFar();
+}
 
 bool MainForm::askToAddTasks()
 {
@@ -537,16 +565,15 @@ void MainForm::cmdstartstop_Click()
             s_.window.setState(WindowState::Maximized);
         blankScreenSaver();
         sessionrunning = true;
-        taskstarttime = s_.clock.now();
-        sessionStarted_ = taskstarttime;
-        beginTaskRecord();
+        beginTask();
+        sessionStarted_ = taskStarted_;
         getnexttask(currenttask);
         return;
     }
 
     if (Taskspaused)
         cmdpause_Click();
-    const std::int64_t ended = s_.clock.now();
+    const Moment ended = moment();
     if (list_.MaxMinScreen())
         s_.window.setState(WindowState::Normal);
     setStoppedLayout();
@@ -554,14 +581,14 @@ void MainForm::cmdstartstop_Click()
     sessionrunning = false;
     controls_["lblTimer"].caption = formatTime(delay);
     recordTask(TaskEnding::Stopped, ended);
-    recordSession(false, ended);
-    taskstarttime = s_.clock.now();
+    recordSession(false, ended.wall);
+    taskstarttime = steadyNow();
 }
 
 void MainForm::cmdpause_Click()
 {
     if (!Taskspaused) {
-        StartPaused = s_.clock.now();
+        StartPaused = steadyNow();
         savedmessage = controls_["txtmessage"].caption;
         controls_["txtmessage"].caption = kPausedText;
         controls_["linepaused"].visible = true;
@@ -570,9 +597,11 @@ void MainForm::cmdpause_Click()
         Taskspaused = true;
     } else {
         controls_["txtmessage"].caption = savedmessage;
-        const std::int64_t paused = s_.clock.now() - StartPaused;
+        const std::int64_t paused = steadyNow() - StartPaused;
         controls_["linepaused"].visible = false;
         taskstarttime += paused;
+        // A sleep during the pause was part of it.
+        sleptAtLastLook_ = sleptSoFar();
         controls_["optionS"].enabled = !controls_["optionS"].enabled;
         blankScreenSaver();
         Taskspaused = false;
@@ -590,8 +619,18 @@ void MainForm::timemaintime_Timer()
     // is open) must not start a second end of task.
     if (!sessionrunning || Taskspaused || endingTask_)
         return;
+    // The machine slept since the last tick: nobody practised meanwhile, and the musician
+    // may not be back yet. The monotonic clock stood still, so the pause begins when the
+    // machine went to sleep.
+    const std::int64_t slept = sleptSoFar();
+    const bool woke = slept - sleptAtLastLook_ >= kShortestSleep;
+    sleptAtLastLook_ = slept;
+    if (woke) {
+        cmdpause_Click();
+        return;
+    }
 
-    const std::int64_t left = delay - (s_.clock.now() - taskstarttime);
+    const std::int64_t left = delay - (steadyNow() - taskstarttime);
     if (left > 0 && !skippedtonext) {
         const std::string shown = formatTime(static_cast<int>(left));
         controls_["lblTimer"].caption = shown;
@@ -623,7 +662,7 @@ void MainForm::notifyTaskEnd()
 
 void MainForm::endOfTask()
 {
-    const std::int64_t ended = s_.clock.now();
+    const Moment ended = moment();
     const TaskEnding ending = skippedtonext ? TaskEnding::Skipped : TaskEnding::TimeUp;
     showFullTaskLength();
     controls_["practiceprogress"].value = 100;
@@ -652,8 +691,7 @@ void MainForm::endOfTask()
         if (controls_.at("txtmessage").caption.empty())
             endOfSession();
     }
-    taskstarttime = s_.clock.now();
-    beginTaskRecord();
+    beginTask();
 }
 
 void MainForm::endOfSession()

@@ -58,7 +58,7 @@ public:
     std::int16_t delay = 0;
     bool Taskspaused = false;
     bool SoundCardOnSystem = false;
-    std::int64_t StartPaused = 0;
+    std::int64_t StartPaused = 0; // on the monotonic clock
     std::int16_t totaltasks = 1;
     bool skippedtonext = false;
 
@@ -136,8 +136,17 @@ private:
     bool askToAddTasks();
     void repaint();
     ListContext listContext();
-    void beginTaskRecord();
-    void recordTask(TaskEnding ending, std::int64_t ended);
+    // One moment on two clocks: the wall clock's reading for the times the journal shows,
+    // the monotonic clock's for lengths.
+    struct Moment {
+        std::int64_t wall = 0;
+        std::int64_t steady = 0;
+    };
+    Moment moment() const;
+    std::int64_t steadyNow() const;
+    std::int64_t sleptSoFar() const;
+    void beginTask();
+    void recordTask(TaskEnding ending, Moment ended);
     void recordSession(bool completed, std::int64_t ended);
     void keepRecord(const JournalWrite &write);
     void readPracticeSummary();
@@ -148,7 +157,10 @@ private:
     std::string commandLine_;
 
     bool sessionrunning = false;
+    // On the monotonic clock: when the task began, moved forward by every pause.
     std::int64_t taskstarttime = 0;
+    // How long the machine had slept since boot when the session last looked.
+    std::int64_t sleptAtLastLook_ = 0;
     std::string savedmessage;
     bool endingTask_ = false;
     // The screen saver is held off by this session: let go whenever the session ends,
@@ -164,7 +176,8 @@ private:
     std::string preview_;
     std::pair<std::uint64_t, int> previewFor_ {~std::uint64_t {0}, 0};
 
-    // What the practice journal is told when the task or the session ends.
+    // What the practice journal is told when the task or the session ends; times on the
+    // wall clock.
     std::int64_t sessionStarted_ = 0;
     std::int64_t taskStarted_ = 0;
     std::int64_t lastTaskEnded_ = 0;

@@ -3,6 +3,8 @@
 # fresh user with a home folder of its own, and checks the files it leaves. These tests keep
 # to what needs the real program: its processes, its windows under X, its files and its
 # installed layout. Run with the names of the test classes to run.
+import datetime
+import glob
 import os
 import shutil
 import sqlite3
@@ -14,6 +16,7 @@ import unittest
 NOBODY = 65534
 SHIPPED = ["List1.txt", "List2.txt", "PINGPONG.WAV"]
 ONE_TASK = "[Task1]\r\ndescription1=Warm up\r\n"  # ten seconds in testmode
+TWO_TASKS = ONE_TASK + "[Task2]\r\ndescription1=Scales\r\n"
 
 
 def read(path):
@@ -211,6 +214,57 @@ class NewListInDesktopDialog(TallybellCase):
         self.assertIn(created, read(self.store).decode())
         self.assertEqual(read(os.path.join(self.folder, "tallywork.ini")), ONE_TASK.encode())
         proc.kill()
+
+
+class WallClockSteps(TallybellCase):
+    def test_a_step_of_the_wall_clock_neither_ends_nor_stretches_a_task(self):
+        # libfaketime moves the program's wall clock by what the file says, read at every
+        # call, and leaves the monotonic and boot-time clocks alone.
+        library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+        self.assertTrue(library, "libfaketime is not installed (scripts/install-deps.sh)")
+        offset = os.path.join(self.tmp.name, "faketime")
+
+        def step_to(seconds):
+            write(offset + ".new", f"{seconds:+d}\n")
+            os.replace(offset + ".new", offset)
+        step_to(0)
+        tasks = os.path.join(self.folder, "tallywork.ini")
+        write(tasks, TWO_TASKS)
+        write(self.store, f"[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\n"
+                          f"FirstRun=sz:\"2026-01-05 10:00:00\"\nSettings File=sz:\"{tasks}\"\n")
+        plain = self.env
+        self.env = dict(plain, LD_PRELOAD=library[0], FAKETIME_TIMESTAMP_FILE=offset,
+                        FAKETIME_NO_CACHE="1", FAKETIME_DONT_FAKE_MONOTONIC="1")
+        self.launch("testmode")
+        self.env = plain
+        wid = self.wait_main_window()
+
+        # Ten seconds a task: two hours forward three seconds into the first, and back again
+        # three seconds into the second. The session takes its twenty seconds all the same.
+        self.press(wid, "alt+s")
+        started = time.monotonic()
+        time.sleep(3)
+        step_to(7200)
+        time.sleep(10)
+        step_to(0)
+        done = wait_for(lambda: b"Sessions Completed=1" in read(tasks), 30)
+        took = time.monotonic() - started
+        self.assertTrue(done, "the session did not complete")
+        self.assertGreater(took, 18)
+        self.assertLess(took, 25)
+
+        # The practice is counted in full. The wall times are as the program read them: each
+        # task's span takes in the step, so the program did see it.
+        journal = sqlite3.connect(os.path.join(self.data, "journal.sqlite"))
+        records = journal.execute("SELECT number, practised, started, ended FROM task "
+                                  "ORDER BY id").fetchall()
+        journal.close()
+        self.assertEqual([record[:2] for record in records], [(1, 10), (2, 10)])
+        spans = [(datetime.datetime.fromisoformat(ended)
+                  - datetime.datetime.fromisoformat(started)).total_seconds()
+                 for *_, started, ended in records]
+        self.assertAlmostEqual(spans[0], 10 + 7200, delta=3)
+        self.assertAlmostEqual(spans[1], 10 - 7200, delta=3)
 
 
 class InstalledProgram(TallybellCase):

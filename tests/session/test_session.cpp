@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <tuple>
+#include <utility>
 
 namespace tb::test {
 namespace {
@@ -83,8 +84,9 @@ TEST_F(StartUp, TheFirstRunPutsTheDefaultListInPlaceOnce)
 {
     registry->RegWriteString(HKEY_CURRENT_USER, kKey, "FirstRun", "yesterday");
     ASSERT_TRUE(makeForm().Form_Load());
-    EXPECT_EQ(said(0), "Couldn't copy the default settings file\r\n\r\n" + defaultList + "\r\nto "
-                           + workList + "\r\n\r\nNo such file or directory");
+    EXPECT_EQ(said(0),
+              "Couldn't copy the default settings file\r\n\r\n" + defaultList + "\r\nto " + workList
+                  + "\r\n\r\nNo such file or directory");
     EXPECT_EQ(ctl("lblStartFrom"), "1") << "no tasks: the task Start would begin with";
     EXPECT_EQ(date(), "yesterday");
     messages.answers = {MsgResult::Yes};
@@ -288,6 +290,127 @@ TEST_F(Session, TheTimeUpMessageHoldsTheSessionAndAnUnseenEndIsNotified)
     tick(10);
     EXPECT_EQ(notifier.sent.back().body, "Task 3\nThat was the last task of the session.");
     EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"})) << "at the end";
+}
+
+// A step of the wall clock either way, or a sleep of the machine, at any point of a task: the
+// task still ends after ten awake seconds of practice. A sleep while the task counts pauses
+// it; one during a pause or the time-up message leaves the session as it was.
+TEST_F(Session, NeitherAClockStepNorASleepStretchesOrSkipsATask)
+{
+    enum When { Counting, Paused, Message };
+    const char *const kWhen[] = {"counting", "paused", "message"};
+    struct Row {
+        When when;
+        int at; // seconds into task 1
+        std::int64_t step; // of the wall clock
+        std::int64_t sleep; // the machine's, in seconds
+        int ends; // on the task's how many-th tick while not paused
+        int pauses; // that the session makes itself
+    };
+    const Row rows[] = {
+        {Counting, 0, -3600, 0, 10, 0}, {Counting, 0, 7200, 0, 10, 0},
+        {Counting, 5, -3600, 0, 10, 0}, {Counting, 5, 7200, 0, 10, 0},
+        {Counting, 9, -3600, 0, 10, 0}, {Counting, 9, 7200, 0, 10, 0},
+        {Counting, 0, 0, 1200, 10, 1},  {Counting, 5, 0, 1200, 10, 1},
+        {Counting, 9, 0, 1200, 11, 1}, // the tick that pauses would have ended the task
+        {Counting, 5, 0, 2, 10, 0}, // too short to tell from reading the two clocks apart
+        {Paused, 5, -3600, 0, 10, 0},   {Paused, 5, 7200, 0, 10, 0},
+        {Paused, 5, 0, 1200, 10, 0},    {Message, 10, -3600, 0, 10, 0},
+        {Message, 10, 7200, 0, 10, 0},  {Message, 10, 0, 1200, 10, 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(::testing::Message() << kWhen[row.when] << " at " << row.at << ": step "
+                                          << row.step << ", sleep " << row.sleep);
+        MainForm &f = start(2,
+                            {{"options", "Stop Between tasks", "True"},
+                             {"options", "disable ScreenSaver", "True"}});
+        const auto event = [&] {
+            clock.t += row.step + row.sleep;
+            clock.boot += row.sleep;
+        };
+        bool first = true;
+        messages.whileOpen = [&] {
+            if (row.when == Message && std::exchange(first, false)) {
+                event();
+                tick(5); // the user reads the message
+            }
+        };
+        f.cmdstartstop_Click();
+        tick(row.at);
+        if (row.when != Message) {
+            if (row.when == Paused)
+                f.cmdpause_Click();
+            event();
+            if (row.when == Paused) {
+                tick(30);
+                f.cmdpause_Click();
+            }
+        }
+        const std::int16_t task = f.currenttask;
+        int ticks = row.when == Message ? 0 : row.at, pauses = 0;
+        while (f.sessionRunning() && f.currenttask == task && ticks < 40) {
+            tick(1);
+            ++ticks;
+            if (f.Taskspaused) {
+                ++pauses;
+                EXPECT_TRUE(ctl("txtmessage").starts_with("Paused...Click on the Pause Button"));
+                EXPECT_EQ(screenSaver.calls.back(), "restore");
+                tick(3);
+                f.cmdpause_Click();
+            }
+        }
+        EXPECT_EQ(ticks, row.ends);
+        EXPECT_EQ(pauses, row.pauses);
+        const std::vector<TaskRecord> tasks = journal.tasks();
+        EXPECT_EQ(tasks.empty() ? -1 : tasks.front().practisedSeconds, 10);
+    }
+    messages.whileOpen = nullptr;
+}
+
+// The journal counts a task's practice on the monotonic clock, and shows its wall times as
+// they were read. Three seconds into a task, maybe paused, the clock steps or the machine
+// sleeps; two ticks later Stop is clicked or the window closes.
+TEST_F(Session, TheJournalCountsPracticeNotClockStepsPausesOrSleep)
+{
+    struct Row {
+        const char *what;
+        bool paused;
+        std::int64_t step; // of the wall clock
+        std::int64_t sleep;
+        bool closed; // the window, rather than Stop
+        int practised;
+        std::int64_t ended; // by the wall clock, seconds after the start
+    };
+    const Row rows[] = {
+        {"the wall clock forward", false, 7200, 0, false, 5, 7205},
+        {"the wall clock back", false, -3600, 0, false, 5, -3595},
+        {"a step back while paused", true, -3600, 0, false, 3, -3595},
+        {"asleep while counting", false, 0, 1200, false, 4, 1205},
+        {"asleep while paused", true, 0, 1200, true, 3, 1205},
+        {"closed while paused", true, 0, 0, true, 3, 5},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        MainForm &f = start(2);
+        const std::int64_t started = clock.t;
+        f.cmdstartstop_Click();
+        tick(3);
+        if (row.paused)
+            f.cmdpause_Click();
+        clock.t += row.step + row.sleep;
+        clock.boot += row.sleep;
+        tick(2);
+        if (row.closed)
+            f.Form_Unload();
+        else
+            f.cmdstartstop_Click();
+        ASSERT_FALSE(journal.tasks().empty());
+        const TaskRecord task = journal.tasks().front();
+        EXPECT_EQ(task.practisedSeconds, row.practised);
+        EXPECT_EQ(task.started, dateTimeText(started));
+        EXPECT_EQ(task.ended, dateTimeText(started + row.ended));
+        EXPECT_EQ(task.ending, TaskEnding::Stopped);
+    }
 }
 
 TEST_F(Session, TaskLengthIsTheShareOfTheChosenTime)

@@ -21,12 +21,23 @@
 
 namespace tb::test {
 
+// Three readings a test moves one by one; advance() is time passing on an awake machine.
+// They start far apart, so that a length taken across two of them shows.
 class FakeClock : public Clock
 {
 public:
     std::int64_t now() const override { return t; }
-    void advance(std::int64_t seconds) { t += seconds; }
+    std::int64_t monotonic() const override { return steady; }
+    std::int64_t sinceBoot() const override { return boot; }
+    void advance(std::int64_t seconds)
+    {
+        t += seconds;
+        steady += seconds;
+        boot += seconds;
+    }
     std::int64_t t = 1'800'000'000; // some afternoon in 2027
+    std::int64_t steady = 90'000;
+    std::int64_t boot = 95'000; // slept for some time since boot
 };
 
 // Returns the scripted numbers in turn (each taken modulo n), then `fallback`.
