@@ -1,5 +1,6 @@
 #include "app/ProgramFolder.h"
 
+#include "platform/Translator.h"
 #include "settings/Registry.h"
 #include "settings/SafeFile.h"
 
@@ -77,9 +78,10 @@ ProgramFolder fallBack(const std::string &executableFolder, bool holdsTaskList,
     if (holdsTaskList)
         return {executableFolder, {}};
     return {executableFolder,
-            std::string("Tallybell could not make a folder of your own for the task list, the "
-                        "list files and the bell:\r\n\r\n")
-                + why + "\r\n\r\nIt uses its own folder instead:\r\n" + executableFolder};
+            fillIn(trText("ProgramFolder", "Tallybell could not make a folder of your own for the "
+                                           "task list, the list files and the bell:\r\n\r\n%1"
+                                           "\r\n\r\nIt uses its own folder instead:\r\n%2"),
+                   {why, executableFolder})};
 }
 
 } // namespace
@@ -95,7 +97,7 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
     const auto dataHome = userBaseFolder(env.xdgDataHome, env.home, "/.local/share");
     if (!dataHome)
         return fallBack(executableFolder, holdsTaskList,
-                        "The home folder is not known (HOME is not set).");
+                        trText("ProgramFolder", "The home folder is not known (HOME is not set)."));
 
     const std::string folder = *dataHome + "/" + kFolderName;
     if (const int error = makePrivateFolders(folder); error != 0)
@@ -134,14 +136,17 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
     ProgramFolder chosen {folder, {}};
     // Said once, when the list is taken along, unless the list in use is another one.
     if (listTaken && !storeNamesATaskList(env))
-        chosen.problem = "Tallybell cannot write in its own folder\r\n" + executableFolder
-            + "\r\n\r\nso it keeps the task list, the list files and the bell in\r\n" + folder
-            + "\r\n\r\nfrom now on. Your task list was copied there; the one in the program's "
-              "folder is left as it is.";
+        chosen.problem = fillIn(
+            trText("ProgramFolder",
+                   "Tallybell cannot write in its own folder\r\n%1\r\n\r\nso it keeps the task "
+                   "list, the list files and the bell in\r\n%2\r\n\r\nfrom now on. Your task "
+                   "list was copied there; the one in the program's folder is left as it is."),
+            {executableFolder, folder});
     if (!failures.empty())
         chosen.problem += std::string(chosen.problem.empty() ? "" : "\r\n\r\n")
-            + "Tallybell could not copy its default files into\r\n" + folder + "\r\n\r\n"
-            + failures;
+            + fillIn(trText("ProgramFolder",
+                            "Tallybell could not copy its default files into\r\n%1\r\n\r\n%2"),
+                     {folder, failures});
     return chosen;
 }
 

@@ -14,6 +14,7 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtSound.h"
+#include "platform/qt/QtTranslator.h"
 #include "platform/qt/QtWindowOps.h"
 #include "session/MainForm.h"
 #include "session/frmmain.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QLocale>
 #include <QPointer>
 #include <QScreen>
 #include <QStringList>
@@ -38,6 +40,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromUtf8(tb::version::kVersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYBELL_APP_ID));
+    // The user's language, before any text is made.
+    tb::QtTranslator translator;
+    translator.install(QLocale());
+    const tb::ScopedTranslator translating(&translator);
 
     tb::SystemClock clock;
     tb::StdRandom random;

@@ -1,5 +1,6 @@
 #include "platform/Sound.h"
 
+#include "platform/Translator.h"
 #include "settings/SafeFile.h"
 
 #include <cstdint>
@@ -69,7 +70,7 @@ BellCheck checkBellFile(const std::string &path)
     unsigned char head[12];
     if (file.readAt(0, reinterpret_cast<char *>(head), sizeof head) != sizeof head
         || std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0)
-        return noBell("It is not a wave file.");
+        return noBell(trText("Sound", "It is not a wave file."));
 
     std::uint64_t rate = 0; // bytes a second, once the format is known
     std::uint64_t at = sizeof head;
@@ -87,18 +88,20 @@ BellCheck checkBellFile(const std::string &path)
                     == sizeof format;
             rate = whole ? bytesPerSecond(format) : 0;
             if (rate == 0)
-                return noBell("Its description of the sound is damaged.");
+                return noBell(trText("Sound", "Its description of the sound is damaged."));
         } else if (id == "data") {
             if (rate == 0)
-                return noBell("Its sound comes without a description of it.");
+                return noBell(trText("Sound", "Its sound comes without a description of it."));
             if (length > size - body)
-                return noBell("It is cut short: it holds less sound than its header says.");
+                return noBell(trText("Sound",
+                                     "It is cut short: it holds less sound than its header says."));
             if (length == 0)
-                return noBell("It holds no sound.");
+                return noBell(trText("Sound", "It holds no sound."));
             const double seconds = double(length) / double(rate);
             if (seconds > kLongestBellSeconds)
-                return noBell("It lasts " + wholeSeconds(seconds) + " seconds; a bell may last "
-                              + wholeSeconds(kLongestBellSeconds) + " seconds at most.");
+                return noBell(fillIn(trText("Sound", "It lasts %1 seconds; a bell may last %2 "
+                                                     "seconds at most."),
+                                     {wholeSeconds(seconds), wholeSeconds(kLongestBellSeconds)}));
             BellCheck bell;
             bell.ok = true;
             bell.seconds = seconds;
@@ -107,7 +110,7 @@ BellCheck checkBellFile(const std::string &path)
         // Chunks are laid out on even offsets.
         at = body + length + (length & 1);
     }
-    return noBell("It holds no sound.");
+    return noBell(trText("Sound", "It holds no sound."));
 }
 
 SoundPlayed PlaySoundFile(Sound &sound, bool soundCardOnSystem, const std::string &file)

@@ -47,6 +47,12 @@ std::string trText(const char *context, const char *source, const char *disambig
     return english(source, n);
 }
 
+std::string uiLanguage()
+{
+    const Translator *translator = inForce.load();
+    return translator ? translator->language() : "en";
+}
+
 std::string fillIn(std::string text, std::initializer_list<std::string_view> args)
 {
     // From the last number down, so that "%1" does not take the start of "%10".

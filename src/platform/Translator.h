@@ -19,6 +19,8 @@ public:
     virtual std::string translate(const char *context, const char *source,
                                   const char *disambiguation, int n) const
         = 0;
+    // The language of the catalogue in use, as ISO 639 ("de"); "en" without one.
+    virtual std::string language() const { return "en"; }
 };
 
 // Puts `translator` in force for its lifetime, then the one before. Without one, texts stay
@@ -39,6 +41,9 @@ private:
 // plural as "(s)" ("%n day(s)"): untranslated, it reads "1 day", "2 days".
 std::string trText(const char *context, const char *source, const char *disambiguation = nullptr,
                    int n = -1);
+
+// The language the texts are shown in: the translator's in force, else "en".
+std::string uiLanguage();
 
 // `text` with "%1", "%2", ... replaced by the arguments in turn (as a translation may order
 // them otherwise than the English).

@@ -9,6 +9,7 @@
 #include "platform/ScreenSaver.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
+#include "platform/Translator.h"
 #include "platform/WindowOps.h"
 #include "session/TaskText.h"
 #include "settings/Conversions.h"
@@ -33,19 +34,27 @@
 namespace tb {
 namespace {
 
+// Each in the user's language where it is shown: trText("MainForm", ...).
 constexpr const char *kNoTasksQuestion
-    = "No Tasks exist in this Task List, Would you like to add some?";
-constexpr const char *kPausedText = "Paused...Click on the Pause Button to resume";
-constexpr const char *kCompletedText = "All Tasks Completed, Congratulations!!!";
-constexpr const char *kTimeUpText = "The time is up on this task";
-constexpr const char *kAnyKeyResumes = "Or press any key.";
+    = TB_MARK("MainForm", "No Tasks exist in this Task List, Would you like to add some?");
+constexpr const char *kPausedText = TB_MARK("MainForm", "Paused...Click on the Pause Button to resume");
+constexpr const char *kCompletedText = TB_MARK("MainForm", "All Tasks Completed, Congratulations!!!");
+constexpr const char *kTimeUpText = TB_MARK("MainForm", "The time is up on this task");
+constexpr const char *kAnyKeyResumes = TB_MARK("MainForm", "Or press any key.");
+constexpr const char *kStart = TB_MARK("MainForm", "&Start");
+constexpr const char *kStop = TB_MARK("MainForm", "&Stop");
+
+std::string tr(const char *marked)
+{
+    return trText("MainForm", marked);
+}
 // A sleep shorter than this goes unnoticed: the two clocks are read one after the other and
 // each in whole seconds, so the gap between them can seem to move by a second or two.
 constexpr std::int64_t kShortestSleep = 5;
 
 std::string diskErrorCaption()
 {
-    return std::string(version::kProductName) + " - Disk Error";
+    return fillIn(trText("MainForm", "%1 - Disk Error"), {version::kProductName});
 }
 
 // A task text as one line of a notification: its line breaks become plain ones.
@@ -80,7 +89,7 @@ MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms, std:
     for (const char *name : {"framestartfrom", "startfromspin", "cmdexit", "menfile", "optionS",
                              "helphelp", "TotalTimeMenu", "fileopen", "optionsalm"})
         controls_[name];
-    controls_["cmdstartstop"].caption = "&Start";
+    controls_["cmdstartstop"].caption = tr(kStart);
     controls_["cmdpause"].enabled = false;
     controls_["lblTimer"].caption = "00:00";
     controls_["txtmessage"];
@@ -149,11 +158,11 @@ bool MainForm::Form_Load()
     }
     // Someone else's file or folder is where the guard must live: the user decides.
     if (instance.outcome == InstanceCheck::Outcome::Refused
-        && s_.messages.show(std::string(version::kProductName)
-                                + " cannot make sure that it runs only once:\r\n\r\n"
-                                + instance.reason
-                                + "\r\n\r\nTwo copies at once would overwrite each other's "
-                                  "files. Start anyway?",
+        && s_.messages.show(fillIn(trText("MainForm",
+                                          "%1 cannot make sure that it runs only once:\r\n\r\n%2"
+                                          "\r\n\r\nTwo copies at once would overwrite each "
+                                          "other's files. Start anyway?"),
+                                   {version::kProductName, instance.reason}),
                             version::kProductName, MsgIcon::Exclamation, MsgButtons::YesNo)
             != MsgResult::Yes)
         return false;
@@ -174,7 +183,8 @@ bool MainForm::Form_Load()
     controls_["lblStartFrom"].caption = numberToText(currenttask);
     controls_["optionScreenSave"].checked = list_.Disabless();
     for (int i = 0; i < kTimeMenuEntries; ++i)
-        controls_[timeMenuName(i)].caption = std::to_string((i + 1) * 10) + " Minutes";
+        controls_[timeMenuName(i)].caption
+            = fillIn(trText("MainForm", "%1 Minutes"), {std::to_string((i + 1) * 10)});
     readPracticeSummary();
     seenRevision_ = list_.revision();
     seenSwitches_ = list_.switches();
@@ -192,8 +202,9 @@ void MainForm::firstRun()
     const int error = renameNoReplace(shipped, defaultIni);
     const bool placed = error == 0;
     if (!placed && !fExist(defaultIni)) {
-        s_.messages.show("Couldn't copy the default settings file\r\n\r\n" + shipped + "\r\nto "
-                             + defaultIni + "\r\n\r\n" + std::strerror(error),
+        s_.messages.show(fillIn(trText("MainForm", "Couldn't copy the default settings "
+                                                   "file\r\n\r\n%1\r\nto %2\r\n\r\n%3"),
+                                {shipped, defaultIni, std::strerror(error)}),
                          diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
         // Without a task list in place the first run is not over: the next start tries
         // again, when the folder may be writable.
@@ -216,10 +227,11 @@ void MainForm::checkTaskListReadable()
         return;
     // The failed writes that follow from it would only say the same again.
     saidFailedSaves_.insert(inifilename);
-    s_.messages.show("Couldn't read the task list\r\n\r\n" + inifilename + "\r\n\r\n"
-                         + check.errorText
-                         + "\r\n\r\nThe task list is left as it is and shows no tasks. Choose "
-                           "another one with Open in the File menu.",
+    s_.messages.show(fillIn(trText("MainForm",
+                                   "Couldn't read the task list\r\n\r\n%1\r\n\r\n%2\r\n\r\nThe "
+                                   "task list is left as it is and shows no tasks. Choose another "
+                                   "one with Open in the File menu."),
+                            {inifilename, check.errorText}),
                      diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
 }
 
@@ -231,15 +243,17 @@ void MainForm::reportFailedSaves()
         if (!saidFailedSaves_.insert(file).second)
             continue;
         const bool journal = file == s_.journal.location();
-        std::string text = journal ? "Couldn't write to the practice journal\r\n\r\n"
-                                   : "Couldn't save the settings file\r\n\r\n";
-        text.append(file).append("\r\n\r\n").append(reason);
-        text += journal ? "\r\n\r\nThe session goes on, but what is practised may not be "
-                          "recorded; this message is not repeated until the program is started "
-                          "again."
-                        : "\r\n\r\nThe file on disk is unchanged. Later changes to it may not be "
-                          "kept either; this message is not repeated until the program is "
-                          "started again.";
+        const std::string text = fillIn(
+            journal ? trText("MainForm",
+                             "Couldn't write to the practice journal\r\n\r\n%1\r\n\r\n%2\r\n\r\n"
+                             "The session goes on, but what is practised may not be recorded; "
+                             "this message is not repeated until the program is started again.")
+                    : trText("MainForm",
+                             "Couldn't save the settings file\r\n\r\n%1\r\n\r\n%2\r\n\r\nThe "
+                             "file on disk is unchanged. Later changes to it may not be kept "
+                             "either; this message is not repeated until the program is started "
+                             "again."),
+            {file, reason});
         s_.messages.show(text, diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
     }
 }
@@ -357,17 +371,20 @@ void MainForm::showWhereTheSessionIs()
     const int tasks = totaltasks - 1;
     std::string &place = controls_["lbltaskof"].caption;
     if (sessionrunning)
-        place = "Task " + numberToText(currenttask) + " of " + numberToText(tasks);
+        place = fillIn(trText("MainForm", "Task %1 of %2"),
+                       {numberToText(currenttask), numberToText(tasks)});
     else if (tasks > 0 && !completedShown_)
-        place = "Start: task " + numberToText(currenttask) + " of " + numberToText(tasks);
+        place = fillIn(trText("MainForm", "Start: task %1 of %2"),
+                       {numberToText(currenttask), numberToText(tasks)});
     else
         place.clear();
 
     // Paused, the task stays in view under the message; the button says what it does now.
-    controls_["cmdpause"].caption = Taskspaused ? "&Resume" : "&Pause";
+    controls_["cmdpause"].caption
+        = Taskspaused ? trText("MainForm", "&Resume") : trText("MainForm", "&Pause");
     ControlState &text = controls_["txtmessage"];
     if (Taskspaused)
-        text.caption = std::string(kPausedText) + "\r\n" + kAnyKeyResumes + "\r\n\r\n"
+        text.caption = tr(kPausedText) + "\r\n" + tr(kAnyKeyResumes) + "\r\n\r\n"
             + savedmessage;
     // Stopped, what Start begins with, greyed as not yet begun; a session's closing message
     // stays until the user acts.
@@ -442,8 +459,10 @@ void MainForm::readPracticeSummary()
     const std::int64_t minutes = minutesOf(s_.journal.secondsPractisedOn(localDay(s_.clock.now())));
     // The count the task list has always kept, so a long-standing user sees their own.
     const int completed = list_.file().sessionsCompleted();
-    practiceSummary_ = "Sessions completed: " + std::to_string(std::max(completed, 0))
-        + " \xC2\xB7 Today: " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+    practiceSummary_
+        = fillIn(trText("MainForm", "Sessions completed: %1 \u00B7 Today: %2"),
+                 {std::to_string(std::max(completed, 0)),
+                  trText("MainForm", "%n minute(s)", nullptr, static_cast<int>(minutes))});
 }
 
 // --- The session -------------------------------------------------------------------
@@ -482,7 +501,8 @@ bool MainForm::askToAddTasks()
     if (totaltasks != 1)
         return false;
     repaint();
-    if (s_.messages.show(kNoTasksQuestion, version::kProductName, MsgIcon::None, MsgButtons::YesNo)
+    if (s_.messages.show(tr(kNoTasksQuestion), version::kProductName, MsgIcon::None,
+                         MsgButtons::YesNo)
         == MsgResult::Yes)
         forms_.show(FormId::TaskEditor);
     return true;
@@ -494,7 +514,8 @@ void MainForm::ringBell()
     const SoundPlayed rung = PlaySoundFile(s_.sound, SoundCardOnSystem, bell);
     // Said once a run for each sound: a session of many tasks rings it many times.
     if (!rung.problem.empty() && saidBells_.insert(bell).second)
-        s_.messages.show("Couldn't play the sound\r\n\r\n" + bell + "\r\n\r\n" + rung.problem,
+        s_.messages.show(fillIn(trText("MainForm", "Couldn't play the sound\r\n\r\n%1\r\n\r\n%2"),
+                                {bell, rung.problem}),
                          version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
@@ -522,7 +543,7 @@ void MainForm::restoreScreenSaver()
 
 void MainForm::UpdateSessionControls(bool stopping)
 {
-    controls_["cmdstartstop"].caption = stopping ? "&Start" : "&Stop";
+    controls_["cmdstartstop"].caption = tr(stopping ? kStart : kStop);
     for (const char *name :
          {"startfromspin", "framestartfrom", "lblStartFrom", "Imagemoveon", "practiceprogress"})
         controls_[name].visible = !controls_[name].visible;
@@ -534,7 +555,7 @@ void MainForm::UpdateSessionControls(bool stopping)
 void MainForm::setStoppedLayout()
 {
     controls_["cmdpause"].enabled = false;
-    controls_["cmdstartstop"].caption = "&Start";
+    controls_["cmdstartstop"].caption = tr(kStart);
     controls_["practiceprogress"].visible = false;
     for (const char *name : {"startfromspin", "framestartfrom", "lblStartFrom"})
         controls_[name].visible = true;
@@ -590,7 +611,7 @@ void MainForm::cmdpause_Click()
     if (!Taskspaused) {
         StartPaused = steadyNow();
         savedmessage = controls_["txtmessage"].caption;
-        controls_["txtmessage"].caption = kPausedText;
+        controls_["txtmessage"].caption = tr(kPausedText);
         controls_["linepaused"].visible = true;
         controls_["optionS"].enabled = !controls_["optionS"].enabled;
         restoreScreenSaver();
@@ -653,11 +674,12 @@ void MainForm::notifyTaskEnd()
         return;
     const int next = currenttask + 1;
     const bool last = list_.file().description(next, 1).empty();
-    s_.notifier.notify(kTimeUpText,
-                       notificationText(controls_["txtmessage"].caption)
-                           + (last ? "\nThat was the last task of the session."
-                                   : "\nNext: task " + std::to_string(next) + " of "
-                                      + std::to_string(totaltasks - 1) + "."));
+    s_.notifier.notify(
+        tr(kTimeUpText),
+        notificationText(controls_["txtmessage"].caption) + "\n"
+            + (last ? trText("MainForm", "That was the last task of the session.")
+                    : fillIn(trText("MainForm", "Next: task %1 of %2."),
+                             {std::to_string(next), std::to_string(totaltasks - 1)})));
 }
 
 void MainForm::endOfTask()
@@ -674,7 +696,8 @@ void MainForm::endOfTask()
         notifyTaskEnd();
     if (list_.StopBTasks() && !skippedtonext) {
         repaint();
-        s_.messages.show(kTimeUpText, version::kProductName, MsgIcon::Information, MsgButtons::Ok);
+        s_.messages.show(tr(kTimeUpText), version::kProductName, MsgIcon::Information,
+                         MsgButtons::Ok);
     }
     skippedtonext = false;
     // After the bell and the message: a slow disk never holds them up.
@@ -710,7 +733,7 @@ void MainForm::endOfSession()
     if (list_.playwavefiletasks())
         ringBell();
     FormOnTop();
-    controls_["txtmessage"].caption = kCompletedText;
+    controls_["txtmessage"].caption = tr(kCompletedText);
     completedShown_ = true;
     controls_["lblTimer"].caption = formatTime(delay);
     recordSession(true, lastTaskEnded_);

@@ -23,6 +23,31 @@ bool replaceFirst(std::string &text, std::string_view placeholder, std::string_v
 
 namespace {
 
+// The name of note `index` (0 to 6: A to G) as `style` names it, or as the user's language
+// does when no style is chosen.
+std::string noteName(int index, std::string style)
+{
+    if (style != TaskListFile::kNoteLetters && style != TaskListFile::kNoteGerman
+        && style != TaskListFile::kNoteSolfege) {
+        const std::string language = uiLanguage();
+        style = language == "de"                                         ? TaskListFile::kNoteGerman
+            : language == "fr" || language == "it" || language == "es" ? TaskListFile::kNoteSolfege
+                                                                         : TaskListFile::kNoteLetters;
+    }
+    if (style == TaskListFile::kNoteSolfege) {
+        // A to G: the spelling is the language's ("Ré" in French).
+        static constexpr const char *names[] = {
+            TB_MARK("NoteNames", "La"), TB_MARK("NoteNames", "Si"),  TB_MARK("NoteNames", "Do"),
+            TB_MARK("NoteNames", "Re"), TB_MARK("NoteNames", "Mi"),  TB_MARK("NoteNames", "Fa"),
+            TB_MARK("NoteNames", "Sol"),
+        };
+        return trText("NoteNames", names[index]);
+    }
+    if (style == TaskListFile::kNoteGerman && index == 1)
+        return "H";
+    return std::string(1, char('A' + index));
+}
+
 // The text of task `taskNumber` as getnexttask shows it; a preview writes nothing, draws no
 // note and moves no list on.
 std::string compose(std::int16_t taskNumber, const ListContext &context, bool preview,
@@ -59,7 +84,7 @@ std::string compose(std::int16_t taskNumber, const ListContext &context, bool pr
         if (preview)
             text.replace(note, 6, kUndrawnNote);
         else
-            text.replace(note, 6, 1, char('A' + context.random.below(7)));
+            text.replace(note, 6, noteName(context.random.below(7), file.noteNames()));
     }
 
     if (!replaceFirst(text, "%CR%", "\r\n"))

@@ -1,5 +1,6 @@
 #include "settings/Registry.h"
 
+#include "platform/Translator.h"
 #include "platform/MessageBox.h"
 #include "settings/IniFile.h"
 #include "settings/SafeFile.h"
@@ -105,11 +106,13 @@ bool Registry::RegWriteString(std::uint32_t hive, std::string_view subkey,
     const std::string section = registrySection(hive, subkey);
     std::string reason; // why the store cannot be written, empty when it was
     if (storeFile_.empty()) {
-        reason = "There is no folder for it: neither XDG_CONFIG_HOME nor HOME is set.";
+        reason = trText("Registry",
+                        "There is no folder for it: neither XDG_CONFIG_HOME nor HOME is set.");
     } else if (const int error = makePrivateFolders(parentFolder(storeFile_)); error != 0) {
         reason = std::strerror(error);
     } else if (!isWritableIniEntry(section, valueName, stored)) {
-        reason = "This name or text cannot be stored (a line break, or \"=\" in the name).";
+        reason = trText("Registry",
+                        "This name or text cannot be stored (a line break, or \"=\" in the name).");
     } else {
         // Written as a batch of one: a failed write of the store is said here, as a key
         // error, and not a second time as a failed save of a settings file.
@@ -123,8 +126,9 @@ bool Registry::RegWriteString(std::uint32_t hive, std::string_view subkey,
     if (!errorShown_) {
         errorShown_ = true;
         const std::string where = storeFile_.empty() ? std::string() : storeFile_ + "\r\n";
-        messages_.show("Error Creating Key: " + std::to_string(std::int32_t(hive)) + "\r\n\r\n"
-                           + where + reason,
+        messages_.show(fillIn(trText("Registry", "Error Creating Key: %1"),
+                              {std::to_string(std::int32_t(hive))})
+                           + "\r\n\r\n" + where + reason,
                        version::kProductName, MsgIcon::None, MsgButtons::Ok);
     }
     return true;

@@ -1,5 +1,7 @@
 #include "settings/SafeFile.h"
 
+#include "platform/Translator.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -28,14 +30,14 @@ std::string systemText(int error)
     return std::strerror(error);
 }
 
-const char *const notAFileText = "Not a regular file";
+const char *const notAFileText = TB_MARK("SafeFile", "Not a regular file");
 
 // Text and code for a name that exists but is not a regular file.
 std::pair<int, std::string> notAFile(mode_t mode)
 {
     if (S_ISDIR(mode))
         return {EISDIR, systemText(EISDIR)};
-    return {EINVAL, notAFileText};
+    return {EINVAL, trText("SafeFile", notAFileText)};
 }
 
 FileRead readFailure(ReadStatus status, int error, std::string text)
@@ -178,8 +180,8 @@ FileRead tooLarge(std::uint64_t size, std::uint64_t maxBytes)
         return std::to_string(bytes / (1u << 20) + (bytes % (1u << 20) != 0 ? 1 : 0));
     };
     return readFailure(ReadStatus::Error, EFBIG,
-                       systemText(EFBIG) + ": " + megabytes(size) + " MB, at most "
-                           + megabytes(maxBytes) + " MB");
+                       fillIn(trText("SafeFile", "%1: %2 MB, at most %3 MB"),
+                              {systemText(EFBIG), megabytes(size), megabytes(maxBytes)}));
 }
 
 // A file larger than the reader takes is refused before it is opened, and again should it

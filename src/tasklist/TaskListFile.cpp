@@ -12,6 +12,7 @@ constexpr std::string_view kScreenSaver = "disable ScreenSaver";
 constexpr std::string_view kFullScreen = "Use Full Screen";
 constexpr std::string_view kPlaySound = "Play Sound";
 constexpr std::string_view kStopBetween = "Stop Between tasks";
+constexpr std::string_view kNoteNames = "Note names";
 
 constexpr std::string_view kTotalTime = "TotalTime";
 constexpr std::string_view kTime = "Time";
@@ -92,6 +93,16 @@ bool TaskListFile::stopBetweenTasks() const
 bool TaskListFile::setStopBetweenTasks(bool on) const
 {
     return write(kOptions, kStopBetween, boolToText(on));
+}
+
+std::string TaskListFile::noteNames() const
+{
+    return read(kOptions, kNoteNames, "");
+}
+
+bool TaskListFile::setNoteNames(std::string_view names) const
+{
+    return write(kOptions, kNoteNames, names);
 }
 
 TaskListOptions TaskListFile::options() const
@@ -202,7 +213,8 @@ bool TaskListFile::setLastChangeSession(int list, std::string_view count) const
     return write(listGroupSection(list), kLastChange, count);
 }
 
-std::string TaskListFile::newTaskList(const TaskListOptions &options, int totalTime)
+std::string TaskListFile::newTaskList(const TaskListOptions &options, int totalTime,
+                                      std::string_view noteNames)
 {
     std::string content;
     const auto put = [&content](std::string_view section, std::string_view key,
@@ -217,6 +229,8 @@ std::string TaskListFile::newTaskList(const TaskListOptions &options, int totalT
     put(kOptions, kStopBetween, boolToText(options.StopBTasks));
     put(kOptions, kWavefile, options.Soundfile);
     put(kTotalTime, kTime, numberToText(totalTime));
+    if (!noteNames.empty())
+        put(kOptions, kNoteNames, noteNames);
     return content;
 }
 

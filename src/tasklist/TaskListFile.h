@@ -48,6 +48,13 @@ public:
     bool setStopBetweenTasks(bool on) const;
     // The options as a session starts from them.
     TaskListOptions options() const;
+    // "Note names": how a drawn note is named, kNoteLetters, kNoteGerman or kNoteSolfege;
+    // empty (and anything else) for the way of the user's language.
+    std::string noteNames() const;
+    bool setNoteNames(std::string_view names) const;
+    static constexpr const char *kNoteLetters = "letters";
+    static constexpr const char *kNoteGerman = "german";
+    static constexpr const char *kNoteSolfege = "solfege";
 
     // [TotalTime] Time: the session length, index 0 to 9 of 10 to 100 minutes; 1 when absent.
     // Returned as stored, which may lie outside 0 to 9.
@@ -87,8 +94,10 @@ public:
     bool setLastChangeSession(int list, std::string_view count) const;
 
     // The bytes of a new task list holding `options` and the session length `totalTime`, as
-    // the six entries written one by one into an empty file would leave them.
-    static std::string newTaskList(const TaskListOptions &options, int totalTime);
+    // the six entries written one by one into an empty file would leave them; the note
+    // names follow when they are set.
+    static std::string newTaskList(const TaskListOptions &options, int totalTime,
+                                   std::string_view noteNames = {});
 
     // The section of task `task` as the session reads it ("task3") and as the task list
     // editor writes it ("Task3"): names match in any case, and each keeps its spelling.

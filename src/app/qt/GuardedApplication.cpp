@@ -19,7 +19,9 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &error) {
         report(error.what());
     } catch (...) {
-        report("an error of unknown kind");
+        report(QCoreApplication::translate("GuardedApplication", "an error of unknown kind")
+                   .toStdString()
+                   .c_str());
     }
     return false;
 }
@@ -31,9 +33,13 @@ void GuardedApplication::report(const char *what)
         return;
     reporting_ = true;
     try {
-        messages_->show(std::string("An unexpected error occurred:\r\n\r\n") + what
-                            + "\r\n\r\nThe last action may not have been completed. "
-                              "Your task lists and list files are as they were last saved.",
+        messages_->show(QCoreApplication::translate(
+                            "GuardedApplication",
+                            "An unexpected error occurred:\r\n\r\n%1\r\n\r\nThe last action may "
+                            "not have been completed. Your task lists and list files are as they "
+                            "were last saved.")
+                            .arg(QString::fromUtf8(what))
+                            .toStdString(),
                         version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
     } catch (...) {
     }

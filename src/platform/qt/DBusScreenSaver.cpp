@@ -1,5 +1,6 @@
 #include "platform/qt/DBusScreenSaver.h"
 
+#include <QCoreApplication>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -61,7 +62,8 @@ void DBusScreenSaver::ask(int pathIndex)
     const QLatin1StringView path = paths[pathIndex];
     QDBusMessage call
         = QDBusMessage::createMethodCall(service, path, interfaceName, QStringLiteral("Inhibit"));
-    call << QStringLiteral("Tallybell") << QStringLiteral("A practice session is running");
+    call << QStringLiteral("Tallybell")
+         << QCoreApplication::translate("DBusScreenSaver", "A practice session is running");
     asking_ = new QDBusPendingCallWatcher(bus_.asyncCall(call), &calls_);
     QObject::connect(
         asking_, &QDBusPendingCallWatcher::finished, &calls_,

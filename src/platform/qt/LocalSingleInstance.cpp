@@ -1,6 +1,7 @@
 #include "platform/qt/LocalSingleInstance.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
@@ -49,7 +50,7 @@ QString makePrivateFolder(const QString &folder)
     const QByteArray path = QFile::encodeName(folder);
     const uid_t uid = ::getuid();
     if (::mkdir(path.constData(), kPrivateMode) != 0 && errno != EEXIST)
-        return folder + QStringLiteral(" cannot be made: ") + errnoText(errno) + u'.';
+        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be made: %2.").arg(folder, errnoText(errno));
 
     struct stat info {
     };
@@ -57,7 +58,7 @@ QString makePrivateFolder(const QString &folder)
     // makes way.
     if (::lstat(path.constData(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == uid
         && ::unlink(path.constData()) == 0 && ::mkdir(path.constData(), kPrivateMode) != 0)
-        return folder + QStringLiteral(" cannot be made: ") + errnoText(errno) + u'.';
+        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be made: %2.").arg(folder, errnoText(errno));
 
     // Opened without following a link, so that what is checked and closed is what is used.
     const int fd
@@ -65,21 +66,21 @@ QString makePrivateFolder(const QString &folder)
     if (fd < 0) {
         const int error = errno;
         if (::lstat(path.constData(), &info) == 0 && S_ISLNK(info.st_mode))
-            return folder + QStringLiteral(" is a link, not a folder.");
+            return QCoreApplication::translate("LocalSingleInstance", "%1 is a link, not a folder.").arg(folder);
         if (::lstat(path.constData(), &info) == 0 && !S_ISDIR(info.st_mode))
-            return folder + QStringLiteral(" is not a folder.");
-        return folder + QStringLiteral(" cannot be opened: ") + errnoText(error) + u'.';
+            return QCoreApplication::translate("LocalSingleInstance", "%1 is not a folder.").arg(folder);
+        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be opened: %2.").arg(folder, errnoText(error));
     }
     QString refusal;
     if (::fstat(fd, &info) != 0)
-        refusal = folder + QStringLiteral(" cannot be read: ") + errnoText(errno) + u'.';
+        refusal = QCoreApplication::translate("LocalSingleInstance", "%1 cannot be read: %2.").arg(folder, errnoText(errno));
     else if (info.st_uid != uid)
-        refusal = folder + QStringLiteral(" belongs to another user.");
+        refusal = QCoreApplication::translate("LocalSingleInstance", "%1 belongs to another user.").arg(folder);
     // Made by this user with other rights, or under a umask that took the user's own: once
     // closed, and once what it holds is checked, it is as good as new.
     else if ((info.st_mode & kPermissionBits) != kPrivateMode && ::fchmod(fd, kPrivateMode) != 0)
-        refusal = folder + QStringLiteral(" cannot be closed to other users: ") + errnoText(errno)
-            + u'.';
+        refusal = QCoreApplication::translate("LocalSingleInstance", "%1 cannot be closed to other users: %2.")
+                      .arg(folder, errnoText(errno));
     ::close(fd);
     return refusal;
 }
@@ -121,13 +122,12 @@ InstanceCheck LocalSingleInstance::checkForRunningInstance()
     if (const Answer answer = askRunningInstance(); answer != Answer::None) {
         if (answer == Answer::Greeting)
             return {Outcome::HandedOver, {}};
-        const QString other = serverName_ + QStringLiteral(" answers, but not as Tallybell does.");
+        const QString other = QCoreApplication::translate("LocalSingleInstance", "%1 answers, but not as Tallybell does.").arg(serverName_);
         return {Outcome::Refused, other.toStdString()};
     }
     if (!listen()) {
-        const QString cannotListen = serverName_
-            + QStringLiteral(" cannot be opened for later starts: ") + server_->errorString()
-            + u'.';
+        const QString cannotListen = QCoreApplication::translate("LocalSingleInstance", "%1 cannot be opened for later starts: %2.")
+                  .arg(serverName_, server_->errorString());
         delete server_;
         server_ = nullptr;
         return {Outcome::Refused, cannotListen.toStdString()};
@@ -152,11 +152,11 @@ QString LocalSingleInstance::findSafePlace()
     };
     if (::lstat(QFile::encodeName(socket).constData(), &info) == 0) {
         if (info.st_uid != ::getuid())
-            return socket + QStringLiteral(" belongs to another user.");
+            return QCoreApplication::translate("LocalSingleInstance", "%1 belongs to another user.").arg(socket);
         if (S_ISLNK(info.st_mode))
-            return socket + QStringLiteral(" is a link, not a socket.");
+            return QCoreApplication::translate("LocalSingleInstance", "%1 is a link, not a socket.").arg(socket);
         if (!S_ISSOCK(info.st_mode))
-            return socket + QStringLiteral(" is not a socket.");
+            return QCoreApplication::translate("LocalSingleInstance", "%1 is not a socket.").arg(socket);
     }
     serverName_ = socket;
     return {};

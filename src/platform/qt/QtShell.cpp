@@ -4,6 +4,7 @@
 #include "tallybell/Version.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -118,17 +119,18 @@ void QtShell::runOpener(const QString &program, const QUrl &url)
 
 void QtShell::tellNothingOpened(const QUrl &url)
 {
-    std::string text;
-    if (url.scheme() == QLatin1String("mailto")) {
-        text = "No program on this computer could start a mail message. You can write to this "
-               "address with your mail program:\n\n"
-            + url.path(QUrl::FullyDecoded).toStdString();
-    } else {
-        text = "No program on this computer could open the web page. You can copy its address "
-               "into a web browser:\n\n"
-            + url.toString(QUrl::FullyEncoded).toStdString();
-    }
-    messages_.show(text, version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
+    const QString text = url.scheme() == QLatin1String("mailto")
+        ? QCoreApplication::translate("QtShell",
+                                      "No program on this computer could start a mail message. "
+                                      "You can write to this address with your mail program:"
+                                      "\n\n%1")
+              .arg(url.path(QUrl::FullyDecoded))
+        : QCoreApplication::translate("QtShell",
+                                      "No program on this computer could open the web page. You "
+                                      "can copy its address into a web browser:\n\n%1")
+              .arg(url.toString(QUrl::FullyEncoded));
+    messages_.show(text.toStdString(), version::kProductName, MsgIcon::Exclamation,
+                   MsgButtons::Ok);
 }
 
 } // namespace tb

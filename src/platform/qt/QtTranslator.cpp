@@ -1,7 +1,9 @@
 #include "platform/qt/QtTranslator.h"
 
 #include <QCoreApplication>
-#include <QString>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace tb {
 
@@ -16,6 +18,25 @@ std::string QtTranslator::translate(const char *context, const char *source,
     if (translated == untranslated)
         return {};
     return translated.toStdString();
+}
+
+void QtTranslator::install(const QLocale &locale)
+{
+    auto *own = new QTranslator(QCoreApplication::instance());
+    if (!own->load(locale, QStringLiteral("tallybell"), QStringLiteral("_"),
+                   QStringLiteral(":/i18n"))) {
+        delete own;
+        return;
+    }
+    QCoreApplication::installTranslator(own);
+    language_ = QLocale(own->language()).name().section(u'_', 0, 0);
+    // Qt's own texts (the buttons of its dialogs, its file dialog) in the same language.
+    auto *qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(QLocale(own->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
 }
 
 } // namespace tb

@@ -1,0 +1,123 @@
+// Every text a user reads goes through the catalogues. With a catalogue that gives each text
+// as itself in brackets, every window and every message shows bracketed texts only, beside
+// what the user's files hold, numbers and names.
+
+#include "WindowsFixture.h"
+#include "forms/qt/ControlBinding.h"
+#include "platform/qt/QtTranslator.h"
+#include "support/Soon.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include <optional>
+#include <set>
+
+namespace tb::test {
+namespace {
+
+// Controls that show the user's data or names, not texts of the program's.
+const std::set<QString> kData = {
+    qs("txtmessage"),  qs("lblTimer"),       qs("lblStartFrom"),     qs("LabelAppTitle"),
+    qs("lbltasklist"), qs("lblTaskNum"),     qs("lblAltTaskNum"),    qs("lblCurrentListNo"),
+    qs("lblTitle"),    qs("lblProductName"), qs("lblCompanyProduct"), qs("txttasklist"),
+    qs("txtsoundfile"), qs("txtdescription"), qs("Listsongtitles"),   qs("TextCurrentSong"),
+};
+
+class Translated : public WindowsFixture
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(catalogue.load(qEnvironmentVariable("TALLYBELL_PSEUDO_QM")));
+        QCoreApplication::installTranslator(&catalogue);
+        translating.emplace(&translator);
+        WindowsFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        WindowsFixture::TearDown();
+        translating.reset();
+        QCoreApplication::removeTranslator(&catalogue);
+    }
+
+    // The texts of `window` not taken from a catalogue, each with where it was found.
+    static std::vector<std::string> untranslated(QWidget *window)
+    {
+        std::vector<std::string> found;
+        const auto check = [&found](const QString &where, const QString &text) {
+            static const QRegularExpression plain(QStringLiteral("^[\\d\\s:.,/()-]*$"));
+            if (text.isEmpty() || plain.match(text).hasMatch() || text == qs("Tallybell")
+                || text.startsWith(u'['))
+                return;
+            found.push_back(QString(where + qs(": ") + text).toStdString());
+        };
+        check(window->objectName() + qs(" title"), window->windowTitle());
+        const auto widgets = window->findChildren<QWidget *>();
+        for (QWidget *widget : widgets) {
+            const QString name = widget->objectName();
+            if (kData.count(name) || !widget->isVisibleTo(window))
+                continue;
+            // The links' tool tips are their addresses.
+            if (!name.startsWith(qs("lblgotowebsite")) && name != qs("lblemail"))
+                check(name + qs(" tool tip"), widget->toolTip());
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                check(name, label->text());
+            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                check(name, button->text());
+            else if (auto *group = qobject_cast<QGroupBox *>(widget))
+                check(name, group->title());
+            else if (auto *combo = qobject_cast<QComboBox *>(widget))
+                for (int i = 0; i < combo->count(); ++i)
+                    check(name, combo->itemText(i));
+        }
+        const auto actions = window->findChildren<QAction *>();
+        for (QAction *action : actions) {
+            if (!action->isSeparator())
+                check(action->objectName(), action->text());
+        }
+        return found;
+    }
+    void open(const char *entry, FormId id)
+    {
+        window->findChild<QAction *>(qs(entry))->trigger();
+        ASSERT_NE(windows->window(id), nullptr);
+    }
+
+    QTranslator catalogue;
+    QtTranslator translator;
+    std::optional<ScopedTranslator> translating;
+};
+
+TEST_F(Translated, EveryWindowAndMessageShowsTranslatedTextsOnly)
+{
+    EXPECT_EQ(untranslated(window.get()), std::vector<std::string> {});
+    window->findChild<QAbstractButton *>(qs("cmdstartstop"))->click(); // the running layout
+    window->findChild<QAbstractButton *>(qs("cmdpause"))->click();
+    EXPECT_EQ(untranslated(window.get()), std::vector<std::string> {});
+    window->findChild<QAbstractButton *>(qs("cmdstartstop"))->click();
+    for (const auto &[entry, id] : {std::pair {"optionsalm", FormId::Options},
+                                    {"fileedit", FormId::TaskEditor},
+                                    {"editfilesong", FormId::ListEditor},
+                                    {"helpabout", FormId::About}, {"filejournal", FormId::Journal}}) {
+        SCOPED_TRACE(entry);
+        open(entry, id);
+        EXPECT_EQ(untranslated(windows->window(id)), std::vector<std::string> {});
+    }
+    // Messages too: a refusal and a question.
+    program->dispatch(FormId::ListEditor, "cmdAdd", ControlEvent::Click);
+    program->dispatch(FormId::TaskEditor, "TaskspinUp", ControlEvent::Click);
+    program->dispatch(FormId::TaskEditor, "cmdcancel", ControlEvent::Click);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    for (const ShownMessage &shown : messages.shown)
+        EXPECT_TRUE(shown.text.starts_with("[")) << shown.text;
+}
+
+} // namespace
+} // namespace tb::test
