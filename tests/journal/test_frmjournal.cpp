@@ -2,8 +2,8 @@
 // figures, the search, the export, a session recorded while it is open, its chart.
 
 #include "journal/JournalForm.h"
-#include "support/Soon.h"
 #include "settings/DateText.h"
+#include "support/Soon.h"
 #include "windows/WindowsFixture.h"
 
 #include <QAbstractItemModel>
@@ -20,7 +20,29 @@
 namespace tb::test {
 namespace {
 
-using JournalWindow = WindowsFixture;
+class JournalWindow : public WindowsFixture
+{
+protected:
+    void add(const TaskRecord &task) { ASSERT_TRUE(journal.addTask(task).ok); }
+    QWidget *open(const char *entry, FormId id)
+    {
+        window->findChild<QAction *>(qs(entry))->trigger();
+        QWidget *dialog = windows->window(id);
+        EXPECT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
+        return dialog;
+    }
+    static QAbstractItemModel *rows(QWidget *dialog)
+    {
+        return dialog->findChild<QTableView *>(qs("tblrecords"))->model();
+    }
+    static void typeSearch(QWidget *dialog, const QString &text)
+    {
+        auto *box = dialog->findChild<QLineEdit *>(qs("txtsearch"));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+};
 
 // Counts the pixels of `colour` in what `widget` shows.
 long pixelsOf(QWidget *widget, const QColor &colour)
@@ -33,19 +55,16 @@ long pixelsOf(QWidget *widget, const QColor &colour)
 TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
 {
     const std::int64_t day = 24 * 3600;
-    for (const auto &[ago, text, items] : {std::tuple {2 * day, "Play Etude 2 ,\r\n\"slowly\"",
-                                                       std::vector<std::string> {"Etude 2"}},
-                                           {day, "Play Etude 3 ", {"Etude 3"}},
-                                           {1200, "Scales", {}}})
-        ASSERT_TRUE(journal
-                        .addTask({dateTimeText(clock.t - ago), dateTimeText(clock.t - ago + 600), 2,
-                                  text, items, 600, 600, TaskEnding::TimeUp})
-                        .ok);
+    for (const auto &[ago, text, items, practised, ending] :
+         {std::tuple {2 * day, "Play Etude 2 ,\r\n\"slowly\"", std::vector<std::string> {"Etude 2"},
+                      600, TaskEnding::TimeUp},
+          {day, "Play Etude 3 ", {"Etude 3"}, 125, TaskEnding::Skipped},
+          {1200, "Scales", {}, 600, TaskEnding::Stopped}})
+        add({dateTimeText(clock.t - ago), dateTimeText(clock.t - ago + 600), 2, text, items, 600,
+             practised, ending});
 
-    window->findChild<QAction *>(qs("filejournal"))->trigger();
-    QWidget *dialog = windows->window(FormId::Journal);
+    QWidget *dialog = open("filejournal", FormId::Journal);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     ASSERT_SOON(dialog->isActiveWindow());
     EXPECT_FALSE(dialog->isModal());
     EXPECT_EQ(dialog->parentWidget(), window.get());
@@ -57,10 +76,19 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     EXPECT_EQ(rows->index(2, 2).data().toString(), qs("Play Etude 2 , / \"slowly\""));
     EXPECT_EQ(rows->index(2, 2).data(Qt::ToolTipRole).toString(), qs("Play Etude 2 ,\n\"slowly\""));
 
-    // The search folds case and blanks; the export saves what is shown.
+    // The search reads every column as shown, with case and blanks folded.
     auto *search = dialog->findChild<QLineEdit *>(qs("txtsearch"));
     EXPECT_TRUE(search->hasFocus());
-    QTest::keyClicks(search, qs("etude  2"));
+    for (const auto &[query, found] : {std::pair {"SKIPPED", 1},
+                                       {"2:05", 1},
+                                       {"10:00", 3},
+                                       {"etude 3", 1},
+                                       {"\"slowly", 1},
+                                       {"time up", 1}}) {
+        typeSearch(dialog, qs(query));
+        EXPECT_EQ(rows->rowCount(), found) << query;
+    }
+    typeSearch(dialog, qs("etude  2"));
     ASSERT_EQ(rows->rowCount(), 1);
     EXPECT_EQ(rows->index(0, 3).data().toString(), qs("Etude 2"));
     EXPECT_EQ(label("lblshown"), qs("1 of 3 tasks"));
@@ -71,10 +99,11 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     const std::string exported = readFile(folder.file("out.csv"));
     EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 3) << exported;
     EXPECT_NE(exported.find("\"Play Etude 2 ,\r\n\"\"slowly\"\"\""), std::string::npos);
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().text, "Exported 1 task to\r\n\r\n" + folder.file("out.csv"));
 
     // A session stopped while the window is open shows when the window is next in front.
-    search->selectAll();
-    QTest::keyClick(search, Qt::Key_Backspace);
+    typeSearch(dialog, QString());
     EXPECT_EQ(rows->rowCount(), 3);
     window->activateWindow();
     program->dispatch(FormId::Main, "cmdstartstop", ControlEvent::Click);

@@ -281,6 +281,20 @@ TEST(PracticeStats, WeekFromMondayMonthFromTheFirstAndTheLastDays)
         EXPECT_EQ(minutesOf(seconds), minutes) << seconds << " s";
 }
 
+TEST(PracticeStats, TheScaleRisesInRoundStepsToTheMostMinutes)
+{
+    using Marks = std::vector<std::int64_t>;
+    const std::tuple<std::int64_t, int, Marks> cases[] = {
+        {0, 4, {0, 5}},           {20, 4, {0, 5, 10, 15, 20}},
+        {22, 4, {0, 10, 20, 30}}, {45, 4, {0, 15, 30, 45}},
+        {45, 2, {0, 30, 60}},     {61, 4, {0, 30, 60, 90}},
+        {500, 3, {0, 300, 600}},  {100000, 4, {0, 30000, 60000, 90000, 120000}},
+        {3, 0, {0, 5}},
+    };
+    for (const auto &[most, steps, marks] : cases)
+        EXPECT_EQ(scaleMarks(most, steps), marks) << most << " minutes in " << steps << " steps";
+}
+
 TEST(JournalCsv, EveryFieldQuotedWithItsQuotesDoubled)
 {
     const TaskRecord task {"2026-03-01 09:00", "",  3,   "Play \"A\", then\r\nB",
