@@ -396,6 +396,23 @@ FAULTS = [
     F("win-smallest-text", "windows", "src/session/frmmain.cpp",
       "constexpr double kSmallestTextPoints = 8.0;", "constexpr double kSmallestTextPoints = 4.0;",
       "the task text shrinks below 8 points"),
+    F("win-chart-dates", "windows", "src/journal/PracticeChart.cpp",
+      "? dates.day(days_[i].day) :", "? QString::fromStdString(days_[i].day) :",
+      "the chart writes its dates in one form whatever the locale"),
+    F("win-journal-dates", "windows", "src/journal/frmjournal.cpp",
+      "if (auto *logic = dynamic_cast<JournalView *>(host_.form(FormId::Journal))) {",
+      "if (JournalView *logic = nullptr) {",
+      "the table and the search keep the stored form of the dates"),
+    F("win-journal-columns", "windows", "src/journal/frmjournal.cpp",
+      "std::max(header->sectionSizeHint(column), table->sizeHintForColumn(column));",
+      "header->sectionSizeHint(column);", "a column is as wide as its header, not its content"),
+    F("win-journal-screen", "windows", "src/journal/frmjournal.cpp",
+      "resize(size().boundedTo(room).expandedTo(minimumSizeHint()));",
+      "resize(size().expandedTo(minimumSizeHint()));",
+      "the journal opens taller than a small screen, its buttons below the edge"),
+    F("win-about-height", "windows", "src/about/frmAbout.cpp",
+      "    const int width = sizeHint().width();\n    resize(width, heightForWidth(width));",
+      "    adjustSize();", "the about box cuts its notice short on a small screen"),
 ]
 
 

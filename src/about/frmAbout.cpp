@@ -26,7 +26,10 @@ frmAbout::frmAbout(FormHost &host, QWidget *parent)
     ui->lblTitle->setFont(title);
 
     new ControlBinding(this, host_, FormId::About);
-    adjustSize();
+    // As high as the wrapped notices need: adjustSize() would cut it to two thirds of a
+    // small screen's height.
+    const int width = sizeHint().width();
+    resize(width, heightForWidth(width));
 
     // The links answer the keyboard too.
     ui->lblgotowebsite->installEventFilter(this);
@@ -53,8 +56,7 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            host_.dispatch(FormId::About, watched->objectName().toStdString(),
-                              ControlEvent::Click);
+            host_.dispatch(FormId::About, watched->objectName().toStdString(), ControlEvent::Click);
             return true;
         }
     }

@@ -1,7 +1,10 @@
 // The practice journal window on the offscreen platform: opened from the File menu, its
-// figures, the search, the export, a session recorded while it is open, its chart.
+// figures, the search, the export, a session recorded while it is open, its chart, its dates
+// in the reader's format. With the about box: both within a small screen (this test also
+// runs at double scale).
 
 #include "journal/JournalForm.h"
+#include "journal/PracticeChart.h"
 #include "settings/DateText.h"
 #include "support/Soon.h"
 #include "windows/WindowsFixture.h"
@@ -9,9 +12,12 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 
 #include <algorithm>
@@ -128,6 +134,57 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
 
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_EQ(program->form(FormId::Journal), nullptr);
+}
+
+TEST_F(JournalWindow, DatesReadAsTheLocaleWritesThemInTheTableTheChartAndTheSearch)
+{
+    add({"2026-11-09 14:05:00", "", 1, "November", {}, 600, 600});
+    add({"2026-09-11 09:30:00", "", 1, "September", {}, 600, 600});
+    const QLocale before;
+    for (const auto &[locale, date, started, today] :
+         {std::tuple {QLocale::English, "11/9/26", "11/9/26 2:05 PM", "1/15/27"},
+          {QLocale::German, "09.11.26", "09.11.26 14:05", "15.01.27"}}) {
+        SCOPED_TRACE(started);
+        QLocale::setDefault(QLocale(locale));
+        QWidget *dialog = open("filejournal", FormId::Journal);
+        EXPECT_EQ(rows(dialog)->index(0, 0).data().toString(), qs(started));
+        EXPECT_EQ(dialog->findChild<PracticeChart *>()->dayMarks().back(), qs(today));
+        typeSearch(dialog, qs(date));
+        ASSERT_EQ(rows(dialog)->rowCount(), 1);
+        EXPECT_EQ(rows(dialog)->index(0, 2).data().toString(), qs("November"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }
+    QLocale::setDefault(before);
+}
+
+// The second run of this test is at double scale on a screen of 1280 x 720 pixels.
+TEST_F(JournalWindow, JournalAndAboutFitASmallScreenAndEveryColumnShowsWhole)
+{
+    add({dateTimeText(clock.t), "", 9, "Romanza", {"Romanza"}, 1200, 1199, TaskEnding::Skipped});
+    for (const auto &[entry, id] :
+         {std::pair {"filejournal", FormId::Journal}, {"helpabout", FormId::About}}) {
+        SCOPED_TRACE(entry);
+        QWidget *dialog = open(entry, id);
+        // Where it goes is the window manager's choice; that it fits is the window's.
+        const QSize room = dialog->screen()->availableGeometry().size();
+        EXPECT_EQ(dialog->frameGeometry().size().boundedTo(room), dialog->frameGeometry().size());
+        EXPECT_EQ(dialog->minimumSizeHint().boundedTo(QSize(640, 360)), dialog->minimumSizeHint());
+        for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+            EXPECT_TRUE(
+                dialog->rect().contains(QRect(button->mapTo(dialog, QPoint()), button->size())))
+                << button->objectName().toStdString();
+        for (const QLabel *label : dialog->findChildren<QLabel *>())
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                << label->objectName().toStdString() << " shows whole";
+    }
+    const QAbstractItemView *table
+        = windows->window(FormId::Journal)->findChild<QTableView *>(qs("tblrecords"));
+    auto *header = static_cast<const QTableView *>(table)->horizontalHeader();
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+    for (int column = 0; column < header->count(); ++column)
+        EXPECT_GE(header->sectionSize(column),
+                  std::max(header->sectionSizeHint(column), table->sizeHintForColumn(column)))
+            << column;
 }
 
 } // namespace
