@@ -413,6 +413,10 @@ FAULTS = [
     F("win-about-height", "windows", "src/about/frmAbout.cpp",
       "    const int width = sizeHint().width();\n    resize(width, heightForWidth(width));",
       "    adjustSize();", "the about box cuts its notice short on a small screen"),
+    F("win-about-dark", "windows", "src/about/frmAbout.cpp",
+      'constexpr Colours kDark {"#e8b458", "#8ab4f8"};',
+      'constexpr Colours kDark {"#7a4a08", "#0000ee"};',
+      "the about box keeps its title and links dark on a dark window"),
 ]
 
 

@@ -1,7 +1,7 @@
 // The practice journal window on the offscreen platform: opened from the File menu, its
 // figures, the search, the export, a session recorded while it is open, its chart, its dates
 // in the reader's format. With the about box: both within a small screen (this test also
-// runs at double scale).
+// runs at double scale) and readable in a dark palette.
 
 #include "journal/JournalForm.h"
 #include "journal/PracticeChart.h"
@@ -12,15 +12,18 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tb::test {
@@ -185,6 +188,52 @@ TEST_F(JournalWindow, JournalAndAboutFitASmallScreenAndEveryColumnShowsWhole)
         EXPECT_GE(header->sectionSize(column),
                   std::max(header->sectionSizeHint(column), table->sizeHintForColumn(column)))
             << column;
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        double sum = 0.05;
+        for (const auto &[v, w] :
+             {std::pair {c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+            sum += w * (v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+TEST_F(JournalWindow, AboutBoxReadsInALightAndADarkPaletteAndScreenshotsAreKept)
+{
+    for (int day = 0; day < 7; ++day) // a week of practice for the pictures
+        add({dateTimeText(clock.t - 3600 - day * 86400),
+             "",
+             2,
+             "Romanza",
+             {},
+             1200,
+             600 + 90 * day});
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(0x32, 0x32, 0x32), QColor(0x32, 0x32, 0x32)); // like Adwaita dark
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    for (const bool isDark : {false, true}) {
+        SCOPED_TRACE(isDark);
+        QApplication::setPalette(isDark ? dark : QApplication::style()->standardPalette());
+        QWidget *about = open("helpabout", FormId::About);
+        QCoreApplication::processEvents();
+        const QColor back = about->palette().color(QPalette::Window);
+        ASSERT_EQ(back.lightness() < 128, isDark);
+        for (const QLabel *label : about->findChildren<QLabel *>())
+            EXPECT_GE(contrast(label->palette().color(label->foregroundRole()), back), 4.5)
+                << label->objectName().toStdString();
+        // One set of pictures, at double scale, for a person to look at.
+        const QString shots = qEnvironmentVariable("TALLYBELL_SHOT_DIR");
+        const QString theme = qs(isDark ? "-dark.png" : "-light.png");
+        if (about->devicePixelRatio() == 2 && !shots.isEmpty() && QDir().mkpath(shots)) {
+            about->grab().save(shots + qs("/about") + theme);
+            open("filejournal", FormId::Journal)->grab().save(shots + qs("/journal") + theme);
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 } // namespace
