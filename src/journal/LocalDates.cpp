@@ -5,7 +5,7 @@
 
 namespace tb {
 
-LocalDates::LocalDates(QLocale locale) : locale_(std::move(locale))
+LocalDates::LocalDates(const QLocale &locale) : locale_(locale)
 {
 }
 

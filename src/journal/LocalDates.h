@@ -14,7 +14,7 @@ namespace tb {
 class LocalDates
 {
 public:
-    explicit LocalDates(QLocale locale = QLocale());
+    explicit LocalDates(const QLocale &locale = QLocale());
 
     // "2026-12-06" as a date.
     QString day(const std::string &isoDay) const;
