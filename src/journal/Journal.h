@@ -18,7 +18,7 @@ struct TaskRecord {
     std::string started;
     std::string ended;
     int number = 0;
-    std::string text; // as shown: UTF-8, line breaks as CR LF
+    std::string text; // as shown, blanks tidied (tidyTaskText): UTF-8, line breaks as CR LF
     std::vector<std::string> items; // the list items the text used
     int plannedSeconds = 0;
     int practisedSeconds = 0; // pauses not counted
@@ -63,7 +63,7 @@ public:
     // Moves on with every record written: what was read before may be out of date.
     virtual std::uint64_t revision() const = 0;
 
-    // Every task, newest first.
+    // Every task, the latest start first: a task recorded late sorts by when it started.
     virtual std::vector<TaskRecord> tasks() = 0;
     // The days with practice, oldest first.
     virtual std::vector<DayPractice> practiceByDay() = 0;

@@ -1,6 +1,7 @@
 #include "journal/JournalForm.h"
 
 #include "journal/JournalCsv.h"
+#include "journal/JournalText.h"
 #include "journal/PracticeStats.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
@@ -39,8 +40,7 @@ std::string searchForm(std::string_view text)
 
 } // namespace
 
-JournalForm::JournalForm(FormCalls &forms, JournalServices services)
-    : forms_(forms), s_(services)
+JournalForm::JournalForm(FormCalls &forms, JournalServices services) : forms_(forms), s_(services)
 {
     for (const char *name : {"lblstreak", "lbllongest", "lblweek", "lblmonth", "lblshown"})
         controls_[name];
@@ -72,13 +72,6 @@ void JournalForm::reload()
     seenRevision_ = s_.journal.revision();
     tasks_ = s_.journal.tasks();
     searchable_.clear();
-    searchable_.reserve(tasks_.size());
-    for (const TaskRecord &task : tasks_) {
-        std::string all = task.started + " " + task.ended + " " + task.text;
-        for (const std::string &item : task.items)
-            all.append(" ").append(item);
-        searchable_.push_back(searchForm(all));
-    }
     showSummary();
     applySearch();
 }
@@ -100,9 +93,32 @@ void JournalForm::showSummary()
         = "This month: " + counted(minutesOf(summary.monthSeconds), "minute", "minutes");
 }
 
+std::string JournalForm::shownCell(std::size_t row, JournalColumn column) const
+{
+    return cellText(shownTask(row), column, dates_);
+}
+
+void JournalForm::showDatesAs(DateTimeText dates)
+{
+    dates_ = std::move(dates);
+    searchable_.clear();
+    applySearch();
+}
+
 void JournalForm::applySearch()
 {
     const std::string query = searchForm(controls_["txtsearch"].text);
+    if (!query.empty() && searchable_.size() != tasks_.size()) {
+        searchable_.reserve(tasks_.size());
+        for (const TaskRecord &task : tasks_) {
+            // The cells apart: no search finds the end of one and the start of the next.
+            std::string cells;
+            for (int column = 0; column < static_cast<int>(JournalColumn::Count); ++column)
+                cells.append(searchForm(cellText(task, JournalColumn(column), dates_)))
+                    .append(1, '\0');
+            searchable_.push_back(std::move(cells));
+        }
+    }
     ++shownVersion_;
     shown_.clear();
     for (std::size_t i = 0; i < tasks_.size(); ++i)
@@ -144,6 +160,11 @@ void JournalForm::cmdexport_Click()
                              + written.errorText,
                          std::string(version::kProductName) + " - Disk Error", MsgIcon::Critical,
                          MsgButtons::Ok);
+    else
+        s_.messages.show(
+            "Exported " + counted(static_cast<std::int64_t>(rows.size()), "task", "tasks")
+                + " to\r\n\r\n" + chosen.path,
+            std::string(version::kProductName) + " - Export", MsgIcon::Information, MsgButtons::Ok);
 }
 
 void JournalForm::cmdclose_Click()

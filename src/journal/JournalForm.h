@@ -24,7 +24,8 @@ struct JournalServices {
 };
 
 // The practice journal window: the streaks and minutes, the minutes of the last days for
-// the chart, and the tasks, newest first, narrowed by what is typed into the search box.
+// the chart, and the tasks, newest first, narrowed by what is typed into the search box to
+// those that show it in any column.
 // The window's table and chart read the rows and days from here.
 class JournalForm final : public Form, public JournalView
 {
@@ -46,8 +47,10 @@ public:
 
     std::size_t shownCount() const override { return shown_.size(); }
     const TaskRecord &shownTask(std::size_t row) const override { return tasks_[shown_[row]]; }
+    std::string shownCell(std::size_t row, JournalColumn column) const override;
     const std::vector<DayPractice> &chartDays() const override { return chart_; }
     std::uint64_t shownVersion() const override { return shownVersion_; }
+    void showDatesAs(DateTimeText dates) override;
 
 private:
     void showSummary();
@@ -57,8 +60,9 @@ private:
     JournalServices s_;
 
     std::vector<TaskRecord> tasks_;
-    // Per task, what a search looks in: its text, items and dates, in lower case with
-    // every run of blanks and line breaks made one blank.
+    DateTimeText dates_;
+    // Per task, what a search looks in: its cells as shown, in lower case with every run of
+    // blanks made one blank. Made at the first search after the tasks or dates changed.
     std::vector<std::string> searchable_;
     std::vector<std::size_t> shown_;
     std::vector<DayPractice> chart_;

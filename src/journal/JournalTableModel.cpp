@@ -2,30 +2,7 @@
 
 #include "journal/JournalView.h"
 
-#include <QStringList>
-
 namespace tb {
-namespace {
-
-QString minutesAndSeconds(int seconds)
-{
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString endingText(TaskEnding ending)
-{
-    switch (ending) {
-    case TaskEnding::TimeUp:
-        return QStringLiteral("Time up");
-    case TaskEnding::Skipped:
-        return QStringLiteral("Skipped");
-    case TaskEnding::Stopped:
-        return QStringLiteral("Stopped");
-    }
-    return {};
-}
-
-} // namespace
 
 JournalTableModel::JournalTableModel(ViewSource view, QObject *parent)
     : QAbstractTableModel(parent), view_(std::move(view))
@@ -40,7 +17,7 @@ int JournalTableModel::rowCount(const QModelIndex &parent) const
 
 int JournalTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : static_cast<int>(JournalColumn::Count);
 }
 
 QVariant JournalTableModel::data(const QModelIndex &index, int role) const
@@ -49,66 +26,48 @@ QVariant JournalTableModel::data(const QModelIndex &index, int role) const
     // Asked before the model was told of new rows: there is nothing sure to show.
     if (!logic || !index.isValid() || static_cast<std::size_t>(index.row()) >= logic->shownCount())
         return {};
-    const TaskRecord &task = logic->shownTask(static_cast<std::size_t>(index.row()));
+    const auto row = static_cast<std::size_t>(index.row());
+    const auto column = static_cast<JournalColumn>(index.column());
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Task || index.column() == Planned || index.column() == Practised
+        return column == JournalColumn::Task || column == JournalColumn::Planned
+                || column == JournalColumn::Practised
             ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
             : QVariant();
+    if (role == Qt::ToolTipRole && column == JournalColumn::Text) {
+        // The lines as they were; the table shows them on one line.
+        const std::string &text = logic->shownTask(row).text;
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+            .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    switch (index.column()) {
-    case Started:
-        return QString::fromStdString(task.started);
-    case Task:
-        return task.number;
-    case Text: {
-        QString text
-            = QString::fromUtf8(task.text.data(), static_cast<qsizetype>(task.text.size()));
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        // One line in the table; the tool tip shows the lines as they were.
-        if (role == Qt::DisplayRole)
-            text.replace(QLatin1Char('\n'), QStringLiteral(" / "));
-        return text;
-    }
-    case Items: {
-        QStringList items;
-        for (const std::string &item : task.items)
-            items << QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
-        return items.join(QStringLiteral("; "));
-    }
-    case Planned:
-        return minutesAndSeconds(task.plannedSeconds);
-    case Practised:
-        return minutesAndSeconds(task.practisedSeconds);
-    case Ending:
-        return endingText(task.ending);
-    default:
-        return {};
-    }
+    const std::string cell = logic->shownCell(row, column);
+    return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
 }
 
 QVariant JournalTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case Started:
+    switch (static_cast<JournalColumn>(section)) {
+    case JournalColumn::Started:
         return QStringLiteral("Started");
-    case Task:
+    case JournalColumn::Task:
         return QStringLiteral("Task");
-    case Text:
+    case JournalColumn::Text:
         return QStringLiteral("Text");
-    case Items:
+    case JournalColumn::Items:
         return QStringLiteral("List items");
-    case Planned:
+    case JournalColumn::Planned:
         return QStringLiteral("Planned");
-    case Practised:
+    case JournalColumn::Practised:
         return QStringLiteral("Practised");
-    case Ending:
+    case JournalColumn::Ending:
         return QStringLiteral("Ended by");
-    default:
-        return {};
+    case JournalColumn::Count:
+        break;
     }
+    return {};
 }
 
 } // namespace tb

@@ -8,15 +8,13 @@ namespace tb {
 
 class JournalView;
 
-// The journal window's tasks as a table. The rows are the journal window's logic's: the
-// model only shows them and is told (`showAfresh`) when the logic has chosen other rows.
-// `view` gives the rows, or null once the window's logic is gone.
+// The journal window's tasks as a table. The rows and their cells' texts are the journal
+// window's logic's: the model only shows them and is told (`showAfresh`) when the logic has
+// chosen other rows. `view` gives the rows, or null once the window's logic is gone.
 class JournalTableModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Started, Task, Text, Items, Planned, Practised, Ending, ColumnCount };
-
     using ViewSource = std::function<const JournalView *()>;
     explicit JournalTableModel(ViewSource view, QObject *parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "journal/PracticeChart.h"
 
+#include "journal/LocalDates.h"
 #include "journal/PracticeStats.h"
 
 #include <QHelpEvent>
@@ -11,23 +12,19 @@
 namespace tb {
 namespace {
 
-// "2026-01-14" as "14.1.": short enough for every week's mark.
-QString shortDay(const std::string &day)
+QString minutesText(std::int64_t minutes)
 {
-    QString text = QString::fromStdString(day);
-    if (text.size() != 10)
-        return text;
-    return QString::number(text.mid(8, 2).toInt()) + QLatin1Char('.')
-        + QString::number(text.mid(5, 2).toInt()) + QLatin1Char('.');
+    return QString::number(minutes) + QStringLiteral(" min");
 }
 
-// The top of the scale: the most minutes of a day, rounded up to a quarter hour.
-std::int64_t scaleTop(const std::vector<DayPractice> &days)
+// The marks of the minute scale beside a plot `height` pixels high: a line of text apart.
+std::vector<std::int64_t> scale(const std::vector<DayPractice> &days, int height,
+                                const QFontMetrics &metrics)
 {
     std::int64_t most = 0;
     for (const DayPractice &day : days)
         most = std::max(most, minutesOf(day.seconds));
-    return std::max<std::int64_t>(15, (most + 14) / 15 * 15);
+    return scaleMarks(most, std::min(4, height / (metrics.height() + 4)));
 }
 
 } // namespace
@@ -40,6 +37,10 @@ PracticeChart::PracticeChart(QWidget *parent) : QWidget(parent)
 void PracticeChart::setDays(const std::vector<DayPractice> &days)
 {
     days_ = days;
+    const LocalDates dates(locale());
+    marks_.clear();
+    for (std::size_t i = 0; i < days_.size(); ++i)
+        marks_ << ((days_.size() - 1 - i) % 7 == 0 ? dates.day(days_[i].day) : QString());
     update();
 }
 
@@ -56,8 +57,12 @@ QSize PracticeChart::minimumSizeHint() const
 QRect PracticeChart::plotArea() const
 {
     const QFontMetrics metrics = fontMetrics();
-    const int left = metrics.horizontalAdvance(QStringLiteral("000 min")) + 6;
-    return rect().adjusted(left, metrics.height() / 2, -4, -metrics.height() - 6);
+    QRect plot = rect().adjusted(0, metrics.height() / 2, -4, -metrics.height() - 6);
+    int widest = 0;
+    for (const std::int64_t minutes : scale(days_, plot.height(), metrics))
+        widest = std::max(widest, metrics.horizontalAdvance(minutesText(minutes)));
+    plot.setLeft(widest + 6);
+    return plot;
 }
 
 int PracticeChart::barAt(int x) const
@@ -77,30 +82,30 @@ void PracticeChart::paintEvent(QPaintEvent *)
     const QRect plot = plotArea();
     if (plot.width() <= 0 || plot.height() <= 0)
         return;
-    const std::int64_t top = scaleTop(days_);
     QColor grid = colours.color(QPalette::WindowText);
     grid.setAlphaF(0.25f);
 
-    // The scale: the top and its half, with a faint line across.
-    painter.setPen(colours.color(QPalette::WindowText));
+    // The scale: round minutes with a faint line across, as many as there is room for.
     const QFontMetrics metrics = fontMetrics();
-    for (const std::int64_t minutes : {top, top / 2}) {
+    const std::vector<std::int64_t> marks = scale(days_, plot.height(), metrics);
+    const std::int64_t top = marks.back();
+    for (const std::int64_t minutes : marks) {
         const int y
             = plot.bottom() - static_cast<int>(static_cast<qint64>(plot.height()) * minutes / top);
         painter.setPen(grid);
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(colours.color(QPalette::WindowText));
         painter.drawText(QRect(0, y - metrics.height() / 2, plot.left() - 6, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(minutes) + QStringLiteral(" min"));
+                         Qt::AlignRight | Qt::AlignVCenter, minutesText(minutes));
     }
     painter.setPen(colours.color(QPalette::WindowText));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
 
     const int count = static_cast<int>(days_.size());
+    const auto barLeft = [&](int i) { return plot.left() + plot.width() * i / count; };
     for (int i = 0; i < count; ++i) {
-        const int x0 = plot.left() + plot.width() * i / count;
-        const int x1 = plot.left() + plot.width() * (i + 1) / count;
+        const int x0 = barLeft(i);
+        const int x1 = barLeft(i + 1);
         const std::int64_t minutes = minutesOf(days_[static_cast<std::size_t>(i)].seconds);
         const int height
             = static_cast<int>(static_cast<qint64>(plot.height()) * std::min(minutes, top) / top);
@@ -112,11 +117,21 @@ void PracticeChart::paintEvent(QPaintEvent *)
             painter.fillRect(
                 QRect(x0 + 1, plot.bottom() - height + 1, std::max(1, x1 - x0 - 2), height), bar);
         }
-        // Every seventh day is named, counting back from today.
-        if ((count - 1 - i) % 7 == 0)
-            painter.drawText(QRect(x0 - 30, plot.bottom() + 4, (x1 - x0) + 60, metrics.height()),
-                             Qt::AlignHCenter | Qt::AlignTop,
-                             shortDay(days_[static_cast<std::size_t>(i)].day));
+    }
+
+    // The dates under their bars, from today back; one that would touch the last written
+    // is left out.
+    int free = rect().right();
+    for (int i = count - 1; i >= 0; --i) {
+        const QString &mark = marks_[i];
+        const int width = metrics.horizontalAdvance(mark);
+        const int left = std::max(
+            plot.left(), std::min((barLeft(i) + barLeft(i + 1) - width) / 2, free - width));
+        if (mark.isEmpty() || left + width > free)
+            continue;
+        painter.drawText(QRect(left, plot.bottom() + 4, width, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignTop, mark);
+        free = left - metrics.horizontalAdvance(QStringLiteral("  "));
     }
 }
 
@@ -133,7 +148,7 @@ bool PracticeChart::event(QEvent *event)
         const std::int64_t minutes = minutesOf(day.seconds);
         QToolTip::showText(
             help->globalPos(),
-            QString::fromStdString(day.day) + QStringLiteral(": ") + QString::number(minutes)
+            LocalDates(locale()).day(day.day) + QStringLiteral(": ") + QString::number(minutes)
                 + (minutes == 1 ? QStringLiteral(" minute") : QStringLiteral(" minutes")),
             this);
         return true;

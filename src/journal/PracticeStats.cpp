@@ -113,4 +113,23 @@ std::vector<DayPractice> recentDays(const std::vector<DayPractice> &days, const 
     return recent;
 }
 
+std::vector<std::int64_t> scaleMarks(std::int64_t mostMinutes, int mostSteps)
+{
+    const std::int64_t most = std::max<std::int64_t>(mostMinutes, 1);
+    const std::int64_t steps = std::max(mostSteps, 1);
+    const auto fits = [&](std::int64_t step) { return (most - 1) / step < steps; };
+    std::int64_t step = 0;
+    for (const std::int64_t minutes : {5, 10, 15, 30})
+        if (!step && fits(minutes))
+            step = minutes;
+    for (std::int64_t hour = 60; !step; hour *= 10)
+        for (const std::int64_t times : {1, 2, 5})
+            if (!step && fits(hour * times))
+                step = hour * times;
+    std::vector<std::int64_t> marks {0};
+    while (marks.back() < most)
+        marks.push_back(marks.back() + step);
+    return marks;
+}
+
 } // namespace tb

@@ -35,4 +35,9 @@ PracticeSummary summarisePractice(const std::vector<DayPractice> &days, const st
 std::vector<DayPractice> recentDays(const std::vector<DayPractice> &days, const std::string &today,
                                     int count);
 
+// The marks of a scale of minutes, from 0 up to a top at or above `mostMinutes`, in at most
+// `mostSteps` equal steps of a round size: 5, 10, 15 or 30 minutes, or 1, 2 or 5 times a
+// power of ten hours. The smallest step that fits is taken.
+std::vector<std::int64_t> scaleMarks(std::int64_t mostMinutes, int mostSteps);
+
 } // namespace tb

@@ -1,5 +1,6 @@
 #include "journal/SqliteJournal.h"
 
+#include "journal/JournalText.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"
 
@@ -263,7 +264,7 @@ SqliteJournal::Database *SqliteJournal::open(bool create, std::string &error)
                        "VALUES (?, ?, ?, ?)")
         && db->prepare(db->allTasks,
                        "SELECT started, ended, number, text, items, planned, practised, ending "
-                       "FROM task ORDER BY id DESC")
+                       "FROM task ORDER BY started DESC, id DESC")
         && db->prepare(db->byDay,
                        "SELECT day, SUM(practised) FROM task GROUP BY day "
                        "HAVING SUM(practised) > 0 ORDER BY day")
@@ -303,7 +304,7 @@ JournalWrite SqliteJournal::addTask(const TaskRecord &task)
     bindText(insert, 1, task.started);
     bindText(insert, 2, task.ended);
     sqlite3_bind_int(insert, 3, task.number);
-    bindText(insert, 4, task.text);
+    bindText(insert, 4, tidyTaskText(task.text));
     bindText(insert, 5, joinItems(task.items));
     sqlite3_bind_int(insert, 6, task.plannedSeconds);
     sqlite3_bind_int(insert, 7, task.practisedSeconds);
@@ -342,7 +343,7 @@ std::vector<TaskRecord> SqliteJournal::tasks()
         task.started = columnText(query, 0);
         task.ended = columnText(query, 1);
         task.number = sqlite3_column_int(query, 2);
-        task.text = columnText(query, 3);
+        task.text = tidyTaskText(columnText(query, 3)); // older records kept the padding
         task.items = splitItems(columnText(query, 4));
         task.plannedSeconds = sqlite3_column_int(query, 5);
         task.practisedSeconds = sqlite3_column_int(query, 6);

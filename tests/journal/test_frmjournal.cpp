@@ -1,26 +1,57 @@
 // The practice journal window on the offscreen platform: opened from the File menu, its
-// figures, the search, the export, a session recorded while it is open, its chart.
+// figures, the search, the export, a session recorded while it is open, its chart, its dates
+// in the reader's format. With the about box: both within a small screen (this test also
+// runs at double scale) and readable in a dark palette.
 
 #include "journal/JournalForm.h"
-#include "support/Soon.h"
+#include "journal/PracticeChart.h"
 #include "settings/DateText.h"
+#include "support/Soon.h"
 #include "windows/WindowsFixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tb::test {
 namespace {
 
-using JournalWindow = WindowsFixture;
+class JournalWindow : public WindowsFixture
+{
+protected:
+    void add(const TaskRecord &task) { ASSERT_TRUE(journal.addTask(task).ok); }
+    QWidget *open(const char *entry, FormId id)
+    {
+        window->findChild<QAction *>(qs(entry))->trigger();
+        QWidget *dialog = windows->window(id);
+        EXPECT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
+        return dialog;
+    }
+    static QAbstractItemModel *rows(QWidget *dialog)
+    {
+        return dialog->findChild<QTableView *>(qs("tblrecords"))->model();
+    }
+    static void typeSearch(QWidget *dialog, const QString &text)
+    {
+        auto *box = dialog->findChild<QLineEdit *>(qs("txtsearch"));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+};
 
 // Counts the pixels of `colour` in what `widget` shows.
 long pixelsOf(QWidget *widget, const QColor &colour)
@@ -33,19 +64,16 @@ long pixelsOf(QWidget *widget, const QColor &colour)
 TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
 {
     const std::int64_t day = 24 * 3600;
-    for (const auto &[ago, text, items] : {std::tuple {2 * day, "Play Etude 2 ,\r\n\"slowly\"",
-                                                       std::vector<std::string> {"Etude 2"}},
-                                           {day, "Play Etude 3 ", {"Etude 3"}},
-                                           {1200, "Scales", {}}})
-        ASSERT_TRUE(journal
-                        .addTask({dateTimeText(clock.t - ago), dateTimeText(clock.t - ago + 600), 2,
-                                  text, items, 600, 600, TaskEnding::TimeUp})
-                        .ok);
+    for (const auto &[ago, text, items, practised, ending] :
+         {std::tuple {2 * day, "Play Etude 2 ,\r\n\"slowly\"", std::vector<std::string> {"Etude 2"},
+                      600, TaskEnding::TimeUp},
+          {day, "Play Etude 3 ", {"Etude 3"}, 125, TaskEnding::Skipped},
+          {1200, "Scales", {}, 600, TaskEnding::Stopped}})
+        add({dateTimeText(clock.t - ago), dateTimeText(clock.t - ago + 600), 2, text, items, 600,
+             practised, ending});
 
-    window->findChild<QAction *>(qs("filejournal"))->trigger();
-    QWidget *dialog = windows->window(FormId::Journal);
+    QWidget *dialog = open("filejournal", FormId::Journal);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     ASSERT_SOON(dialog->isActiveWindow());
     EXPECT_FALSE(dialog->isModal());
     EXPECT_EQ(dialog->parentWidget(), window.get());
@@ -57,10 +85,19 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     EXPECT_EQ(rows->index(2, 2).data().toString(), qs("Play Etude 2 , / \"slowly\""));
     EXPECT_EQ(rows->index(2, 2).data(Qt::ToolTipRole).toString(), qs("Play Etude 2 ,\n\"slowly\""));
 
-    // The search folds case and blanks; the export saves what is shown.
+    // The search reads every column as shown, with case and blanks folded.
     auto *search = dialog->findChild<QLineEdit *>(qs("txtsearch"));
     EXPECT_TRUE(search->hasFocus());
-    QTest::keyClicks(search, qs("etude  2"));
+    for (const auto &[query, found] : {std::pair {"SKIPPED", 1},
+                                       {"2:05", 1},
+                                       {"10:00", 3},
+                                       {"etude 3", 1},
+                                       {"\"slowly", 1},
+                                       {"time up", 1}}) {
+        typeSearch(dialog, qs(query));
+        EXPECT_EQ(rows->rowCount(), found) << query;
+    }
+    typeSearch(dialog, qs("etude  2"));
     ASSERT_EQ(rows->rowCount(), 1);
     EXPECT_EQ(rows->index(0, 3).data().toString(), qs("Etude 2"));
     EXPECT_EQ(label("lblshown"), qs("1 of 3 tasks"));
@@ -71,10 +108,11 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     const std::string exported = readFile(folder.file("out.csv"));
     EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 3) << exported;
     EXPECT_NE(exported.find("\"Play Etude 2 ,\r\n\"\"slowly\"\"\""), std::string::npos);
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().text, "Exported 1 task to\r\n\r\n" + folder.file("out.csv"));
 
     // A session stopped while the window is open shows when the window is next in front.
-    search->selectAll();
-    QTest::keyClick(search, Qt::Key_Backspace);
+    typeSearch(dialog, QString());
     EXPECT_EQ(rows->rowCount(), 3);
     window->activateWindow();
     program->dispatch(FormId::Main, "cmdstartstop", ControlEvent::Click);
@@ -99,6 +137,103 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
 
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_EQ(program->form(FormId::Journal), nullptr);
+}
+
+TEST_F(JournalWindow, DatesReadAsTheLocaleWritesThemInTheTableTheChartAndTheSearch)
+{
+    add({"2026-11-09 14:05:00", "", 1, "November", {}, 600, 600});
+    add({"2026-09-11 09:30:00", "", 1, "September", {}, 600, 600});
+    const QLocale before;
+    for (const auto &[locale, date, started, today] :
+         {std::tuple {QLocale::English, "11/9/26", "11/9/26 2:05 PM", "1/15/27"},
+          {QLocale::German, "09.11.26", "09.11.26 14:05", "15.01.27"}}) {
+        SCOPED_TRACE(started);
+        QLocale::setDefault(QLocale(locale));
+        QWidget *dialog = open("filejournal", FormId::Journal);
+        EXPECT_EQ(rows(dialog)->index(0, 0).data().toString(), qs(started));
+        EXPECT_EQ(dialog->findChild<PracticeChart *>()->dayMarks().back(), qs(today));
+        typeSearch(dialog, qs(date));
+        ASSERT_EQ(rows(dialog)->rowCount(), 1);
+        EXPECT_EQ(rows(dialog)->index(0, 2).data().toString(), qs("November"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }
+    QLocale::setDefault(before);
+}
+
+// The second run of this test is at double scale on a screen of 1280 x 720 pixels.
+TEST_F(JournalWindow, JournalAndAboutFitASmallScreenAndEveryColumnShowsWhole)
+{
+    add({dateTimeText(clock.t), "", 9, "Romanza", {"Romanza"}, 1200, 1199, TaskEnding::Skipped});
+    for (const auto &[entry, id] :
+         {std::pair {"filejournal", FormId::Journal}, {"helpabout", FormId::About}}) {
+        SCOPED_TRACE(entry);
+        QWidget *dialog = open(entry, id);
+        // Where it goes is the window manager's choice; that it fits is the window's.
+        const QSize room = dialog->screen()->availableGeometry().size();
+        EXPECT_EQ(dialog->frameGeometry().size().boundedTo(room), dialog->frameGeometry().size());
+        EXPECT_EQ(dialog->minimumSizeHint().boundedTo(QSize(640, 360)), dialog->minimumSizeHint());
+        for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+            EXPECT_TRUE(
+                dialog->rect().contains(QRect(button->mapTo(dialog, QPoint()), button->size())))
+                << button->objectName().toStdString();
+        for (const QLabel *label : dialog->findChildren<QLabel *>())
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                << label->objectName().toStdString() << " shows whole";
+    }
+    const QAbstractItemView *table
+        = windows->window(FormId::Journal)->findChild<QTableView *>(qs("tblrecords"));
+    auto *header = static_cast<const QTableView *>(table)->horizontalHeader();
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+    for (int column = 0; column < header->count(); ++column)
+        EXPECT_GE(header->sectionSize(column),
+                  std::max(header->sectionSizeHint(column), table->sizeHintForColumn(column)))
+            << column;
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        double sum = 0.05;
+        for (const auto &[v, w] :
+             {std::pair {c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+            sum += w * (v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+TEST_F(JournalWindow, AboutBoxReadsInALightAndADarkPaletteAndScreenshotsAreKept)
+{
+    for (int day = 0; day < 7; ++day) // a week of practice for the pictures
+        add({dateTimeText(clock.t - 3600 - day * 86400),
+             "",
+             2,
+             "Romanza",
+             {},
+             1200,
+             600 + 90 * day});
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(0x32, 0x32, 0x32), QColor(0x32, 0x32, 0x32)); // like Adwaita dark
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    for (const bool isDark : {false, true}) {
+        SCOPED_TRACE(isDark);
+        QApplication::setPalette(isDark ? dark : QApplication::style()->standardPalette());
+        QWidget *about = open("helpabout", FormId::About);
+        QCoreApplication::processEvents();
+        const QColor back = about->palette().color(QPalette::Window);
+        ASSERT_EQ(back.lightness() < 128, isDark);
+        for (const QLabel *label : about->findChildren<QLabel *>())
+            EXPECT_GE(contrast(label->palette().color(label->foregroundRole()), back), 4.5)
+                << label->objectName().toStdString();
+        // One set of pictures, at double scale, for a person to look at.
+        const QString shots = qEnvironmentVariable("TALLYBELL_SHOT_DIR");
+        const QString theme = qs(isDark ? "-dark.png" : "-light.png");
+        if (about->devicePixelRatio() == 2 && !shots.isEmpty() && QDir().mkpath(shots)) {
+            about->grab().save(shots + qs("/about") + theme);
+            open("filejournal", FormId::Journal)->grab().save(shots + qs("/journal") + theme);
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 } // namespace

@@ -88,14 +88,16 @@ TEST(JournalFile, UpgradesTheFirstLayoutAndReadsBackNewestFirstAndByDay)
         TaskEnding::Skipped};
     const TaskRecord second {"2026-03-02 00:05", "", 2, "\"A\",\r\n\xc3\xbc", {"A", "B"}, 600, 120};
     const TaskRecord third {"2026-03-02 00:20", "", 3, "", {}, 600, 0, TaskEnding::Stopped};
+    const TaskRecord late {"2026-03-02 00:10", "", 2, "", {}, 600, 0}; // written after the third
     {
         SqliteJournal journal(file);
         ASSERT_TRUE(journal.addTask(second).ok);
         ASSERT_TRUE(journal.addTask(third).ok);
+        ASSERT_TRUE(journal.addTask(late).ok);
         ASSERT_TRUE(journal.addSession({"2026-03-02 00:05:00", "", "/t.ini", false}).ok);
     }
     SqliteJournal reopened(file);
-    EXPECT_EQ(reopened.tasks(), (std::vector<TaskRecord> {third, second, first}));
+    EXPECT_EQ(reopened.tasks(), (std::vector<TaskRecord> {third, late, second, first}));
     EXPECT_EQ(reopened.practiceByDay(),
               (std::vector<DayPractice> {{"2026-03-01", 600}, {"2026-03-02", 120}}));
     EXPECT_EQ(reopened.secondsPractisedOn("2026-03-02"), 120);
@@ -208,6 +210,29 @@ TEST_F(SessionJournal, AJournalThatCannotBeWrittenIsSaidOnceWhileTheSessionGoesO
         << messages.shown[0].text;
 }
 
+// A list item comes into a task text with a blank on either side.
+TEST(JournalFile, TextsAreKeptAndReadWithoutTheirPadding)
+{
+    TempDir dir;
+    SqliteJournal journal(dir.file("j.sqlite"));
+    const std::pair<const char *, const char *> cases[] = {
+        {"Piece:  Romanza ", "Piece: Romanza"},
+        {" \t Play \t %  slowly", "Play % slowly"},
+        {"Scales \r\n  then  pieces\r\n\r\n end ", "Scales\r\nthen pieces\r\n\r\nend"},
+        {" ", ""},
+    };
+    for (const auto &[text, kept] : cases)
+        ASSERT_TRUE(journal.addTask({"", "", 1, text, {}, 600, 600}).ok);
+    std::string stored;
+    for (const auto &[text, kept] : cases)
+        stored.append(kept).append("|");
+    EXPECT_EQ(sql(journal.location(), "SELECT group_concat(text, '|') || '|' FROM task"),
+              stored + "\n");
+    // An older program's record, with its padding, is shown and exported without it.
+    sql(journal.location(), "UPDATE task SET text = ' Old  one ' WHERE id = 4");
+    EXPECT_EQ(journal.tasks().at(0).text, "Old one");
+}
+
 TEST(PracticeStats, StreaksCountLocalCalendarDays)
 {
     // Berlin, where the clocks change twice a year; the other tests here do not use the zone.
@@ -260,6 +285,20 @@ TEST(PracticeStats, WeekFromMondayMonthFromTheFirstAndTheLastDays)
     EXPECT_EQ(recent.back(), (DayPractice {"2026-01-14", 1229}));
     for (const auto &[seconds, minutes] : {std::pair {29, 0}, {30, 1}, {89, 1}, {90, 2}})
         EXPECT_EQ(minutesOf(seconds), minutes) << seconds << " s";
+}
+
+TEST(PracticeStats, TheScaleRisesInRoundStepsToTheMostMinutes)
+{
+    using Marks = std::vector<std::int64_t>;
+    const std::tuple<std::int64_t, int, Marks> cases[] = {
+        {0, 4, {0, 5}},           {20, 4, {0, 5, 10, 15, 20}},
+        {22, 4, {0, 10, 20, 30}}, {45, 4, {0, 15, 30, 45}},
+        {45, 2, {0, 30, 60}},     {61, 4, {0, 30, 60, 90}},
+        {500, 3, {0, 300, 600}},  {100000, 4, {0, 30000, 60000, 90000, 120000}},
+        {3, 0, {0, 5}},
+    };
+    for (const auto &[most, steps, marks] : cases)
+        EXPECT_EQ(scaleMarks(most, steps), marks) << most << " minutes in " << steps << " steps";
 }
 
 TEST(JournalCsv, EveryFieldQuotedWithItsQuotesDoubled)
