@@ -51,6 +51,140 @@ The last action may not have been completed. Your task lists and list files are 
     </message>
 </context>
 <context>
+    <name>JournalCsv</name>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planned seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practised seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JournalForm</name>
+    <message>
+        <source>No tasks recorded yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the practice journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>practice journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t export the practice journal<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Disk Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported %1 to<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n task(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Current streak: %n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This week: %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This month: %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JournalText</name>
+    <message>
+        <source>Time up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ListEditorForm</name>
     <message>
         <source>A disk error has occurred trying to open the song list<byte value="xd"/>
@@ -285,6 +419,44 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
         <source>Next: task %1 of %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>NoteNames</name>
+    <message>
+        <source>La</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OptionsForm</name>
@@ -366,6 +538,16 @@ Do you want to overwrite it all the same?</source>
 
 <byte value="xd"/>Please retry later when the problem has been solved</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PracticeChart</name>
+    <message numerus="yes">
+        <source>%1: %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -828,14 +1010,6 @@ Your changes are still in the editor.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Shows only the tasks whose text, list item or date holds what is typed here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A word of the task, a list item, a date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>How many of the recorded tasks are shown</source>
         <translation type="unfinished"></translation>
     </message>
@@ -861,6 +1035,14 @@ Your changes are still in the editor.</source>
     </message>
     <message>
         <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows only the tasks that hold what is typed here in any column, as the table shows it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A word of the task, a list item, a date, how it ended</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1086,6 +1268,44 @@ Your changes are still in the editor.</source>
     </message>
     <message>
         <source> Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tb::JournalTableModel</name>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended by</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tb::PracticeChart</name>
+    <message>
+        <source>%1 min</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,5 +1,7 @@
 #include "journal/JournalCsv.h"
 
+#include "platform/Translator.h"
+
 #include <initializer_list>
 
 namespace tb {
@@ -34,8 +36,10 @@ std::string tasksAsCsv(const std::vector<const TaskRecord *> &tasks)
 {
     std::string csv;
     appendRow(csv,
-              {"Started", "Ended", "Task", "Text", "List items", "Planned seconds",
-               "Practised seconds", "Ending"});
+              {trText("JournalCsv", "Started"), trText("JournalCsv", "Ended"),
+               trText("JournalCsv", "Task"), trText("JournalCsv", "Text"),
+               trText("JournalCsv", "List items"), trText("JournalCsv", "Planned seconds"),
+               trText("JournalCsv", "Practised seconds"), trText("JournalCsv", "Ending")});
     for (const TaskRecord *task : tasks) {
         std::string items;
         for (const std::string &item : task->items)

@@ -7,14 +7,16 @@
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
 #include "settings/SafeFile.h"
+#include "platform/Translator.h"
 #include "tallybell/Version.h"
 
 namespace tb {
 namespace {
 
-std::string counted(std::int64_t count, const char *one, const char *many)
+// "%n task(s)" for `count` tasks, in the user's language.
+std::string tasksCounted(std::int64_t count)
 {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+    return trText("JournalForm", "%n task(s)", nullptr, count);
 }
 
 // Lower case (ASCII letters; other bytes as they are), blanks and line breaks folded.
@@ -84,13 +86,17 @@ void JournalForm::showSummary()
     chart_ = recentDays(days, today, kChartDays);
     ++shownVersion_;
     controls_["lblstreak"].caption
-        = "Current streak: " + counted(summary.currentStreak, "day", "days");
+        = trText("JournalForm", "Current streak: %n day(s)", nullptr,
+                 summary.currentStreak);
     controls_["lbllongest"].caption
-        = "Longest streak: " + counted(summary.longestStreak, "day", "days");
+        = trText("JournalForm", "Longest streak: %n day(s)", nullptr,
+                 summary.longestStreak);
     controls_["lblweek"].caption
-        = "This week: " + counted(minutesOf(summary.weekSeconds), "minute", "minutes");
+        = trText("JournalForm", "This week: %n minute(s)", nullptr,
+                 minutesOf(summary.weekSeconds));
     controls_["lblmonth"].caption
-        = "This month: " + counted(minutesOf(summary.monthSeconds), "minute", "minutes");
+        = trText("JournalForm", "This month: %n minute(s)", nullptr,
+                 minutesOf(summary.monthSeconds));
 }
 
 std::string JournalForm::shownCell(std::size_t row, JournalColumn column) const
@@ -126,12 +132,13 @@ void JournalForm::applySearch()
             shown_.push_back(i);
     std::string &shown = controls_["lblshown"].caption;
     if (tasks_.empty())
-        shown = "No tasks recorded yet";
+        shown = trText("JournalForm", "No tasks recorded yet");
     else if (query.empty())
-        shown = counted(static_cast<std::int64_t>(tasks_.size()), "task", "tasks");
+        shown = tasksCounted(static_cast<std::int64_t>(tasks_.size()));
     else
-        shown = std::to_string(shown_.size()) + " of "
-            + counted(static_cast<std::int64_t>(tasks_.size()), "task", "tasks");
+        shown = fillIn(trText("JournalForm", "%1 of %2"),
+                       {std::to_string(shown_.size()),
+                        tasksCounted(static_cast<std::int64_t>(tasks_.size()))});
 }
 
 void JournalForm::txtsearch_Change()
@@ -143,9 +150,10 @@ void JournalForm::cmdexport_Click()
 {
     FileChoice choice;
     choice.save = true;
-    choice.title = "Export the practice journal";
-    choice.filters = {{"CSV files (*.csv)", "*.csv"}, {"All files (*.*)", "*.*"}};
-    choice.fileName = "practice journal.csv";
+    choice.title = trText("JournalForm", "Export the practice journal");
+    choice.filters = {{trText("JournalForm", "CSV files (*.csv)"), "*.csv"},
+                      {trText("JournalForm", "All files (*.*)"), "*.*"}};
+    choice.fileName = trText("JournalForm", "practice journal") + ".csv";
     choice.defaultExt = "csv";
     const FileChosen chosen = s_.fileChooser.choose(choice);
     if (!chosen.accepted)
@@ -156,15 +164,17 @@ void JournalForm::cmdexport_Click()
         rows.push_back(&tasks_[i]);
     const FileWrite written = writeFileAtomically(chosen.path, tasksAsCsv(rows));
     if (!written)
-        s_.messages.show("Couldn't export the practice journal\r\n\r\n" + chosen.path + "\r\n\r\n"
-                             + written.errorText,
-                         std::string(version::kProductName) + " - Disk Error", MsgIcon::Critical,
-                         MsgButtons::Ok);
+        s_.messages.show(fillIn(trText("JournalForm", "Couldn't export the practice "
+                                                      "journal\r\n\r\n%1\r\n\r\n%2"),
+                                {chosen.path, written.errorText}),
+                         fillIn(trText("JournalForm", "%1 - Disk Error"), {version::kProductName}),
+                         MsgIcon::Critical, MsgButtons::Ok);
     else
         s_.messages.show(
-            "Exported " + counted(static_cast<std::int64_t>(rows.size()), "task", "tasks")
-                + " to\r\n\r\n" + chosen.path,
-            std::string(version::kProductName) + " - Export", MsgIcon::Information, MsgButtons::Ok);
+            fillIn(trText("JournalForm", "Exported %1 to\r\n\r\n%2"),
+                   {tasksCounted(static_cast<std::int64_t>(rows.size())), chosen.path}),
+            fillIn(trText("JournalForm", "%1 - Export"), {version::kProductName}),
+            MsgIcon::Information, MsgButtons::Ok);
 }
 
 void JournalForm::cmdclose_Click()

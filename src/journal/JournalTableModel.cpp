@@ -51,19 +51,19 @@ QVariant JournalTableModel::headerData(int section, Qt::Orientation orientation,
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (static_cast<JournalColumn>(section)) {
     case JournalColumn::Started:
-        return QStringLiteral("Started");
+        return tr("Started");
     case JournalColumn::Task:
-        return QStringLiteral("Task");
+        return tr("Task");
     case JournalColumn::Text:
-        return QStringLiteral("Text");
+        return tr("Text");
     case JournalColumn::Items:
-        return QStringLiteral("List items");
+        return tr("List items");
     case JournalColumn::Planned:
-        return QStringLiteral("Planned");
+        return tr("Planned");
     case JournalColumn::Practised:
-        return QStringLiteral("Practised");
+        return tr("Practised");
     case JournalColumn::Ending:
-        return QStringLiteral("Ended by");
+        return tr("Ended by");
     case JournalColumn::Count:
         break;
     }

@@ -1,5 +1,7 @@
 #include "journal/JournalText.h"
 
+#include "platform/Translator.h"
+
 namespace tb {
 namespace {
 
@@ -65,11 +67,11 @@ std::string cellText(const TaskRecord &task, JournalColumn column, const DateTim
     case JournalColumn::Ending:
         switch (task.ending) {
         case TaskEnding::TimeUp:
-            return "Time up";
+            return trText("JournalText", "Time up");
         case TaskEnding::Skipped:
-            return "Skipped";
+            return trText("JournalText", "Skipped");
         case TaskEnding::Stopped:
-            return "Stopped";
+            return trText("JournalText", "Stopped");
         }
         return {};
     case JournalColumn::Count:

@@ -1,5 +1,7 @@
 #include "journal/PracticeChart.h"
 
+#include "platform/Translator.h"
+
 #include "journal/LocalDates.h"
 #include "journal/PracticeStats.h"
 
@@ -14,7 +16,7 @@ namespace {
 
 QString minutesText(std::int64_t minutes)
 {
-    return QString::number(minutes) + QStringLiteral(" min");
+    return PracticeChart::tr("%1 min").arg(minutes);
 }
 
 // The marks of the minute scale beside a plot `height` pixels high: a line of text apart.
@@ -148,8 +150,9 @@ bool PracticeChart::event(QEvent *event)
         const std::int64_t minutes = minutesOf(day.seconds);
         QToolTip::showText(
             help->globalPos(),
-            LocalDates(locale()).day(day.day) + QStringLiteral(": ") + QString::number(minutes)
-                + (minutes == 1 ? QStringLiteral(" minute") : QStringLiteral(" minutes")),
+            QString::fromStdString(trText("PracticeChart", "%1: %n minute(s)", nullptr,
+                                          minutes))
+                .arg(LocalDates(locale()).day(day.day)),
             this);
         return true;
     }

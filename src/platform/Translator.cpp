@@ -1,6 +1,8 @@
 #include "platform/Translator.h"
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
 
 namespace tb {
 namespace {
@@ -37,8 +39,10 @@ ScopedTranslator::~ScopedTranslator()
     inForce.store(previous_);
 }
 
-std::string trText(const char *context, const char *source, const char *disambiguation, int n)
+std::string trText(const char *context, const char *source, const char *disambiguation,
+                   long long count)
 {
+    const int n = count < 0 ? -1 : static_cast<int>(std::min<long long>(count, INT_MAX));
     if (const Translator *translator = inForce.load()) {
         std::string translated = translator->translate(context, source, disambiguation, n);
         if (!translated.empty())

@@ -40,7 +40,7 @@ private:
 // `source` in the user's language. A plural source names the count as "%n" and its English
 // plural as "(s)" ("%n day(s)"): untranslated, it reads "1 day", "2 days".
 std::string trText(const char *context, const char *source, const char *disambiguation = nullptr,
-                   int n = -1);
+                   long long n = -1);
 
 // The language the texts are shown in: the translator's in force, else "en".
 std::string uiLanguage();

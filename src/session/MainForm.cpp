@@ -462,7 +462,7 @@ void MainForm::readPracticeSummary()
     practiceSummary_
         = fillIn(trText("MainForm", "Sessions completed: %1 \u00B7 Today: %2"),
                  {std::to_string(std::max(completed, 0)),
-                  trText("MainForm", "%n minute(s)", nullptr, static_cast<int>(minutes))});
+                  trText("MainForm", "%n minute(s)", nullptr, minutes)});
 }
 
 // --- The session -------------------------------------------------------------------
