@@ -539,6 +539,22 @@ Do you want to overwrite it all the same?</source>
 <byte value="xd"/>Please retry later when the problem has been solved</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>As the language has it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters: C D E F G A B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German letters: C D E F G A H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed do: Do Re Mi Fa Sol La Si</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PracticeChart</name>
@@ -1229,6 +1245,14 @@ Your changes are still in the editor.</source>
     </message>
     <message>
         <source>Create new task list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How a random note (%note%) is named in the task texts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

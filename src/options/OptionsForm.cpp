@@ -26,6 +26,10 @@ constexpr const char *kCreateTip = TB_MARK("OptionsForm", "Create new task list"
 constexpr const char *kLockedTip
     = TB_MARK("OptionsForm", "The task list cannot be changed while a session runs or is paused");
 
+// The entries of the note names box, and what each stores ("" for the language's way).
+constexpr const char *kNoteStyles[] = {"", TaskListFile::kNoteLetters, TaskListFile::kNoteGerman,
+                                       TaskListFile::kNoteSolfege};
+
 constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},
     {"cmdHelp", 29},
@@ -65,6 +69,7 @@ OptionsForm::OptionsForm(TaskList &list, const Session &session, FormCalls &form
     on("cmdselectsndfile", ControlEvent::Click, [this] { cmdselectsndfile_Click(); });
     on("cmdselecttaskfile", ControlEvent::Click, [this] { cmdselecttaskfile_Click(); });
     on("cmdnewtaskfile", ControlEvent::Click, [this] { cmdnewtaskfile_Click(); });
+    on("cbnotenames", ControlEvent::Click, [this] { cbnotenames_Click(); });
     onRightClick(kHelpTopics, [this](int topic) { ShowControlHelp(topic); });
 }
 
@@ -79,6 +84,11 @@ void OptionsForm::Form_Load()
         }
         controls_["cmdPlaySoundFile"].visible = false;
     }
+    controls_["cbnotenames"].items
+        = {trText("OptionsForm", "As the language has it"),
+           trText("OptionsForm", "Letters: C D E F G A B"),
+           trText("OptionsForm", "German letters: C D E F G A H"),
+           trText("OptionsForm", "Fixed do: Do Re Mi Fa Sol La Si")};
     shownRevision_ = list_.revision();
     controls_["txtsoundfile"].text = list_.Soundfile();
     controls_["txttasklist"].text = list_.inifilename();
@@ -99,6 +109,11 @@ void OptionsForm::refresh()
 
 void OptionsForm::showSwitches()
 {
+    const std::string names = list_.file().noteNames();
+    int entry = 0;
+    for (int i = 1; i < static_cast<int>(std::size(kNoteStyles)); ++i)
+        entry = names == kNoteStyles[i] ? i : entry;
+    controls_["cbnotenames"].listIndex = entry;
     controls_["chkplaywavefile"].checked = list_.playwavefiletasks();
     controls_["chkmaxmin"].checked = list_.MaxMinScreen();
     controls_["chkstopbtasks"].checked = list_.StopBTasks();
@@ -126,6 +141,13 @@ void OptionsForm::chkplaywavefile_LostFocus()
 void OptionsForm::chkstopbtasks_LostFocus()
 {
     list_.setStopBTasks(controls_.at("chkstopbtasks").checked);
+}
+
+void OptionsForm::cbnotenames_Click()
+{
+    const int entry = controls_.at("cbnotenames").listIndex;
+    if (entry >= 0 && entry < static_cast<int>(std::size(kNoteStyles)))
+        list_.file().setNoteNames(kNoteStyles[entry]);
 }
 
 void OptionsForm::cmdHelp_Click()
@@ -253,7 +275,8 @@ void OptionsForm::cmdnewtaskfile_Click()
 
     // The six entries as single writes into an empty file would leave them, written in one
     // step: an existing file is replaced whole or not at all.
-    const std::string content = TaskListFile::newTaskList(list_.options(), list_.TempTotalTime());
+    const std::string content = TaskListFile::newTaskList(list_.options(), list_.TempTotalTime(),
+                                                          list_.file().noteNames());
     if (const FileWrite written = writeFileAtomically(name, content); !written) {
         s_.messages.show(fillIn(trText("OptionsForm",
                                        "A Disk Error has occurred while creating the new file "

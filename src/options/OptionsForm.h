@@ -43,6 +43,8 @@ public:
     void chkmaxmin_LostFocus();
     void chkplaywavefile_LostFocus();
     void chkstopbtasks_LostFocus();
+    // Another way of naming the drawn notes, stored at once.
+    void cbnotenames_Click();
     void cmdHelp_Click();
     void cmdOK_Click();
     void cmdPlaySoundFile_Click();

@@ -1,6 +1,7 @@
 // The main window's logic: start-up and first run, a session from Start to its end, and the
 // text shown for each task.
 
+#include "platform/Translator.h"
 #include "session/TaskText.h"
 #include "settings/DateText.h"
 #include "support/ProgramFixture.h"
@@ -554,6 +555,37 @@ TEST_F(TaskText, EachPlaceholderIsFilledOnceAndEachPieceMadeUtf8)
         EXPECT_EQ(task(1), shown);
     }
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// A drawn note is named as the option says, or as the user's language does; the stored
+// task keeps its placeholder.
+TEST_F(TaskText, ANoteIsNamedAsTheMusiciansTraditionHasIt)
+{
+    struct Language : Translator {
+        std::string translate(const char *, const char *source, const char *, int) const override
+        {
+            return code == "fr" && std::string_view(source) == "Re" ? "R\u00E9" : "";
+        }
+        std::string language() const override { return code; }
+        std::string code;
+    } language;
+    const ScopedTranslator speaking(&language);
+    const std::tuple<const char *, const char *, int, const char *> rows[] = {
+        // option, language, drawn (0 to 6 is A to G), shown
+        {"", "en", 1, "B"},          {"", "de", 1, "H"},          {"", "de", 2, "C"},
+        {"", "fr", 3, "R\u00E9"},    {"", "it", 3, "Re"},         {"", "es", 0, "La"},
+        {"letters", "de", 1, "B"},   {"german", "en", 1, "H"},    {"solfege", "en", 6, "Sol"},
+        {"solfege", "fr", 2, "Do"},  {"nonsense", "fr", 1, "Si"}, {"german", "fr", 6, "G"},
+    };
+    IniWrite("task1", "description1", "%note%", ini);
+    for (const auto &[option, code, drawn, shown] : rows) {
+        SCOPED_TRACE(std::string(option) + " " + code);
+        language.code = code;
+        IniWrite("options", "Note names", option, ini);
+        random.script = {drawn};
+        EXPECT_EQ(task(1), shown);
+    }
+    EXPECT_EQ(read("task1", "description1"), "%note%");
 }
 
 } // namespace
