@@ -44,8 +44,7 @@ Form *Program::form(FormId form)
     return nullptr;
 }
 
-bool Program::dispatch(FormId form, std::string_view control, ControlEvent event,
-                       EventArgs &args)
+bool Program::dispatch(FormId form, std::string_view control, ControlEvent event, EventArgs &args)
 {
     Form *target = this->form(form);
     if (!target)

@@ -78,9 +78,10 @@ ProgramFolder fallBack(const std::string &executableFolder, bool holdsTaskList,
     if (holdsTaskList)
         return {executableFolder, {}};
     return {executableFolder,
-            fillIn(trText("ProgramFolder", "Tallybell could not make a folder of your own for the "
-                                           "task list, the list files and the bell:\r\n\r\n%1"
-                                           "\r\n\r\nIt uses its own folder instead:\r\n%2"),
+            fillIn(trText("ProgramFolder",
+                          "Tallybell could not make a folder of your own for the "
+                          "task list, the list files and the bell:\r\n\r\n%1"
+                          "\r\n\r\nIt uses its own folder instead:\r\n%2"),
                    {why, executableFolder})};
 }
 

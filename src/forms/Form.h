@@ -72,8 +72,7 @@ public:
 
 protected:
     void on(std::string_view control, ControlEvent event, std::function<void()> handler);
-    void on(std::string_view control, ControlEvent event,
-            std::function<void(EventArgs &)> handler);
+    void on(std::string_view control, ControlEvent event, std::function<void(EventArgs &)> handler);
     // Each control's right click shows its topic through `show`.
     template<std::size_t N>
     void onRightClick(const HelpTopic (&topics)[N], const std::function<void(int)> &show)

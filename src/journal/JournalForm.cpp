@@ -6,8 +6,8 @@
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
-#include "settings/SafeFile.h"
 #include "platform/Translator.h"
+#include "settings/SafeFile.h"
 #include "tallybell/Version.h"
 
 namespace tb {
@@ -86,17 +86,13 @@ void JournalForm::showSummary()
     chart_ = recentDays(days, today, kChartDays);
     ++shownVersion_;
     controls_["lblstreak"].caption
-        = trText("JournalForm", "Current streak: %n day(s)", nullptr,
-                 summary.currentStreak);
+        = trText("JournalForm", "Current streak: %n day(s)", nullptr, summary.currentStreak);
     controls_["lbllongest"].caption
-        = trText("JournalForm", "Longest streak: %n day(s)", nullptr,
-                 summary.longestStreak);
+        = trText("JournalForm", "Longest streak: %n day(s)", nullptr, summary.longestStreak);
     controls_["lblweek"].caption
-        = trText("JournalForm", "This week: %n minute(s)", nullptr,
-                 minutesOf(summary.weekSeconds));
-    controls_["lblmonth"].caption
-        = trText("JournalForm", "This month: %n minute(s)", nullptr,
-                 minutesOf(summary.monthSeconds));
+        = trText("JournalForm", "This week: %n minute(s)", nullptr, minutesOf(summary.weekSeconds));
+    controls_["lblmonth"].caption = trText("JournalForm", "This month: %n minute(s)", nullptr,
+                                           minutesOf(summary.monthSeconds));
 }
 
 std::string JournalForm::shownCell(std::size_t row, JournalColumn column) const
@@ -164,8 +160,9 @@ void JournalForm::cmdexport_Click()
         rows.push_back(&tasks_[i]);
     const FileWrite written = writeFileAtomically(chosen.path, tasksAsCsv(rows));
     if (!written)
-        s_.messages.show(fillIn(trText("JournalForm", "Couldn't export the practice "
-                                                      "journal\r\n\r\n%1\r\n\r\n%2"),
+        s_.messages.show(fillIn(trText("JournalForm",
+                                       "Couldn't export the practice "
+                                       "journal\r\n\r\n%1\r\n\r\n%2"),
                                 {chosen.path, written.errorText}),
                          fillIn(trText("JournalForm", "%1 - Disk Error"), {version::kProductName}),
                          MsgIcon::Critical, MsgButtons::Ok);

@@ -1,9 +1,8 @@
 #include "journal/PracticeChart.h"
 
-#include "platform/Translator.h"
-
 #include "journal/LocalDates.h"
 #include "journal/PracticeStats.h"
+#include "platform/Translator.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -150,8 +149,7 @@ bool PracticeChart::event(QEvent *event)
         const std::int64_t minutes = minutesOf(day.seconds);
         QToolTip::showText(
             help->globalPos(),
-            QString::fromStdString(trText("PracticeChart", "%1: %n minute(s)", nullptr,
-                                          minutes))
+            QString::fromStdString(trText("PracticeChart", "%1: %n minute(s)", nullptr, minutes))
                 .arg(LocalDates(locale()).day(day.day)),
             this);
         return true;

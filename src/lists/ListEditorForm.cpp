@@ -131,8 +131,9 @@ void ListEditorForm::loadlistfile(const std::string &FileName)
         !error && size > kLargestEditableList) {
         // Kept as it is: an edited empty list must not replace it.
         tooLarge_ = true;
-        s_.messages.show(fillIn(trText("ListEditorForm", "This list file is too large to edit "
-                                                         "here (%1 MB; at most %2 MB)\r\n\r\n%3"),
+        s_.messages.show(fillIn(trText("ListEditorForm",
+                                       "This list file is too large to edit "
+                                       "here (%1 MB; at most %2 MB)\r\n\r\n%3"),
                                 {std::to_string(size >> 20),
                                  std::to_string(kLargestEditableList >> 20), FileName}),
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
@@ -142,8 +143,9 @@ void ListEditorForm::loadlistfile(const std::string &FileName)
     if (file.status == ReadStatus::Missing)
         return;
     if (!file.ok()) {
-        s_.messages.show(fillIn(trText("ListEditorForm", "A disk error has occurred trying to "
-                                                         "open the song list\r\n\r\n%1\r\n\r\n%2"),
+        s_.messages.show(fillIn(trText("ListEditorForm",
+                                       "A disk error has occurred trying to "
+                                       "open the song list\r\n\r\n%1\r\n\r\n%2"),
                                 {FileName, file.errorText}),
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;
@@ -199,8 +201,9 @@ bool ListEditorForm::savelistfile(const std::string &FileName)
         bytes += "\r\n";
     }
     if (const FileWrite written = writeFileAtomically(FileName, bytes); !written) {
-        s_.messages.show(fillIn(trText("ListEditorForm", "A disk error has occurred trying to "
-                                                         "save this list file\r\n\r\n%1\r\n\r\n%2"),
+        s_.messages.show(fillIn(trText("ListEditorForm",
+                                       "A disk error has occurred trying to "
+                                       "save this list file\r\n\r\n%1\r\n\r\n%2"),
                                 {FileName, written.errorText}),
                          version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return false;
@@ -237,9 +240,8 @@ void ListEditorForm::showCurrentItem()
 
 void ListEditorForm::showinterval(std::int16_t interval)
 {
-    controls_["labdayschange"].caption
-        = trText("ListEditorForm", "Change list item after %n practice session(s)", nullptr,
-                 interval);
+    controls_["labdayschange"].caption = trText(
+        "ListEditorForm", "Change list item after %n practice session(s)", nullptr, interval);
 }
 
 void ListEditorForm::cmdAdd_Click()
@@ -280,9 +282,9 @@ void ListEditorForm::cmdDelete_Click()
     const int selected = list.listIndex;
     if (selected < 0 || std::size_t(selected) >= list.items.size())
         return;
-    if (s_.messages.show(trText("ListEditorForm", "Are you sure you wish to delete this list item?"),
-                         version::kProductName,
-                         MsgIcon::None, MsgButtons::YesNo)
+    if (s_.messages.show(
+            trText("ListEditorForm", "Are you sure you wish to delete this list item?"),
+            version::kProductName, MsgIcon::None, MsgButtons::YesNo)
         != MsgResult::Yes)
         return;
     list.items.erase(list.items.begin() + selected);
@@ -309,9 +311,9 @@ void ListEditorForm::Listsongtitles_DblClick()
     const ControlState &list = controls_.at("Listsongtitles");
     if (list.listIndex < 0 || std::size_t(list.listIndex) >= list.items.size())
         return;
-    if (s_.messages.show(trText("ListEditorForm",
-                                "Are you sure you want to make this Item the current Item?"),
-                         version::kProductName, MsgIcon::None, MsgButtons::YesNo)
+    if (s_.messages.show(
+            trText("ListEditorForm", "Are you sure you want to make this Item the current Item?"),
+            version::kProductName, MsgIcon::None, MsgButtons::YesNo)
         != MsgResult::Yes)
         return;
     const TaskListFile &file = list_.file();

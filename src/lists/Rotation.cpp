@@ -65,9 +65,10 @@ void checksong(std::int16_t listNumber, const ListContext &context)
     if (list.status == ListReadStatus::Missing)
         return;
     if (list.status == ListReadStatus::Error) {
-        context.messages.show(fillIn(trText("ListEditorForm", "A disk error has occurred trying "
-                                                              "to open the song list\r\n\r\n%1"
-                                                              "\r\n\r\n%2"),
+        context.messages.show(fillIn(trText("ListEditorForm",
+                                            "A disk error has occurred trying "
+                                            "to open the song list\r\n\r\n%1"
+                                            "\r\n\r\n%2"),
                                      {path, list.errorText}),
                               version::kProductName, MsgIcon::Critical, MsgButtons::Ok);
         return;

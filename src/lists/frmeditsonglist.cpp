@@ -67,8 +67,7 @@ frmeditsonglist::frmeditsonglist(FormHost &host, QWidget *parent)
         QAction *remove = menu.addAction(tr("&Delete item"));
         remove->setShortcut(QKeySequence(Qt::Key_Delete));
         // From the keyboard the menu opens at the item, not where the pointer happens to be.
-        const QPoint where = list->viewport()->rect().contains(at)
-                && list->itemAt(at) == item
+        const QPoint where = list->viewport()->rect().contains(at) && list->itemAt(at) == item
             ? at
             : list->visualItemRect(item).center();
         const QAction *chosen = menu.exec(list->viewport()->mapToGlobal(where));

@@ -27,8 +27,8 @@ constexpr const char *kLockedTip
     = TB_MARK("OptionsForm", "The task list cannot be changed while a session runs or is paused");
 
 // The entries of the note names box, and what each stores ("" for the language's way).
-constexpr const char *kNoteStyles[] = {"", TaskListFile::kNoteLetters, TaskListFile::kNoteGerman,
-                                       TaskListFile::kNoteSolfege};
+constexpr const char *kNoteStyles[]
+    = {"", TaskListFile::kNoteLetters, TaskListFile::kNoteGerman, TaskListFile::kNoteSolfege};
 
 constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},
@@ -84,11 +84,10 @@ void OptionsForm::Form_Load()
         }
         controls_["cmdPlaySoundFile"].visible = false;
     }
-    controls_["cbnotenames"].items
-        = {trText("OptionsForm", "As the language has it"),
-           trText("OptionsForm", "Letters: C D E F G A B"),
-           trText("OptionsForm", "German letters: C D E F G A H"),
-           trText("OptionsForm", "Fixed do: Do Re Mi Fa Sol La Si")};
+    controls_["cbnotenames"].items = {trText("OptionsForm", "As the language has it"),
+                                      trText("OptionsForm", "Letters: C D E F G A B"),
+                                      trText("OptionsForm", "German letters: C D E F G A H"),
+                                      trText("OptionsForm", "Fixed do: Do Re Mi Fa Sol La Si")};
     shownRevision_ = list_.revision();
     controls_["txtsoundfile"].text = list_.Soundfile();
     controls_["txttasklist"].text = list_.inifilename();
@@ -124,7 +123,8 @@ void OptionsForm::Form_Paint()
     const bool locked = list_.locked();
     for (const char *name : {"cmdselecttaskfile", "cmdnewtaskfile", "txttasklist", "FrmTaskList"})
         controls_[name].enabled = !locked;
-    controls_["cmdselecttaskfile"].toolTip = trText("OptionsForm", locked ? kLockedTip : kSelectTip);
+    controls_["cmdselecttaskfile"].toolTip
+        = trText("OptionsForm", locked ? kLockedTip : kSelectTip);
     controls_["cmdnewtaskfile"].toolTip = trText("OptionsForm", locked ? kLockedTip : kCreateTip);
 }
 
@@ -169,9 +169,10 @@ void OptionsForm::cmdPlaySoundFile_Click()
 {
     const SoundPlayed played = PlaySoundFile(s_.sound, session_.soundOutput(), list_.Soundfile());
     if (!played.problem.empty())
-        s_.messages.show(fillIn(trText("OptionsForm", "Couldn't play the sound\r\n\r\n%1\r\n\r\n%2"),
-                                {list_.Soundfile(), played.problem}),
-                         version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
+        s_.messages.show(
+            fillIn(trText("OptionsForm", "Couldn't play the sound\r\n\r\n%1\r\n\r\n%2"),
+                   {list_.Soundfile(), played.problem}),
+            version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 std::string OptionsForm::SelectFileName(const std::string &WinTitle, const std::string &DefaultExt,
@@ -204,9 +205,8 @@ void OptionsForm::cmdselectsndfile_Click()
 {
     const std::string &sound = list_.Soundfile();
     const std::string start = sound.empty() ? list_.programFolder() : startFolderFor(sound);
-    const std::string name
-        = SelectFileName(trText("OptionsForm", "Please select a sound file"), "*.wav",
-                         trText("OptionsForm", "Sound Files"), start);
+    const std::string name = SelectFileName(trText("OptionsForm", "Please select a sound file"),
+                                            "*.wav", trText("OptionsForm", "Sound Files"), start);
     if (!fExist(name))
         return;
     controls_["txtsoundfile"].text = name;
@@ -233,9 +233,10 @@ void OptionsForm::cmdselecttaskfile_Click()
     // A folder or a file that cannot be read would leave the program on a task list it
     // cannot use.
     if (const FileRead check = checkReadableFile(name); !check.ok()) {
-        s_.messages.show(fillIn(trText("OptionsForm", "This task list cannot be used:\r\n%1\r\n\r\n%2"),
-                                {name, check.errorText}),
-                         version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
+        s_.messages.show(
+            fillIn(trText("OptionsForm", "This task list cannot be used:\r\n%1\r\n\r\n%2"),
+                   {name, check.errorText}),
+            version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     controls_["txttasklist"].text = name;
@@ -246,18 +247,19 @@ void OptionsForm::cmdnewtaskfile_Click()
 {
     if (refuseWhileLocked())
         return;
-    std::string name = SelectFileName(trText("OptionsForm", "Create a new task list"), "*.ini",
-                                      trText("OptionsForm", "Setting files"),
-                                      list_.programFolder(), true);
+    std::string name
+        = SelectFileName(trText("OptionsForm", "Create a new task list"), "*.ini",
+                         trText("OptionsForm", "Setting files"), list_.programFolder(), true);
     if (name.empty())
         return;
     if (!name.ends_with(".ini"))
         name += ".ini";
     if (fExist(name)) {
         const std::optional<FileStamp> seen = fileStamp(name);
-        if (s_.messages.show(trText("OptionsForm",
-                                    "This settings file already exists\r\nDo you want to overwrite it?"),
-                             version::kProductName, MsgIcon::None, MsgButtons::YesNo)
+        if (s_.messages.show(
+                trText("OptionsForm",
+                       "This settings file already exists\r\nDo you want to overwrite it?"),
+                version::kProductName, MsgIcon::None, MsgButtons::YesNo)
             != MsgResult::Yes)
             return;
         // Changed by another program while the question was open: the answer was about the

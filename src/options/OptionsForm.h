@@ -29,8 +29,7 @@ struct OptionsServices {
 class OptionsForm final : public Form
 {
 public:
-    OptionsForm(TaskList &list, const Session &session, FormCalls &forms,
-                OptionsServices services);
+    OptionsForm(TaskList &list, const Session &session, FormCalls &forms, OptionsServices services);
 
     void Form_Load();
     // Locks the task-list controls while a session runs or is paused, and unlocks them when

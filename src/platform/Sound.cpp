@@ -93,14 +93,15 @@ BellCheck checkBellFile(const std::string &path)
             if (rate == 0)
                 return noBell(trText("Sound", "Its sound comes without a description of it."));
             if (length > size - body)
-                return noBell(trText("Sound",
-                                     "It is cut short: it holds less sound than its header says."));
+                return noBell(
+                    trText("Sound", "It is cut short: it holds less sound than its header says."));
             if (length == 0)
                 return noBell(trText("Sound", "It holds no sound."));
             const double seconds = double(length) / double(rate);
             if (seconds > kLongestBellSeconds)
-                return noBell(fillIn(trText("Sound", "It lasts %1 seconds; a bell may last %2 "
-                                                     "seconds at most."),
+                return noBell(fillIn(trText("Sound",
+                                            "It lasts %1 seconds; a bell may last %2 "
+                                            "seconds at most."),
                                      {wholeSeconds(seconds), wholeSeconds(kLongestBellSeconds)}));
             BellCheck bell;
             bell.ok = true;

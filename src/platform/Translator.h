@@ -17,8 +17,7 @@ public:
     // `source` of `context`, UTF-8; with `n` >= 0 the plural form for `n`, "%n" replaced by
     // it. Empty when the catalogue has no translation.
     virtual std::string translate(const char *context, const char *source,
-                                  const char *disambiguation, int n) const
-        = 0;
+                                  const char *disambiguation, int n) const = 0;
     // The language of the catalogue in use, as ISO 639 ("de"); "en" without one.
     virtual std::string language() const { return "en"; }
 };

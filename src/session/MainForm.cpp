@@ -37,8 +37,10 @@ namespace {
 // Each in the user's language where it is shown: trText("MainForm", ...).
 constexpr const char *kNoTasksQuestion
     = TB_MARK("MainForm", "No Tasks exist in this Task List, Would you like to add some?");
-constexpr const char *kPausedText = TB_MARK("MainForm", "Paused...Click on the Pause Button to resume");
-constexpr const char *kCompletedText = TB_MARK("MainForm", "All Tasks Completed, Congratulations!!!");
+constexpr const char *kPausedText
+    = TB_MARK("MainForm", "Paused...Click on the Pause Button to resume");
+constexpr const char *kCompletedText
+    = TB_MARK("MainForm", "All Tasks Completed, Congratulations!!!");
 constexpr const char *kTimeUpText = TB_MARK("MainForm", "The time is up on this task");
 constexpr const char *kAnyKeyResumes = TB_MARK("MainForm", "Or press any key.");
 constexpr const char *kStart = TB_MARK("MainForm", "&Start");
@@ -124,10 +126,11 @@ MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms, std:
     on("optionScreenSave", ControlEvent::Click, acting([this] { optionScreenSave_Click(); }));
     on("fileopen", ControlEvent::Click, acting([this] { fileopen_Click(); }));
     on("filenew", ControlEvent::Click, acting([this] { forms_.cmdnewtaskfile_Click(); }));
-    for (const auto &[entry, form] :
-         {std::pair {"optionsalm", FormId::Options}, {"fileedit", FormId::TaskEditor},
-          {"editfilesong", FormId::ListEditor}, {"filejournal", FormId::Journal},
-          {"helpabout", FormId::About}})
+    for (const auto &[entry, form] : {std::pair {"optionsalm", FormId::Options},
+                                      {"fileedit", FormId::TaskEditor},
+                                      {"editfilesong", FormId::ListEditor},
+                                      {"filejournal", FormId::Journal},
+                                      {"helpabout", FormId::About}})
         on(entry, ControlEvent::Click, acting([this, form] { forms_.show(form); }));
     on("helpcontents", ControlEvent::Click, acting([this] { helpcontents_Click(); }));
     on("helpabouthelp", ControlEvent::Click, acting([this] { helpabouthelp_Click(); }));
@@ -202,8 +205,9 @@ void MainForm::firstRun()
     const int error = renameNoReplace(shipped, defaultIni);
     const bool placed = error == 0;
     if (!placed && !fExist(defaultIni)) {
-        s_.messages.show(fillIn(trText("MainForm", "Couldn't copy the default settings "
-                                                   "file\r\n\r\n%1\r\nto %2\r\n\r\n%3"),
+        s_.messages.show(fillIn(trText("MainForm",
+                                       "Couldn't copy the default settings "
+                                       "file\r\n\r\n%1\r\nto %2\r\n\r\n%3"),
                                 {shipped, defaultIni, std::strerror(error)}),
                          diskErrorCaption(), MsgIcon::Critical, MsgButtons::Ok);
         // Without a task list in place the first run is not over: the next start tries
@@ -384,8 +388,7 @@ void MainForm::showWhereTheSessionIs()
         = Taskspaused ? trText("MainForm", "&Resume") : trText("MainForm", "&Pause");
     ControlState &text = controls_["txtmessage"];
     if (Taskspaused)
-        text.caption = tr(kPausedText) + "\r\n" + tr(kAnyKeyResumes) + "\r\n\r\n"
-            + savedmessage;
+        text.caption = tr(kPausedText) + "\r\n" + tr(kAnyKeyResumes) + "\r\n\r\n" + savedmessage;
     // Stopped, what Start begins with, greyed as not yet begun; a session's closing message
     // stays until the user acts.
     text.enabled = sessionrunning || completedShown_;
@@ -459,10 +462,9 @@ void MainForm::readPracticeSummary()
     const std::int64_t minutes = minutesOf(s_.journal.secondsPractisedOn(localDay(s_.clock.now())));
     // The count the task list has always kept, so a long-standing user sees their own.
     const int completed = list_.file().sessionsCompleted();
-    practiceSummary_
-        = fillIn(trText("MainForm", "Sessions completed: %1 \u00B7 Today: %2"),
-                 {std::to_string(std::max(completed, 0)),
-                  trText("MainForm", "%n minute(s)", nullptr, minutes)});
+    practiceSummary_ = fillIn(trText("MainForm", "Sessions completed: %1 \u00B7 Today: %2"),
+                              {std::to_string(std::max(completed, 0)),
+                               trText("MainForm", "%n minute(s)", nullptr, minutes)});
 }
 
 // --- The session -------------------------------------------------------------------

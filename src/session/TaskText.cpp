@@ -30,15 +30,15 @@ std::string noteName(int index, std::string style)
     if (style != TaskListFile::kNoteLetters && style != TaskListFile::kNoteGerman
         && style != TaskListFile::kNoteSolfege) {
         const std::string language = uiLanguage();
-        style = language == "de"                                         ? TaskListFile::kNoteGerman
+        style = language == "de"                                       ? TaskListFile::kNoteGerman
             : language == "fr" || language == "it" || language == "es" ? TaskListFile::kNoteSolfege
-                                                                         : TaskListFile::kNoteLetters;
+                                                                       : TaskListFile::kNoteLetters;
     }
     if (style == TaskListFile::kNoteSolfege) {
         // A to G: the spelling is the language's ("Ré" in French).
         static constexpr const char *names[] = {
-            TB_MARK("NoteNames", "La"), TB_MARK("NoteNames", "Si"),  TB_MARK("NoteNames", "Do"),
-            TB_MARK("NoteNames", "Re"), TB_MARK("NoteNames", "Mi"),  TB_MARK("NoteNames", "Fa"),
+            TB_MARK("NoteNames", "La"),  TB_MARK("NoteNames", "Si"), TB_MARK("NoteNames", "Do"),
+            TB_MARK("NoteNames", "Re"),  TB_MARK("NoteNames", "Mi"), TB_MARK("NoteNames", "Fa"),
             TB_MARK("NoteNames", "Sol"),
         };
         return trText("NoteNames", names[index]);

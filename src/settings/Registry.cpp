@@ -1,7 +1,7 @@
 #include "settings/Registry.h"
 
-#include "platform/Translator.h"
 #include "platform/MessageBox.h"
+#include "platform/Translator.h"
 #include "settings/IniFile.h"
 #include "settings/SafeFile.h"
 #include "tallybell/Version.h"

@@ -15,27 +15,29 @@
 namespace tb {
 namespace {
 
-constexpr const char *kLoseChanges = TB_MARK(
-    "TaskEditorForm",
-    "Any Changes you may have made will be lost, are you sure you want to do this?");
+constexpr const char *kLoseChanges
+    = TB_MARK("TaskEditorForm",
+              "Any Changes you may have made will be lost, are you sure you want to do this?");
 constexpr const char *kTaskNineLost
-    = TB_MARK("TaskEditorForm", "Inserting a task here will cause the task Number 9 to be "
-                                "lost, Are you sure you want to do this?");
-constexpr const char *kNoMoreTasks = TB_MARK(
-    "TaskEditorForm",
-    "Sorry you can't insert another task here, you can only have a total of 9 tasks");
+    = TB_MARK("TaskEditorForm",
+              "Inserting a task here will cause the task Number 9 to be "
+              "lost, Are you sure you want to do this?");
+constexpr const char *kNoMoreTasks
+    = TB_MARK("TaskEditorForm",
+              "Sorry you can't insert another task here, you can only have a total of 9 tasks");
 constexpr const char *kAlternateNineLost = TB_MARK(
     "TaskEditorForm",
     "Inserting a new alternate task here will cause the alternate task Number 9 to be lost, "
     "Are you sure you want to do this?");
 constexpr const char *kNoMoreAlternates
-    = TB_MARK("TaskEditorForm", "Sorry you can't insert another task here, you can "
-                                "only have a total of 9 alternate tasks");
+    = TB_MARK("TaskEditorForm",
+              "Sorry you can't insert another task here, you can "
+              "only have a total of 9 alternate tasks");
 
 constexpr int kTotalTimeEntries = TaskList::kTotalTimeEntries;
-constexpr const char *kLockedTip = TB_MARK(
-    "TaskEditorForm",
-    "Another task list cannot be opened or made while a session runs or is paused");
+constexpr const char *kLockedTip
+    = TB_MARK("TaskEditorForm",
+              "Another task list cannot be opened or made while a session runs or is paused");
 
 constexpr Form::HelpTopic kHelpTopics[] = {
     {"cmdOK", 21},  {"cmdcancel", 22}, {"cmdHelp", 29}, {"Frame1", 25},

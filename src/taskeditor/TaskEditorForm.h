@@ -31,8 +31,7 @@ struct TaskEditorServices {
 class TaskEditorForm final : public Form
 {
 public:
-    TaskEditorForm(TaskList &list, Session &session, FormCalls &forms,
-                   TaskEditorServices services);
+    TaskEditorForm(TaskList &list, Session &session, FormCalls &forms, TaskEditorServices services);
 
     // A description is kept as the task list reads it back: at most this many bytes, as
     // written (UTF-8, each line break as "%CR%").

@@ -47,18 +47,21 @@ std::string TaskList::defaultFile() const
 
 std::string TaskList::storedFile() const
 {
-    return registry_.RegReadString(HKEY_CURRENT_USER, programRegistryKey(), kSettingsFileValue, defaultFile());
+    return registry_.RegReadString(HKEY_CURRENT_USER, programRegistryKey(), kSettingsFileValue,
+                                   defaultFile());
 }
 
 bool TaskList::firstRunDone() const
 {
-    return isValidDateText(registry_.RegReadString(HKEY_CURRENT_USER, programRegistryKey(), kFirstRunValue, ""));
+    return isValidDateText(
+        registry_.RegReadString(HKEY_CURRENT_USER, programRegistryKey(), kFirstRunValue, ""));
 }
 
 void TaskList::recordFirstRun(const std::string &dateText)
 {
     registry_.RegWriteString(HKEY_CURRENT_USER, programRegistryKey(), kFirstRunValue, dateText);
-    registry_.RegWriteString(HKEY_CURRENT_USER, programRegistryKey(), kSettingsFileValue, defaultFile());
+    registry_.RegWriteString(HKEY_CURRENT_USER, programRegistryKey(), kSettingsFileValue,
+                             defaultFile());
 }
 
 void TaskList::open(const std::string &file)

@@ -31,7 +31,9 @@ constexpr std::string_view kTrue = "True";
 
 } // namespace
 
-TaskListFile::TaskListFile(std::string path) : path_(std::move(path)) { }
+TaskListFile::TaskListFile(std::string path) : path_(std::move(path))
+{
+}
 
 std::string TaskListFile::read(std::string_view section, std::string_view key,
                                std::string_view defaultValue) const
@@ -217,12 +219,12 @@ std::string TaskListFile::newTaskList(const TaskListOptions &options, int totalT
                                       std::string_view noteNames)
 {
     std::string content;
-    const auto put = [&content](std::string_view section, std::string_view key,
-                                std::string_view value) {
-        const IniEdit edit = setIniValue(content, section, key, value);
-        if (edit.status == IniEdit::Changed)
-            content = edit.content;
-    };
+    const auto put
+        = [&content](std::string_view section, std::string_view key, std::string_view value) {
+              const IniEdit edit = setIniValue(content, section, key, value);
+              if (edit.status == IniEdit::Changed)
+                  content = edit.content;
+          };
     put(kOptions, kScreenSaver, boolToText(options.Disabless));
     put(kOptions, kFullScreen, boolToText(options.MaxMinScreen));
     put(kOptions, kPlaySound, boolToText(options.playwavefiletasks));

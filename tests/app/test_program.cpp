@@ -44,7 +44,10 @@ protected:
     {
         program->dispatch(id, control, event);
     }
-    ControlState &at(FormId id, const char *control) { return program->form(id)->controls()[control]; }
+    ControlState &at(FormId id, const char *control)
+    {
+        return program->form(id)->controls()[control];
+    }
     TaskEditorForm *editor() { return loadedForm<TaskEditorForm>(FormId::TaskEditor); }
     void type(const char *text)
     {

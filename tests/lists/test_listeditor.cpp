@@ -193,8 +193,9 @@ TEST_F(ListEditor, AListChangedElsewhereIsSavedOverOnlyWhenTheUserSaysSo)
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_NE(messages.shown[0].text.find(list(1)), std::string::npos);
         const bool overwritten = answer == MsgResult::Yes;
-        EXPECT_EQ(readFile(list(1)), overwritten ? "Old A\r\nOld B\r\nEditor item\r\n"
-                                                 : "External X\r\nExternal Y\r\n");
+        EXPECT_EQ(readFile(list(1)),
+                  overwritten ? "Old A\r\nOld B\r\nEditor item\r\n"
+                              : "External X\r\nExternal Y\r\n");
         EXPECT_EQ(program->form(FormId::ListEditor) == nullptr, overwritten);
         if (overwritten)
             continue;

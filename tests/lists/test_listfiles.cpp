@@ -153,7 +153,8 @@ TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
         EXPECT_EQ(random.calls, c.draw >= 0 ? 1 : 0);
     }
     ASSERT_EQ(messages.shown.size(), 1u); // the folder's
-    EXPECT_EQ(messages.shown[0].text, "A disk error has occurred trying to open the song "
-                                      "list\r\n\r\n"
-                                          + dir.file("list1.txt") + "\r\n\r\nIs a directory");
+    EXPECT_EQ(messages.shown[0].text,
+              "A disk error has occurred trying to open the song "
+              "list\r\n\r\n"
+                  + dir.file("list1.txt") + "\r\n\r\nIs a directory");
 }

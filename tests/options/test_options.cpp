@@ -16,7 +16,10 @@ protected:
         loaded(3);
         program->dispatch(FormId::Main, "optionsalm", ControlEvent::Click);
     }
-    ControlState &option(const char *name) { return loadedForm<OptionsForm>(FormId::Options)->controls()[name]; }
+    ControlState &option(const char *name)
+    {
+        return loadedForm<OptionsForm>(FormId::Options)->controls()[name];
+    }
     void click(const char *control, ControlEvent event = ControlEvent::Click)
     {
         program->dispatch(FormId::Options, control, event);

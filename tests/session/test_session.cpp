@@ -133,8 +133,9 @@ TEST_F(StartUp, ATaskListInPlaceIsKeptAsItIs)
         EXPECT_EQ(readFile(workList), mine);
         EXPECT_EQ(messages.shown.size(), situation == 2 ? 1u : 0u);
     }
-    EXPECT_EQ(said(0), "Error Creating Key: -2147483647\r\n\r\n" + config.file("registry.ini")
-                           + "\r\nIs a directory");
+    EXPECT_EQ(said(0),
+              "Error Creating Key: -2147483647\r\n\r\n" + config.file("registry.ini")
+                  + "\r\nIs a directory");
 }
 
 TEST_F(StartUp, ATaskListThatCannotBeReadIsSaidAtStart)
@@ -474,8 +475,9 @@ TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
 // an alternate or a list on; the closing message of a session stays until the user acts.
 TEST_F(Session, StoppedTheWindowLooksAheadAndChangesNothing)
 {
-    start(2, {{"Task1", "description1", "Scales in %note% major%CR%then %list1%"},
-              {"Task1", "description2", "Arpeggios"}});
+    start(2,
+          {{"Task1", "description1", "Scales in %note% major%CR%then %list1%"},
+           {"Task1", "description2", "Arpeggios"}});
     writeFile(folder.file("List1.txt"), "Minuet\r\nWaltz\r\n");
     const std::string before = readFile(ini);
     const auto click = [this](const char *control) {
@@ -572,10 +574,10 @@ TEST_F(TaskText, ANoteIsNamedAsTheMusiciansTraditionHasIt)
     const ScopedTranslator speaking(&language);
     const std::tuple<const char *, const char *, int, const char *> rows[] = {
         // option, language, drawn (0 to 6 is A to G), shown
-        {"", "en", 1, "B"},          {"", "de", 1, "H"},          {"", "de", 2, "C"},
-        {"", "fr", 3, "R\u00E9"},    {"", "it", 3, "Re"},         {"", "es", 0, "La"},
-        {"letters", "de", 1, "B"},   {"german", "en", 1, "H"},    {"solfege", "en", 6, "Sol"},
-        {"solfege", "fr", 2, "Do"},  {"nonsense", "fr", 1, "Si"}, {"german", "fr", 6, "G"},
+        {"", "en", 1, "B"},         {"", "de", 1, "H"},          {"", "de", 2, "C"},
+        {"", "fr", 3, "R\u00E9"},   {"", "it", 3, "Re"},         {"", "es", 0, "La"},
+        {"letters", "de", 1, "B"},  {"german", "en", 1, "H"},    {"solfege", "en", 6, "Sol"},
+        {"solfege", "fr", 2, "Do"}, {"nonsense", "fr", 1, "Si"}, {"german", "fr", 6, "G"},
     };
     IniWrite("task1", "description1", "%note%", ini);
     for (const auto &[option, code, drawn, shown] : rows) {

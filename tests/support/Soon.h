@@ -25,10 +25,10 @@ template<typename Condition> bool soon(Condition condition, int timeoutMs = 5000
 
 } // namespace tb::test
 
-#define ASSERT_SOON(condition)                                                                    \
+#define ASSERT_SOON(condition)                                                                     \
     ASSERT_TRUE(::tb::test::soon([&] { return static_cast<bool>(condition); })) << #condition
-#define ASSERT_SOON_EQ(actual, expected)                                                          \
-    do {                                                                                          \
-        ::tb::test::soon([&] { return (actual) == (expected); });                                 \
-        ASSERT_EQ(actual, expected);                                                              \
+#define ASSERT_SOON_EQ(actual, expected)                                                           \
+    do {                                                                                           \
+        ::tb::test::soon([&] { return (actual) == (expected); });                                  \
+        ASSERT_EQ(actual, expected);                                                               \
     } while (false)

@@ -35,7 +35,10 @@ protected:
         }
         open(content);
     }
-    ControlState &c(const char *name) { return loadedForm<TaskEditorForm>(FormId::TaskEditor)->controls()[name]; }
+    ControlState &c(const char *name)
+    {
+        return loadedForm<TaskEditorForm>(FormId::TaskEditor)->controls()[name];
+    }
     void click(const char *control, int times = 1, ControlEvent event = ControlEvent::Click)
     {
         for (int i = 0; i < times; ++i)
@@ -43,7 +46,10 @@ protected:
     }
     std::string shown() { return c("txtdescription").text; }
     std::string position() { return c("lblTaskNum").caption + "." + c("lblAltTaskNum").caption; }
-    std::string cell(int t, int d) { return loadedForm<TaskEditorForm>(FormId::TaskEditor)->table().cell(t, d); }
+    std::string cell(int t, int d)
+    {
+        return loadedForm<TaskEditorForm>(FormId::TaskEditor)->table().cell(t, d);
+    }
     // Since the last call: Q for each question shown, E for each refusal or failure.
     std::string asked()
     {

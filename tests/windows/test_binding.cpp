@@ -20,9 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace tb::test {
@@ -171,8 +170,9 @@ TEST(Binding, EachFieldReachesEachKindOfControlAndOnlyWhatChangedIsApplied)
     EXPECT_EQ(c.at("spin").value, 3);
     QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
     EXPECT_TRUE(binding.raiseKeyDown(space, edit));
-    EXPECT_EQ(logic.events, (std::vector<std::string> {"edit", "plain", "button", "check", "list",
-                                                       "combo", "action", "spin", "key edit"}));
+    EXPECT_EQ(logic.events,
+              (std::vector<std::string> {"edit", "plain", "button", "check", "list", "combo",
+                                         "action", "spin", "key edit"}));
     // Showing a text raises no change of it.
     c["edit"].text = "New";
     binding.apply();

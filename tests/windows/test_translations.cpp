@@ -24,10 +24,10 @@ namespace {
 
 // Controls that show the user's data or names, not texts of the program's.
 const std::set<QString> kData = {
-    qs("txtmessage"),  qs("lblTimer"),       qs("lblStartFrom"),     qs("LabelAppTitle"),
-    qs("lbltasklist"), qs("lblTaskNum"),     qs("lblAltTaskNum"),    qs("lblCurrentListNo"),
-    qs("lblTitle"),    qs("lblProductName"), qs("lblCompanyProduct"), qs("txttasklist"),
-    qs("txtsoundfile"), qs("txtdescription"), qs("Listsongtitles"),   qs("TextCurrentSong"),
+    qs("txtmessage"),   qs("lblTimer"),       qs("lblStartFrom"),      qs("LabelAppTitle"),
+    qs("lbltasklist"),  qs("lblTaskNum"),     qs("lblAltTaskNum"),     qs("lblCurrentListNo"),
+    qs("lblTitle"),     qs("lblProductName"), qs("lblCompanyProduct"), qs("txttasklist"),
+    qs("txtsoundfile"), qs("txtdescription"), qs("Listsongtitles"),    qs("TextCurrentSong"),
 };
 
 class Translated : public WindowsFixture
@@ -105,7 +105,8 @@ TEST_F(Translated, EveryWindowAndMessageShowsTranslatedTextsOnly)
     for (const auto &[entry, id] : {std::pair {"optionsalm", FormId::Options},
                                     {"fileedit", FormId::TaskEditor},
                                     {"editfilesong", FormId::ListEditor},
-                                    {"helpabout", FormId::About}, {"filejournal", FormId::Journal}}) {
+                                    {"helpabout", FormId::About},
+                                    {"filejournal", FormId::Journal}}) {
         SCOPED_TRACE(entry);
         open(entry, id);
         EXPECT_EQ(untranslated(windows->window(id)), std::vector<std::string> {});

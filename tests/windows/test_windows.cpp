@@ -3,9 +3,9 @@
 // opens; the splash before it.
 
 #include "WindowsFixture.h"
-#include "support/Soon.h"
 #include "about/frmSplash.h"
 #include "forms/qt/ControlBinding.h"
+#include "support/Soon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,13 +15,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QPointer>
 #include <QProgressBar>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QTextCursor>
 #include <QTimer>
 
 #include <algorithm>
@@ -209,8 +209,10 @@ TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
 TEST_F(Windows, ALongTaskTextFitsWhenStartOrTheNextTaskBringsIt)
 {
     // Each as long as a description can be.
-    const std::string first = QString(qs("Play the whole movement slowly, ")).repeated(7).toStdString();
-    const std::string next = QString(qs("Then the next one, a little faster;%CR%")).repeated(6).toStdString();
+    const std::string first
+        = QString(qs("Play the whole movement slowly, ")).repeated(7).toStdString();
+    const std::string next
+        = QString(qs("Then the next one, a little faster;%CR%")).repeated(6).toStdString();
     IniWrite("Task1", "description1", first, ini);
     IniWrite("Task2", "description1", next, ini);
     auto *label = find<QLabel>("txtmessage");
@@ -232,7 +234,8 @@ TEST_F(Windows, EveryControlTheLogicDescribesIsInItsWindow)
     for (const auto &[entry, id] : {std::pair {"optionsalm", FormId::Options},
                                     {"fileedit", FormId::TaskEditor},
                                     {"editfilesong", FormId::ListEditor},
-                                    {"helpabout", FormId::About}, {"filejournal", FormId::Journal}}) {
+                                    {"helpabout", FormId::About},
+                                    {"filejournal", FormId::Journal}}) {
         SCOPED_TRACE(entry);
         open(entry, id);
         auto *binding = dialog->findChild<ControlBinding *>();
@@ -288,8 +291,9 @@ TEST_F(Windows, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReach
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(running(true) && logic->Taskspaused && shown("linepaused"));
     // The message over the task, which stays in view; the button says what it does now.
-    EXPECT_EQ(text("txtmessage"), qs("Paused...Click on the Pause Button to resume\nOr press any "
-                                     "key.\n\nScales & arpeggios\nSlowly, then faster"));
+    EXPECT_EQ(text("txtmessage"),
+              qs("Paused...Click on the Pause Button to resume\nOr press any "
+                 "key.\n\nScales & arpeggios\nSlowly, then faster"));
     EXPECT_EQ(find<QPushButton>("cmdpause")->text(), qs("&Resume"));
     // Modifier keys alone and auto-repeats are not key presses of their own.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);

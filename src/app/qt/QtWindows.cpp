@@ -67,8 +67,8 @@ void QtWindows::keepOnScreen(QWidget *window)
         return;
     const QRect room = screen->availableGeometry();
     const QSize frame = window->frameGeometry().size() - window->size();
-    const QSize fitting = window->size().boundedTo(room.size() - frame).expandedTo(
-        window->minimumSizeHint());
+    const QSize fitting
+        = window->size().boundedTo(room.size() - frame).expandedTo(window->minimumSizeHint());
     if (fitting != window->size())
         window->resize(fitting);
     QRect placed = window->frameGeometry();

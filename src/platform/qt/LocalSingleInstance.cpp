@@ -50,7 +50,8 @@ QString makePrivateFolder(const QString &folder)
     const QByteArray path = QFile::encodeName(folder);
     const uid_t uid = ::getuid();
     if (::mkdir(path.constData(), kPrivateMode) != 0 && errno != EEXIST)
-        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be made: %2.").arg(folder, errnoText(errno));
+        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be made: %2.")
+            .arg(folder, errnoText(errno));
 
     struct stat info {
     };
@@ -58,7 +59,8 @@ QString makePrivateFolder(const QString &folder)
     // makes way.
     if (::lstat(path.constData(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == uid
         && ::unlink(path.constData()) == 0 && ::mkdir(path.constData(), kPrivateMode) != 0)
-        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be made: %2.").arg(folder, errnoText(errno));
+        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be made: %2.")
+            .arg(folder, errnoText(errno));
 
     // Opened without following a link, so that what is checked and closed is what is used.
     const int fd
@@ -66,20 +68,26 @@ QString makePrivateFolder(const QString &folder)
     if (fd < 0) {
         const int error = errno;
         if (::lstat(path.constData(), &info) == 0 && S_ISLNK(info.st_mode))
-            return QCoreApplication::translate("LocalSingleInstance", "%1 is a link, not a folder.").arg(folder);
+            return QCoreApplication::translate("LocalSingleInstance", "%1 is a link, not a folder.")
+                .arg(folder);
         if (::lstat(path.constData(), &info) == 0 && !S_ISDIR(info.st_mode))
-            return QCoreApplication::translate("LocalSingleInstance", "%1 is not a folder.").arg(folder);
-        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be opened: %2.").arg(folder, errnoText(error));
+            return QCoreApplication::translate("LocalSingleInstance", "%1 is not a folder.")
+                .arg(folder);
+        return QCoreApplication::translate("LocalSingleInstance", "%1 cannot be opened: %2.")
+            .arg(folder, errnoText(error));
     }
     QString refusal;
     if (::fstat(fd, &info) != 0)
-        refusal = QCoreApplication::translate("LocalSingleInstance", "%1 cannot be read: %2.").arg(folder, errnoText(errno));
+        refusal = QCoreApplication::translate("LocalSingleInstance", "%1 cannot be read: %2.")
+                      .arg(folder, errnoText(errno));
     else if (info.st_uid != uid)
-        refusal = QCoreApplication::translate("LocalSingleInstance", "%1 belongs to another user.").arg(folder);
+        refusal = QCoreApplication::translate("LocalSingleInstance", "%1 belongs to another user.")
+                      .arg(folder);
     // Made by this user with other rights, or under a umask that took the user's own: once
     // closed, and once what it holds is checked, it is as good as new.
     else if ((info.st_mode & kPermissionBits) != kPrivateMode && ::fchmod(fd, kPrivateMode) != 0)
-        refusal = QCoreApplication::translate("LocalSingleInstance", "%1 cannot be closed to other users: %2.")
+        refusal = QCoreApplication::translate("LocalSingleInstance",
+                                              "%1 cannot be closed to other users: %2.")
                       .arg(folder, errnoText(errno));
     ::close(fd);
     return refusal;
@@ -122,11 +130,15 @@ InstanceCheck LocalSingleInstance::checkForRunningInstance()
     if (const Answer answer = askRunningInstance(); answer != Answer::None) {
         if (answer == Answer::Greeting)
             return {Outcome::HandedOver, {}};
-        const QString other = QCoreApplication::translate("LocalSingleInstance", "%1 answers, but not as Tallybell does.").arg(serverName_);
+        const QString other = QCoreApplication::translate("LocalSingleInstance",
+                                                          "%1 answers, but not as Tallybell does.")
+                                  .arg(serverName_);
         return {Outcome::Refused, other.toStdString()};
     }
     if (!listen()) {
-        const QString cannotListen = QCoreApplication::translate("LocalSingleInstance", "%1 cannot be opened for later starts: %2.")
+        const QString cannotListen
+            = QCoreApplication::translate("LocalSingleInstance",
+                                          "%1 cannot be opened for later starts: %2.")
                   .arg(serverName_, server_->errorString());
         delete server_;
         server_ = nullptr;
@@ -152,11 +164,14 @@ QString LocalSingleInstance::findSafePlace()
     };
     if (::lstat(QFile::encodeName(socket).constData(), &info) == 0) {
         if (info.st_uid != ::getuid())
-            return QCoreApplication::translate("LocalSingleInstance", "%1 belongs to another user.").arg(socket);
+            return QCoreApplication::translate("LocalSingleInstance", "%1 belongs to another user.")
+                .arg(socket);
         if (S_ISLNK(info.st_mode))
-            return QCoreApplication::translate("LocalSingleInstance", "%1 is a link, not a socket.").arg(socket);
+            return QCoreApplication::translate("LocalSingleInstance", "%1 is a link, not a socket.")
+                .arg(socket);
         if (!S_ISSOCK(info.st_mode))
-            return QCoreApplication::translate("LocalSingleInstance", "%1 is not a socket.").arg(socket);
+            return QCoreApplication::translate("LocalSingleInstance", "%1 is not a socket.")
+                .arg(socket);
     }
     serverName_ = socket;
     return {};

@@ -129,8 +129,7 @@ void QtShell::tellNothingOpened(const QUrl &url)
                                       "No program on this computer could open the web page. You "
                                       "can copy its address into a web browser:\n\n%1")
               .arg(url.toString(QUrl::FullyEncoded));
-    messages_.show(text.toStdString(), version::kProductName, MsgIcon::Exclamation,
-                   MsgButtons::Ok);
+    messages_.show(text.toStdString(), version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 } // namespace tb
