@@ -108,7 +108,8 @@ bool frmeditsonglist::eventFilter(QObject *watched, QEvent *event)
 int frmeditsonglist::shownList()
 {
     const Form *logic = host_.form(FormId::ListEditor);
-    return logic ? std::atoi(logic->controls().at("lblCurrentListNo").caption.c_str()) : 0;
+    return logic ? QString::fromStdString(logic->controls().at("lblCurrentListNo").caption).toInt()
+                 : 0;
 }
 
 // Escape is the close box.

@@ -131,7 +131,7 @@ MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms, std:
                                       {"editfilesong", FormId::ListEditor},
                                       {"filejournal", FormId::Journal},
                                       {"helpabout", FormId::About}})
-        on(entry, ControlEvent::Click, acting([this, form] { forms_.show(form); }));
+        on(entry, ControlEvent::Click, acting([this, id = form] { forms_.show(id); }));
     on("helpcontents", ControlEvent::Click, acting([this] { helpcontents_Click(); }));
     on("helpabouthelp", ControlEvent::Click, acting([this] { helpabouthelp_Click(); }));
     for (const char *name : {"cmdstartstop", "cmdpause", "cmdexit", "txtmessage"})

@@ -34,13 +34,13 @@ public:
     // description key that held text; the keys stay. False at the first write refused.
     bool save(IniBatch &file) const;
 
-    bool operator==(const DescriptionTable &) const = default;
+    bool operator==(const DescriptionTable &other) const { return cells_ == other.cells_; }
 
 private:
     static bool inRange(int task, int description);
     std::string &at(int task, int description);
 
-    std::array<std::array<std::string, kDescriptions>, kTasks> cells_ {};
+    std::array<std::array<std::string, kDescriptions>, kTasks> cells_;
 };
 
 } // namespace tb
