@@ -5,41 +5,41 @@
     <name>AboutForm</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1.%2.%3</translation>
     </message>
     <message>
         <source>Copyright (C) %1 %2. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) %1 %2. Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>%1 is provided as is, without warranty of any kind, express or implied, including its fitness for a particular purpose. You use it at your own risk: %2 is not responsible for any loss or damage that arises from its use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 viene fornito così com&apos;è, senza garanzie di alcun tipo, esplicite o implicite, comprese quelle di idoneità a uno scopo particolare. Lo usi a tuo rischio: %2 non è responsabile di alcuna perdita o danno derivante dal suo uso.</translation>
     </message>
     <message>
         <source>Click here to go to %1 Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per visitare il sito web di %1</translation>
     </message>
     <message>
         <source>Click here to write to %1 with your comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per scrivere a %1 i tuoi commenti</translation>
     </message>
 </context>
 <context>
     <name>DBusScreenSaver</name>
     <message>
         <source>A practice session is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sessione di studio è in corso</translation>
     </message>
 </context>
 <context>
     <name>GuardedApplication</name>
     <message>
         <source>an error of unknown kind</source>
-        <translation type="unfinished"></translation>
+        <translation>un errore di tipo sconosciuto</translation>
     </message>
     <message>
         <source>An unexpected error occurred:<byte value="xd"/>
@@ -47,69 +47,73 @@
 %1<byte value="xd"/>
 <byte value="xd"/>
 The last action may not have been completed. Your task lists and list files are as they were last saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore imprevisto:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+L&apos;ultima azione potrebbe non essere stata completata. Le tue liste di attività e i file delle liste sono come al loro ultimo salvataggio.</translation>
     </message>
 </context>
 <context>
     <name>JournalCsv</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>List items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementi di lista</translation>
     </message>
     <message>
         <source>Planned seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi previsti</translation>
     </message>
     <message>
         <source>Practised seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi di studio</translation>
     </message>
     <message>
         <source>Ending</source>
-        <translation type="unfinished"></translation>
+        <translation>Conclusione</translation>
     </message>
 </context>
 <context>
     <name>JournalForm</name>
     <message>
         <source>No tasks recorded yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna attività registrata finora</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2</translation>
     </message>
     <message>
         <source>Export the practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta il diario di studio</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*.*)</translation>
     </message>
     <message>
         <source>practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>diario di studio</translation>
     </message>
     <message>
         <source>Couldn&apos;t export the practice journal<byte value="xd"/>
@@ -117,55 +121,61 @@ The last action may not have been completed. Your task lists and list files are 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare il diario di studio<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>%1 - Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Errore del disco</translation>
     </message>
     <message>
         <source>Exported %1 to<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario esportato (%1) in<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>%1 - Export</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Esportazione</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n attività</numerusform>
+            <numerusform>%n attività</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Current streak: %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Serie attuale: %n giorno</numerusform>
+            <numerusform>Serie attuale: %n giorni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Longest streak: %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Serie più lunga: %n giorno</numerusform>
+            <numerusform>Serie più lunga: %n giorni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This week: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Questa settimana: %n minuto</numerusform>
+            <numerusform>Questa settimana: %n minuti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This month: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Questo mese: %n minuto</numerusform>
+            <numerusform>Questo mese: %n minuti</numerusform>
         </translation>
     </message>
 </context>
@@ -173,15 +183,15 @@ The last action may not have been completed. Your task lists and list files are 
     <name>JournalText</name>
     <message>
         <source>Time up</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltata</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotta</translation>
     </message>
 </context>
 <context>
@@ -192,21 +202,27 @@ The last action may not have been completed. Your task lists and list files are 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore del disco durante l&apos;apertura della lista<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>*** No Song Currently Selected ***</source>
-        <translation type="unfinished"></translation>
+        <translation>*** Nessun elemento selezionato ***</translation>
     </message>
     <message>
         <source>%1 Edit List Files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Modifica i file delle liste</translation>
     </message>
     <message>
         <source>This list file is too large to edit here (%1 MB; at most %2 MB)<byte value="xd"/>
 <byte value="xd"/>
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo file di lista è troppo grande per essere modificato qui (%1 MB; al massimo %2 MB)<byte value="xd"/>
+<byte value="xd"/>
+%3</translation>
     </message>
     <message>
         <source>List %1 was changed by another program since it was opened here:<byte value="xd"/>
@@ -215,7 +231,12 @@ The last action may not have been completed. Your task lists and list files are 
 Yes: save the list as it is here, over those changes.<byte value="xd"/>
 No: show the list as it is now; the changes made here are dropped.<byte value="xd"/>
 Cancel: go back to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista %1 è stata modificata da un altro programma da quando è stata aperta qui:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Sì: salva la lista così com&apos;è qui, sovrascrivendo quelle modifiche.<byte value="xd"/>
+No: mostra la lista com&apos;è ora; le modifiche fatte qui vengono scartate.<byte value="xd"/>
+Annulla: torna alla lista.</translation>
     </message>
     <message>
         <source>A disk error has occurred trying to save this list file<byte value="xd"/>
@@ -223,114 +244,120 @@ Cancel: go back to the list.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore del disco durante il salvataggio di questo file di lista<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message numerus="yes">
         <source>Change list item after %n practice session(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cambia elemento dopo %n sessione</numerusform>
+            <numerusform>Cambia elemento dopo %n sessioni</numerusform>
         </translation>
     </message>
     <message>
         <source>You must type a list item in the Selected List Item to add a new list item</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aggiungere un nuovo elemento, scrivilo prima in «Elemento selezionato».</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete this list item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare questo elemento della lista?</translation>
     </message>
     <message>
         <source>Are you sure you want to make this Item the current Item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero rendere questo elemento l&apos;elemento attuale?</translation>
     </message>
     <message>
         <source>The items of list %1 have been changed.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli elementi della lista %1 sono stati modificati.<byte value="xd"/>
+<byte value="xd"/>
+Vuoi salvare le modifiche?</translation>
     </message>
 </context>
 <context>
     <name>LocalSingleInstance</name>
     <message>
         <source>%1 cannot be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare %1: %2.</translation>
     </message>
     <message>
         <source>%1 is a link, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un collegamento, non una cartella.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2.</translation>
     </message>
     <message>
         <source>%1 belongs to another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartiene a un altro utente.</translation>
     </message>
     <message>
         <source>%1 cannot be closed to other users: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile chiudere %1 agli altri utenti: %2.</translation>
     </message>
     <message>
         <source>%1 answers, but not as Tallybell does.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 risponde, ma non come fa Tallybell.</translation>
     </message>
     <message>
         <source>%1 cannot be opened for later starts: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1 per gli avvii successivi: %2.</translation>
     </message>
     <message>
         <source>%1 is a link, not a socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un collegamento, non un socket.</translation>
     </message>
     <message>
         <source>%1 is not a socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un socket.</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
         <source>No Tasks exist in this Task List, Would you like to add some?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa lista non contiene attività. Vuoi aggiungerne qualcuna?</translation>
     </message>
     <message>
         <source>Paused...Click on the Pause Button to resume</source>
-        <translation type="unfinished"></translation>
+        <translation>In pausa... Fai clic su Riprendi per continuare.</translation>
     </message>
     <message>
         <source>All Tasks Completed, Congratulations!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le attività sono completate. Complimenti!</translation>
     </message>
     <message>
         <source>The time is up on this task</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo per questa attività è scaduto</translation>
     </message>
     <message>
         <source>Or press any key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppure premi un tasto qualsiasi.</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inizia</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Termina</translation>
     </message>
     <message>
         <source>%1 - Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Errore del disco</translation>
     </message>
     <message>
         <source>%1 cannot make sure that it runs only once:<byte value="xd"/>
@@ -338,11 +365,15 @@ Do you want to save the changes?</source>
 %2<byte value="xd"/>
 <byte value="xd"/>
 Two copies at once would overwrite each other&apos;s files. Start anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non riesce a garantire di essere aperto una sola volta:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Due copie aperte insieme si sovrascriverebbero i file a vicenda. Avviare comunque?</translation>
     </message>
     <message>
         <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minuti</translation>
     </message>
     <message>
         <source>Couldn&apos;t copy the default settings file<byte value="xd"/>
@@ -351,7 +382,12 @@ Two copies at once would overwrite each other&apos;s files. Start anyway?</sourc
 to %2<byte value="xd"/>
 <byte value="xd"/>
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare il file delle impostazioni predefinite<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+in %2<byte value="xd"/>
+<byte value="xd"/>
+%3</translation>
     </message>
     <message>
         <source>Couldn&apos;t read the task list<byte value="xd"/>
@@ -361,7 +397,13 @@ to %2<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
 The task list is left as it is and shows no tasks. Choose another one with Open in the File menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la lista di attività<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+La lista di attività resta com&apos;è e non mostra alcuna attività. Scegline un&apos;altra con «Apri un&apos;altra lista di attività» nel menu File.</translation>
     </message>
     <message>
         <source>Couldn&apos;t write to the practice journal<byte value="xd"/>
@@ -371,7 +413,13 @@ The task list is left as it is and shows no tasks. Choose another one with Open 
 %2<byte value="xd"/>
 <byte value="xd"/>
 The session goes on, but what is practised may not be recorded; this message is not repeated until the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere nel diario di studio<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+La sessione continua, ma lo studio potrebbe non essere registrato; questo messaggio non verrà ripetuto fino al prossimo avvio del programma.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save the settings file<byte value="xd"/>
@@ -381,27 +429,33 @@ The session goes on, but what is practised may not be recorded; this message is 
 %2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk is unchanged. Later changes to it may not be kept either; this message is not repeated until the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file delle impostazioni<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Il file su disco è invariato. Anche le modifiche successive potrebbero non essere conservate; questo messaggio non verrà ripetuto fino al prossimo avvio del programma.</translation>
     </message>
     <message>
         <source>Task %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività %1 di %2</translation>
     </message>
     <message>
         <source>Start: task %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio: attività %1 di %2</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riprendi</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>Sessions completed: %1 · Today: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessioni completate: %1 · Oggi: %2</translation>
     </message>
     <message>
         <source>Couldn&apos;t play the sound<byte value="xd"/>
@@ -409,21 +463,25 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprodurre il suono<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>That was the last task of the session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Era l&apos;ultima attività della sessione.</translation>
     </message>
     <message>
         <source>Next: task %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima: attività %1 di %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
         </translation>
     </message>
 </context>
@@ -431,54 +489,54 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
     <name>NoteNames</name>
     <message>
         <source>La</source>
-        <translation type="unfinished"></translation>
+        <translation>La</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
     <message>
         <source>Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Mi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Fa</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa</translation>
     </message>
     <message>
         <source>Sol</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
 </context>
 <context>
     <name>OptionsForm</name>
     <message>
         <source>Select new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un&apos;altra lista di attività</translation>
     </message>
     <message>
         <source>Create new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una nuova lista di attività</translation>
     </message>
     <message>
         <source>The task list cannot be changed while a session runs or is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile cambiare lista di attività durante una sessione, anche in pausa</translation>
     </message>
     <message>
         <source>%1 - General task options</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Opzioni generali</translation>
     </message>
     <message>
         <source>No sound output device was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dispositivo di uscita audio trovato</translation>
     </message>
     <message>
         <source>Couldn&apos;t play the sound<byte value="xd"/>
@@ -486,50 +544,61 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprodurre il suono<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crea</translation>
     </message>
     <message>
         <source>Please select a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un file audio</translation>
     </message>
     <message>
         <source>Sound Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio</translation>
     </message>
     <message>
         <source>Please select a Task File</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una lista di attività</translation>
     </message>
     <message>
         <source>Setting files</source>
-        <translation type="unfinished"></translation>
+        <translation>File di impostazioni</translation>
     </message>
     <message>
         <source>This task list cannot be used:<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile usare questa lista di attività:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Create a new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una nuova lista di attività</translation>
     </message>
     <message>
         <source>This settings file already exists<byte value="xd"/>
 Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo file di impostazioni esiste già.<byte value="xd"/>
+Vuoi sovrascriverlo?</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 was changed by another program just now.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to overwrite it all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+è appena stato modificato da un altro programma.<byte value="xd"/>
+<byte value="xd"/>
+Vuoi sovrascriverlo comunque?</translation>
     </message>
     <message>
         <source>A Disk Error has occurred while creating the new file 
@@ -537,32 +606,36 @@ Do you want to overwrite it all the same?</source>
 <byte value="xd"/>%1 %2
 
 <byte value="xd"/>Please retry later when the problem has been solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore del disco durante la creazione del nuovo file 
+
+<byte value="xd"/>%1 %2
+
+<byte value="xd"/>Riprova più tardi, quando il problema sarà risolto.</translation>
     </message>
     <message>
         <source>As the language has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo la lingua</translation>
     </message>
     <message>
         <source>Letters: C D E F G A B</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettere: C D E F G A B</translation>
     </message>
     <message>
         <source>German letters: C D E F G A H</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettere tedesche: C D E F G A H</translation>
     </message>
     <message>
         <source>Fixed do: Do Re Mi Fa Sol La Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Do fisso: Do Re Mi Fa Sol La Si</translation>
     </message>
 </context>
 <context>
     <name>PracticeChart</name>
     <message numerus="yes">
         <source>%1: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n minuto</numerusform>
+            <numerusform>%1: %n minuti</numerusform>
         </translation>
     </message>
 </context>
@@ -575,11 +648,16 @@ Do you want to overwrite it all the same?</source>
 <byte value="xd"/>
 It uses its own folder instead:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell non è riuscito a creare una cartella personale per la lista di attività, i file delle liste e il segnale acustico:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Usa invece la propria cartella:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The home folder is not known (HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella personale non è nota (HOME non è impostata).</translation>
     </message>
     <message>
         <source>Tallybell cannot write in its own folder<byte value="xd"/>
@@ -589,14 +667,23 @@ so it keeps the task list, the list files and the bell in<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
 from now on. Your task list was copied there; the one in the program&apos;s folder is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell non può scrivere nella propria cartella<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+quindi d&apos;ora in poi tiene la lista di attività, i file delle liste e il segnale acustico in<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+La tua lista di attività è stata copiata lì; quella nella cartella del programma resta com&apos;è.</translation>
     </message>
     <message>
         <source>Tallybell could not copy its default files into<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell non è riuscito a copiare i suoi file predefiniti in<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -605,109 +692,113 @@ from now on. Your task list was copied there; the one in the program&apos;s fold
         <source>No program on this computer could start a mail message. You can write to this address with your mail program:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma su questo computer è riuscito a creare un messaggio di posta. Puoi scrivere a questo indirizzo con il tuo programma di posta:
+
+%1</translation>
     </message>
     <message>
         <source>No program on this computer could open the web page. You can copy its address into a web browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma su questo computer è riuscito ad aprire la pagina web. Puoi copiarne l&apos;indirizzo in un browser web:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Registry</name>
     <message>
         <source>There is no folder for it: neither XDG_CONFIG_HOME nor HOME is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste una cartella in cui salvarlo: né XDG_CONFIG_HOME né HOME sono impostate.</translation>
     </message>
     <message>
         <source>This name or text cannot be stored (a line break, or &quot;=&quot; in the name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo nome o testo non può essere salvato (un a capo, o «=» nel nome).</translation>
     </message>
     <message>
         <source>Error Creating Key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella creazione della chiave: %1</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale</translation>
     </message>
     <message>
         <source>%1: %2 MB, at most %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, al massimo %3 MB</translation>
     </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>It is not a wave file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file WAV.</translation>
     </message>
     <message>
         <source>Its description of the sound is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descrizione del suono è danneggiata.</translation>
     </message>
     <message>
         <source>Its sound comes without a description of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il suono non è accompagnato da una descrizione.</translation>
     </message>
     <message>
         <source>It is cut short: it holds less sound than its header says.</source>
-        <translation type="unfinished"></translation>
+        <translation>È troncato: contiene meno suono di quanto indichi l&apos;intestazione.</translation>
     </message>
     <message>
         <source>It holds no sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non contiene alcun suono.</translation>
     </message>
     <message>
         <source>It lasts %1 seconds; a bell may last %2 seconds at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dura %1 secondi; un segnale acustico può durare al massimo %2 secondi.</translation>
     </message>
 </context>
 <context>
     <name>TaskEditorForm</name>
     <message>
         <source>Any Changes you may have made will be lost, are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche fatte andranno perse. Vuoi davvero continuare?</translation>
     </message>
     <message>
         <source>Inserting a task here will cause the task Number 9 to be lost, Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un&apos;attività qui farà perdere l&apos;attività numero 9. Vuoi davvero continuare?</translation>
     </message>
     <message>
         <source>Sorry you can&apos;t insert another task here, you can only have a total of 9 tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacenti, non puoi inserire un&apos;altra attività qui: le attività possono essere al massimo 9.</translation>
     </message>
     <message>
         <source>Inserting a new alternate task here will cause the alternate task Number 9 to be lost, Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un&apos;attività alternativa qui farà perdere l&apos;attività alternativa numero 9. Vuoi davvero continuare?</translation>
     </message>
     <message>
         <source>Sorry you can&apos;t insert another task here, you can only have a total of 9 alternate tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacenti, non puoi inserire un&apos;altra attività qui: le attività alternative possono essere al massimo 9.</translation>
     </message>
     <message>
         <source>Another task list cannot be opened or made while a session runs or is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire o creare un&apos;altra lista di attività durante una sessione, anche in pausa</translation>
     </message>
     <message>
         <source>%1 Error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Errore</translation>
     </message>
     <message>
         <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minuti</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>%1 - %2 (not the task list in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (non è la lista di attività in uso)</translation>
     </message>
     <message>
         <source>The task list in use is now &quot;%2&quot;. Your changes to &quot;%1&quot; are not saved.<byte value="xd"/>
@@ -715,7 +806,11 @@ from now on. Your task list was copied there; the one in the program&apos;s fold
 Yes: save them to &quot;%1&quot;, then edit &quot;%2&quot;.<byte value="xd"/>
 No: drop them and edit &quot;%2&quot;.<byte value="xd"/>
 Cancel: go on editing &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista di attività in uso ora è «%2». Le modifiche a «%1» non sono salvate.<byte value="xd"/>
+<byte value="xd"/>
+Sì: salvale in «%1», poi modifica «%2».<byte value="xd"/>
+No: scartale e modifica «%2».<byte value="xd"/>
+Annulla: continua a modificare «%1».</translation>
     </message>
     <message>
         <source>The tasks of &quot;%1&quot; were changed by another program since they were opened here:<byte value="xd"/>
@@ -724,7 +819,12 @@ Cancel: go on editing &quot;%1&quot;.</source>
 Yes: save the tasks as they are here, over those changes.<byte value="xd"/>
 No: show the tasks as they are now; the changes made here are dropped.<byte value="xd"/>
 Cancel: go back to the tasks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le attività di «%1» sono state modificate da un altro programma da quando sono state aperte qui:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Sì: salva le attività come sono qui, sovrascrivendo quelle modifiche.<byte value="xd"/>
+No: mostra le attività come sono ora; le modifiche fatte qui vengono scartate.<byte value="xd"/>
+Annulla: torna alle attività.</translation>
     </message>
     <message>
         <source>The task list could not be saved:<byte value="xd"/>
@@ -733,622 +833,627 @@ Cancel: go back to the tasks.</source>
 %2<byte value="xd"/>
 <byte value="xd"/>
 Your changes are still in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la lista di attività:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Le tue modifiche sono ancora nell&apos;editor.</translation>
     </message>
 </context>
 <context>
     <name>TaskText</name>
     <message>
         <source> ***Error List %1 contains no items *** </source>
-        <translation type="unfinished"></translation>
+        <translation> ***Errore: la lista %1 non contiene elementi *** </translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Tallybell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell</translation>
     </message>
 </context>
 <context>
     <name>frmeditfile</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inserisci</translation>
     </message>
     <message>
         <source>Insert a &amp;list item</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento di &amp;lista</translation>
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Attività</translation>
     </message>
     <message>
         <source>Task Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero attività</translation>
     </message>
     <message>
         <source>Task number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero attività</translation>
     </message>
     <message>
         <source>Next task</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività successiva</translation>
     </message>
     <message>
         <source>Previous task</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività precedente</translation>
     </message>
     <message>
         <source>Alternate Task Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero alternativa</translation>
     </message>
     <message>
         <source>Alternate task number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero attività alternativa</translation>
     </message>
     <message>
         <source>Next alternate</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativa successiva</translation>
     </message>
     <message>
         <source>Previous alternate</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativa precedente</translation>
     </message>
     <message>
         <source>Total Task Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata totale</translation>
     </message>
     <message>
         <source>Total task time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata totale</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>Task Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione dell&apos;attività</translation>
     </message>
     <message>
         <source>Task description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione dell&apos;attività</translation>
     </message>
     <message>
         <source>The task&apos;s text; Enter starts a new line (%CR%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo dell&apos;attività; Invio va a capo (%CR%)</translation>
     </message>
     <message>
         <source>Create a &amp;new Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una &amp;nuova lista di attività</translation>
     </message>
     <message>
         <source>&amp;Open an existing task list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri una lista di attività esistente</translation>
     </message>
     <message>
         <source>Insert a random &amp;note</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci una &amp;nota a caso</translation>
     </message>
     <message>
         <source>Insert a &amp;carriage return</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un a &amp;capo</translation>
     </message>
     <message>
         <source>Insert an item from List 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 1</translation>
     </message>
     <message>
         <source>Insert an item from List 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 2</translation>
     </message>
     <message>
         <source>Insert an item from List 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 3</translation>
     </message>
     <message>
         <source>Insert an item from List 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 4</translation>
     </message>
     <message>
         <source>Insert an item from List 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 5</translation>
     </message>
     <message>
         <source>Insert an item from List 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 6</translation>
     </message>
     <message>
         <source>Insert an item from List 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 7</translation>
     </message>
     <message>
         <source>Insert an item from List 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 8</translation>
     </message>
     <message>
         <source>Insert an item from List 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un elemento della lista 9</translation>
     </message>
     <message>
         <source>Insert a &amp;Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un&apos;&amp;attività</translation>
     </message>
     <message>
         <source>Insert a &amp;Alternate Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un&apos;attività al&amp;ternativa</translation>
     </message>
     <message>
         <source>&amp;Delete This Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina questa attività</translation>
     </message>
 </context>
 <context>
     <name>frmeditsonglist</name>
     <message>
         <source>Contents of List</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenuto della lista</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>Current List No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero lista</translation>
     </message>
     <message>
         <source>Next list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista successiva</translation>
     </message>
     <message>
         <source>Previous list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista precedente</translation>
     </message>
     <message>
         <source>Selected List Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento selezionato</translation>
     </message>
     <message>
         <source>Add the item, or replace the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi l&apos;elemento o sostituisci quello selezionato</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi elemento</translation>
     </message>
     <message>
         <source>Delete the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina l&apos;elemento selezionato</translation>
     </message>
     <message>
         <source>Delete item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina elemento</translation>
     </message>
     <message>
         <source>When does a list item change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio di elemento</translation>
     </message>
     <message>
         <source>Ordered selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione in ordine</translation>
     </message>
     <message>
         <source>Random selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione casuale</translation>
     </message>
     <message>
         <source>More sessions before the item changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Più sessioni prima che l&apos;elemento cambi</translation>
     </message>
     <message>
         <source>More sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Più sessioni</translation>
     </message>
     <message>
         <source>Fewer sessions before the item changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno sessioni prima che l&apos;elemento cambi</translation>
     </message>
     <message>
         <source>Fewer sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno sessioni</translation>
     </message>
     <message>
         <source>Currently Selected Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento attuale</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
 </context>
 <context>
     <name>frmjournal</name>
     <message>
         <source>Practice Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario di studio</translation>
     </message>
     <message>
         <source>Days in a row with practice, up to today (or up to yesterday while today is still ahead)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni consecutivi di studio fino a oggi (o fino a ieri, se oggi non hai ancora studiato)</translation>
     </message>
     <message>
         <source>Minutes practised since Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di studio da lunedì</translation>
     </message>
     <message>
         <source>The most days in a row with practice so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Il maggior numero di giorni consecutivi di studio finora</translation>
     </message>
     <message>
         <source>Minutes practised since the first of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di studio dall&apos;inizio del mese</translation>
     </message>
     <message>
         <source>Minutes per day, the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti al giorno, ultimi 30 giorni</translation>
     </message>
     <message>
         <source>Minutes practised on each of the last 30 days; point at a bar for its day</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di studio in ciascuno degli ultimi 30 giorni; punta una barra per vederne il giorno</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova:</translation>
     </message>
     <message>
         <source>How many of the recorded tasks are shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Quante attività registrate sono mostrate</translation>
     </message>
     <message>
         <source>Recorded &amp;tasks, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Attività registrate, dalla più recente:</translation>
     </message>
     <message>
         <source>Every task practised: when, what, and how long; point at a text to read it whole</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni attività studiata: quando, cosa e per quanto tempo; punta un testo per leggerlo per intero</translation>
     </message>
     <message>
         <source>Saves the tasks shown as a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva le attività mostrate in un file CSV per un foglio di calcolo</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta...</translation>
     </message>
     <message>
         <source>Closes the practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude il diario di studio</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Shows only the tasks that hold what is typed here in any column, as the table shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra solo le attività che contengono in una colonna qualsiasi il testo scritto qui, come lo mostra la tabella</translation>
     </message>
     <message>
         <source>A word of the task, a list item, a date, how it ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Una parola dell&apos;attività, un elemento di lista, una data, come è terminata</translation>
     </message>
 </context>
 <context>
     <name>frmmain</name>
     <message>
         <source>Tallybell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell</translation>
     </message>
     <message>
         <source>The task list in use</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista di attività in uso</translation>
     </message>
     <message>
         <source>The task the session is at, or the one Start begins with</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attività a cui è arrivata la sessione, o quella da cui parte Inizia</translation>
     </message>
     <message>
         <source>Start from task</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività iniziale</translation>
     </message>
     <message>
         <source>Next task</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività successiva</translation>
     </message>
     <message>
         <source>Previous task</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività precedente</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>In pausa</translation>
     </message>
     <message>
         <source>Sessions completed in the practice journal, and the minutes practised today</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessioni completate nel diario di studio e minuti di studio di oggi</translation>
     </message>
     <message>
         <source>To Start or Stop this Session Click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per iniziare o terminare la sessione</translation>
     </message>
     <message>
         <source>To Pause the session click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per mettere in pausa la sessione</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>To Quit Tallybell click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per uscire da Tallybell</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>To jump to the next task click here (Alt+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per passare all&apos;attività successiva (Alt+N)</translation>
     </message>
     <message>
         <source>Alt+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+N</translation>
     </message>
     <message>
         <source>Next task now</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa subito all&apos;attività successiva</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Task Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durata</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Open another task list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri un&apos;altra lista di attività</translation>
     </message>
     <message>
         <source>&amp;New task list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova lista di attività...</translation>
     </message>
     <message>
         <source>Make a new task list, holding the options in force, and use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una nuova lista di attività con le opzioni in vigore e usala</translation>
     </message>
     <message>
         <source>Edit Current &amp;Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica la lista di attività attuale</translation>
     </message>
     <message>
         <source>Edit &amp;list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica i file delle &amp;liste</translation>
     </message>
     <message>
         <source>Practice &amp;journal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diario di studio</translation>
     </message>
     <message>
         <source>Streaks, minutes and every task practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie, minuti e ogni attività studiata</translation>
     </message>
     <message>
         <source>Disable Screen Saver during countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva il salvaschermo durante il conto alla rovescia</translation>
     </message>
     <message>
         <source>General Task Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni generali</translation>
     </message>
     <message>
         <source>Tallybell &amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Argomenti della guida di Tallybell</translation>
     </message>
     <message>
         <source>How &amp;to use Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Come usare la guida</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
     <name>frmoptions</name>
     <message>
         <source>Use Full Screen during countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo intero durante il conto alla rovescia</translation>
     </message>
     <message>
         <source>Play sound between tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci un suono tra le attività</translation>
     </message>
     <message>
         <source>Stop between tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermati tra le attività</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>Current Sound File</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio attuale</translation>
     </message>
     <message>
         <source>Current sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio attuale</translation>
     </message>
     <message>
         <source>Select new sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un altro file audio</translation>
     </message>
     <message>
         <source>Play sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci il file audio</translation>
     </message>
     <message>
         <source>Current Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista di attività attuale</translation>
     </message>
     <message>
         <source>Current task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista di attività attuale</translation>
     </message>
     <message>
         <source>Select new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un&apos;altra lista di attività</translation>
     </message>
     <message>
         <source>Create new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una nuova lista di attività</translation>
     </message>
     <message>
         <source>Note &amp;names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nomi delle note:</translation>
     </message>
     <message>
         <source>How a random note (%note%) is named in the task texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Come viene chiamata una nota a caso (%note%) nei testi delle attività</translation>
     </message>
 </context>
 <context>
     <name>tb::HelpWindow</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indietro</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanti</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pagina iniziale</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>Go back to the page you saw before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna alla pagina vista prima (Alt+Freccia sinistra)</translation>
     </message>
     <message>
         <source>Go forward again (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai di nuovo avanti (Alt+Freccia destra)</translation>
     </message>
     <message>
         <source>Go to the first page this help window showed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai alla prima pagina mostrata da questa finestra della guida</translation>
     </message>
     <message>
         <source>Show the list of all help pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;elenco di tutte le pagine della guida</translation>
     </message>
     <message>
         <source> Help</source>
-        <translation type="unfinished"></translation>
+        <translation> - Guida</translation>
     </message>
 </context>
 <context>
     <name>tb::JournalTableModel</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>List items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementi di lista</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Previsto</translation>
     </message>
     <message>
         <source>Practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Studiato</translation>
     </message>
     <message>
         <source>Ended by</source>
-        <translation type="unfinished"></translation>
+        <translation>Conclusione</translation>
     </message>
 </context>
 <context>
     <name>tb::PracticeChart</name>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
     <name>tb::QtHelp</name>
     <message>
         <source>There is no help for this item (topic %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è una guida per questo elemento (argomento %1).</translation>
     </message>
 </context>
 <context>
     <name>tb::frmeditsonglist</name>
     <message>
         <source>Make &amp;current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendi elemento &amp;attuale</translation>
     </message>
     <message>
         <source>&amp;Delete item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina elemento</translation>
     </message>
 </context>
 </TS>
