@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -33,6 +35,16 @@
 #include <sys/un.h>
 #include <tuple>
 #include <unistd.h>
+
+// Qt's strings and addresses as text in GoogleTest's messages.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QUrl &url, std::ostream *out)
+{
+    *out << url.toString().toStdString();
+}
 
 namespace fs = std::filesystem;
 using tb::Help;
@@ -72,6 +84,16 @@ QString plainText(const QString &html)
     QTextDocument document;
     document.setHtml(html);
     return document.toPlainText();
+}
+
+// The values of `attribute` in the tags of `html` (href="...", name="...").
+QSet<QString> attributes(const QString &html, const QString &attribute)
+{
+    QSet<QString> values;
+    const QRegularExpression pattern(QStringLiteral("\\b%1=\"([^\"]*)\"").arg(attribute));
+    for (auto it = pattern.globalMatch(html); it.hasNext();)
+        values.insert(it.next().captured(1));
+    return values;
 }
 
 } // namespace
@@ -383,6 +405,67 @@ TEST(HelpPages, EveryContextHasAPageAndTheKeyboardPageNamesTheAltKeyOfEachButton
         while (it.hasNext()) {
             const QString key = QStringLiteral("Alt+") + it.next().captured(1).toUpper();
             EXPECT_TRUE(page.contains(key)) << ui << ": " << key.toStdString();
+        }
+    }
+}
+
+// The help in German and French: every English page but the keyboard page (whose keys the
+// translators of the windows choose) has its translation, with the same links, anchors and
+// pop-up summary; every link leads to a page of its language folder or to the English one,
+// and to an anchor that page has.
+TEST(HelpPages, EveryPageIsInGermanAndFrenchWithLinksThatLeadToAPageOfItsLanguageOrEnglish)
+{
+    // The file a link on `page` leads to, as the help window finds it: in the page's folder,
+    // else the English one of that name; empty when there is none.
+    const auto found = [](const QUrl &page, const QString &link) {
+        const QUrl target = page.resolved(QUrl(link));
+        if (target.scheme() != QLatin1String("qrc")
+            || !target.path().startsWith(QStringLiteral("/help/")))
+            return QString();
+        for (const QString &file : {QString(QLatin1Char(':') + target.path()),
+                                    QString(QStringLiteral(":/help/") + target.fileName())})
+            if (QFile::exists(file))
+                return file;
+        return QString();
+    };
+    static const QRegularExpression styleSheet(
+        QStringLiteral("<link rel=\"stylesheet\"[^>]*href=\"([^\"]*)\""));
+    const QStringList english
+        = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
+    ASSERT_GT(english.size(), 20);
+    for (const QString &folder : {QString(), QStringLiteral("de/"), QStringLiteral("fr/")}) {
+        for (const QString &name : english) {
+            SCOPED_TRACE(QString(folder + name).toStdString());
+            const QUrl here(QStringLiteral("qrc:/help/") + folder + name);
+            const QString original = read(name);
+            const QString page = read(QLatin1Char(':') + here.path());
+            if (name == QLatin1String("keyboard.html") && page.isEmpty())
+                continue;
+            ASSERT_FALSE(page.isEmpty());
+            // The English pages' style sheet.
+            QSet<QString> links = attributes(page, QStringLiteral("href"));
+            const QString style = styleSheet.match(page).captured(1);
+            EXPECT_EQ(found(here, style), QStringLiteral(":/help/help.css"));
+            links.remove(style);
+            if (!folder.isEmpty()) {
+                EXPECT_NE(plainText(page), plainText(original)) << "not translated";
+                for (const QString &link : attributes(original, QStringLiteral("href")))
+                    EXPECT_TRUE(link == styleSheet.match(original).captured(1)
+                                || links.contains(link))
+                        << "left out: " << link.toStdString();
+                EXPECT_EQ(attributes(page, QStringLiteral("name")),
+                          attributes(original, QStringLiteral("name")));
+                EXPECT_EQ(page.count(QStringLiteral("<p class=\"summary\">")),
+                          original.count(QStringLiteral("<p class=\"summary\">")));
+            }
+            for (const QString &link : std::as_const(links)) {
+                const QString file = found(here, link);
+                ASSERT_FALSE(file.isEmpty()) << link.toStdString();
+                const QString anchor = QUrl(link).fragment();
+                EXPECT_TRUE(anchor.isEmpty()
+                            || attributes(read(file), QStringLiteral("name")).contains(anchor))
+                    << link.toStdString();
+            }
         }
     }
 }
