@@ -1,4 +1,5 @@
 #include "platform/Shell.h"
+#include "platform/Translator.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/LocalSingleInstance.h"
 #include "platform/qt/QtFileChooser.h"
@@ -21,6 +22,8 @@
 #include <QScreen>
 #include <QSet>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrlQuery>
@@ -95,6 +98,17 @@ QSet<QString> attributes(const QString &html, const QString &attribute)
         values.insert(it.next().captured(1));
     return values;
 }
+
+// A translator that only tells its language: every text stays English.
+struct Speaking final : tb::Translator {
+    explicit Speaking(std::string language) : code(std::move(language)) { }
+    std::string translate(const char *, const char *, const char *, int) const override
+    {
+        return {};
+    }
+    std::string language() const override { return code; }
+    std::string code;
+};
 
 } // namespace
 
@@ -467,6 +481,58 @@ TEST(HelpPages, EveryPageIsInGermanAndFrenchWithLinksThatLeadToAPageOfItsLanguag
                     << link.toStdString();
             }
         }
+    }
+}
+
+// The help window and the pop-ups show the pages of the language the texts are shown in, with
+// the shared style sheet, and the English page where the language has none.
+TEST(HelpWindow, ShowsThePagesAndPopupsInTheLanguageOfTheTextsElseInEnglish)
+{
+    QtHelp help;
+    const auto shown = [&help] {
+        return help.window()->findChild<QTextBrowser *>(QStringLiteral("helpBrowser"))->document();
+    };
+    // The size the style sheet gives the page's heading.
+    const auto headingPoints = [&shown] {
+        for (QTextBlock block = shown()->begin(); block.isValid(); block = block.next())
+            if (block.blockFormat().headingLevel() == 1)
+                return block.charFormat().fontPointSize();
+        return 0.0;
+    };
+    const auto summary = [](int context) { return plainText(QtHelp::popupText(context)); };
+    const QString englishSummary = summary(12);
+    for (const char *code : {"de", "fr", "es", "en"}) {
+        SCOPED_TRACE(code);
+        const Speaking language(code);
+        const tb::ScopedTranslator speaking(&language);
+        const bool translated = code == std::string("de") || code == std::string("fr");
+        const QString folder = translated ? QStringLiteral(":/help/%1/").arg(QLatin1String(code))
+                                          : QStringLiteral(":/help/");
+
+        help.WinHelp(Help::HELP_CONTEXT, 12);
+        ASSERT_NE(help.window(), nullptr);
+        EXPECT_EQ(help.window()->currentPage(),
+                  QUrl(QStringLiteral("qrc") + folder + QStringLiteral("topic12.html")));
+        EXPECT_EQ(shown()->toPlainText(), plainText(read(folder + QStringLiteral("topic12.html"))));
+        EXPECT_EQ(headingPoints(), 16.0);
+        help.WinHelp(Help::HELP_FINDER, 0);
+        EXPECT_EQ(shown()->toPlainText(),
+                  plainText(read(folder + QStringLiteral("contents.html"))));
+        help.WinHelp(Help::HELP_HELPONHELP, 0);
+        EXPECT_EQ(shown()->toPlainText(),
+                  plainText(read(folder + QStringLiteral("usinghelp.html"))));
+        EXPECT_EQ(summary(12) == englishSummary, !translated);
+        EXPECT_TRUE(plainText(read(folder + QStringLiteral("topic12.html"))).contains(summary(12)));
+
+        // A link to the keyboard page, which a language's help may lack: the English page then,
+        // with its style sheet.
+        help.window()->showPage(
+            QUrl(QStringLiteral("qrc:/help/%1/keyboard.html").arg(QLatin1String(code))));
+        const QString keyboard
+            = read(QStringLiteral(":/help/%1/keyboard.html").arg(QLatin1String(code)));
+        EXPECT_EQ(shown()->toPlainText(),
+                  plainText(keyboard.isEmpty() ? read(QStringLiteral("keyboard.html")) : keyboard));
+        EXPECT_EQ(headingPoints(), 16.0);
     }
 }
 
