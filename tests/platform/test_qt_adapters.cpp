@@ -1,4 +1,5 @@
 #include "platform/Shell.h"
+#include "platform/Translator.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/LocalSingleInstance.h"
 #include "platform/qt/QtFileChooser.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -18,7 +20,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrlQuery>
@@ -33,6 +38,16 @@
 #include <sys/un.h>
 #include <tuple>
 #include <unistd.h>
+
+// Qt's strings and addresses as text in GoogleTest's messages.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QUrl &url, std::ostream *out)
+{
+    *out << url.toString().toStdString();
+}
 
 namespace fs = std::filesystem;
 using tb::Help;
@@ -73,6 +88,27 @@ QString plainText(const QString &html)
     document.setHtml(html);
     return document.toPlainText();
 }
+
+// The values of `attribute` in the tags of `html` (href="...", name="...").
+QSet<QString> attributes(const QString &html, const QString &attribute)
+{
+    QSet<QString> values;
+    const QRegularExpression pattern(QStringLiteral("\\b%1=\"([^\"]*)\"").arg(attribute));
+    for (auto it = pattern.globalMatch(html); it.hasNext();)
+        values.insert(it.next().captured(1));
+    return values;
+}
+
+// A translator that only tells its language: every text stays English.
+struct Speaking final : tb::Translator {
+    explicit Speaking(std::string language) : code(std::move(language)) { }
+    std::string translate(const char *, const char *, const char *, int) const override
+    {
+        return {};
+    }
+    std::string language() const override { return code; }
+    std::string code;
+};
 
 } // namespace
 
@@ -384,6 +420,119 @@ TEST(HelpPages, EveryContextHasAPageAndTheKeyboardPageNamesTheAltKeyOfEachButton
             const QString key = QStringLiteral("Alt+") + it.next().captured(1).toUpper();
             EXPECT_TRUE(page.contains(key)) << ui << ": " << key.toStdString();
         }
+    }
+}
+
+// The help in German and French: every English page but the keyboard page (whose keys the
+// translators of the windows choose) has its translation, with the same links, anchors and
+// pop-up summary; every link leads to a page of its language folder or to the English one,
+// and to an anchor that page has.
+TEST(HelpPages, EveryPageIsInGermanAndFrenchWithLinksThatLeadToAPageOfItsLanguageOrEnglish)
+{
+    // The file a link on `page` leads to, as the help window finds it: in the page's folder,
+    // else the English one of that name; empty when there is none.
+    const auto found = [](const QUrl &page, const QString &link) {
+        const QUrl target = page.resolved(QUrl(link));
+        if (target.scheme() != QLatin1String("qrc")
+            || !target.path().startsWith(QStringLiteral("/help/")))
+            return QString();
+        for (const QString &file : {QString(QLatin1Char(':') + target.path()),
+                                    QString(QStringLiteral(":/help/") + target.fileName())})
+            if (QFile::exists(file))
+                return file;
+        return QString();
+    };
+    static const QRegularExpression styleSheet(
+        QStringLiteral("<link rel=\"stylesheet\"[^>]*href=\"([^\"]*)\""));
+    const QStringList english
+        = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
+    ASSERT_GT(english.size(), 20);
+    for (const QString &folder : {QString(), QStringLiteral("de/"), QStringLiteral("fr/")}) {
+        for (const QString &name : english) {
+            SCOPED_TRACE(QString(folder + name).toStdString());
+            const QUrl here(QStringLiteral("qrc:/help/") + folder + name);
+            const QString original = read(name);
+            const QString page = read(QLatin1Char(':') + here.path());
+            if (name == QLatin1String("keyboard.html") && page.isEmpty())
+                continue;
+            ASSERT_FALSE(page.isEmpty());
+            // The English pages' style sheet.
+            QSet<QString> links = attributes(page, QStringLiteral("href"));
+            const QString style = styleSheet.match(page).captured(1);
+            EXPECT_EQ(found(here, style), QStringLiteral(":/help/help.css"));
+            links.remove(style);
+            if (!folder.isEmpty()) {
+                EXPECT_NE(plainText(page), plainText(original)) << "not translated";
+                for (const QString &link : attributes(original, QStringLiteral("href")))
+                    EXPECT_TRUE(link == styleSheet.match(original).captured(1)
+                                || links.contains(link))
+                        << "left out: " << link.toStdString();
+                EXPECT_EQ(attributes(page, QStringLiteral("name")),
+                          attributes(original, QStringLiteral("name")));
+                EXPECT_EQ(page.count(QStringLiteral("<p class=\"summary\">")),
+                          original.count(QStringLiteral("<p class=\"summary\">")));
+            }
+            for (const QString &link : std::as_const(links)) {
+                const QString file = found(here, link);
+                ASSERT_FALSE(file.isEmpty()) << link.toStdString();
+                const QString anchor = QUrl(link).fragment();
+                EXPECT_TRUE(anchor.isEmpty()
+                            || attributes(read(file), QStringLiteral("name")).contains(anchor))
+                    << link.toStdString();
+            }
+        }
+    }
+}
+
+// The help window and the pop-ups show the pages of the language the texts are shown in, with
+// the shared style sheet, and the English page where the language has none.
+TEST(HelpWindow, ShowsThePagesAndPopupsInTheLanguageOfTheTextsElseInEnglish)
+{
+    QtHelp help;
+    const auto shown = [&help] {
+        return help.window()->findChild<QTextBrowser *>(QStringLiteral("helpBrowser"))->document();
+    };
+    // The size the style sheet gives the page's heading.
+    const auto headingPoints = [&shown] {
+        for (QTextBlock block = shown()->begin(); block.isValid(); block = block.next())
+            if (block.blockFormat().headingLevel() == 1)
+                return block.charFormat().fontPointSize();
+        return 0.0;
+    };
+    const auto summary = [](int context) { return plainText(QtHelp::popupText(context)); };
+    const QString englishSummary = summary(12);
+    for (const char *code : {"de", "fr", "es", "en"}) {
+        SCOPED_TRACE(code);
+        const Speaking language(code);
+        const tb::ScopedTranslator speaking(&language);
+        const bool translated = code == std::string("de") || code == std::string("fr");
+        const QString folder = translated ? QStringLiteral(":/help/%1/").arg(QLatin1String(code))
+                                          : QStringLiteral(":/help/");
+
+        help.WinHelp(Help::HELP_CONTEXT, 12);
+        ASSERT_NE(help.window(), nullptr);
+        EXPECT_EQ(help.window()->currentPage(),
+                  QUrl(QStringLiteral("qrc") + folder + QStringLiteral("topic12.html")));
+        EXPECT_EQ(shown()->toPlainText(), plainText(read(folder + QStringLiteral("topic12.html"))));
+        EXPECT_EQ(headingPoints(), 16.0);
+        help.WinHelp(Help::HELP_FINDER, 0);
+        EXPECT_EQ(shown()->toPlainText(),
+                  plainText(read(folder + QStringLiteral("contents.html"))));
+        help.WinHelp(Help::HELP_HELPONHELP, 0);
+        EXPECT_EQ(shown()->toPlainText(),
+                  plainText(read(folder + QStringLiteral("usinghelp.html"))));
+        EXPECT_EQ(summary(12) == englishSummary, !translated);
+        EXPECT_TRUE(plainText(read(folder + QStringLiteral("topic12.html"))).contains(summary(12)));
+
+        // A link to the keyboard page, which a language's help may lack: the English page then,
+        // with its style sheet.
+        help.window()->showPage(
+            QUrl(QStringLiteral("qrc:/help/%1/keyboard.html").arg(QLatin1String(code))));
+        const QString keyboard
+            = read(QStringLiteral(":/help/%1/keyboard.html").arg(QLatin1String(code)));
+        EXPECT_EQ(shown()->toPlainText(),
+                  plainText(keyboard.isEmpty() ? read(QStringLiteral("keyboard.html")) : keyboard));
+        EXPECT_EQ(headingPoints(), 16.0);
     }
 }
 

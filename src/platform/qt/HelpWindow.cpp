@@ -22,10 +22,22 @@ namespace {
 // Room left between the help window and the window it is placed beside.
 constexpr int kGap = 8;
 
+// A browser that takes a page or style sheet missing from a translation from the English help.
+class HelpBrowser final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        return QTextBrowser::loadResource(type, QtHelp::existing(name));
+    }
+};
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)), notice_(new QLabel(this)),
+    : QWidget(parent, Qt::Window), browser_(new HelpBrowser(this)), notice_(new QLabel(this)),
       back_(new QPushButton(tr("&Back"), this)), forward_(new QPushButton(tr("&Forward"), this)),
       home_(new QPushButton(tr("&Home"), this)), contents_(new QPushButton(tr("&Contents"), this))
 {

@@ -12,7 +12,9 @@ class QTextBrowser;
 namespace tb {
 
 // The help viewer: one resizable window with the page and Back, Forward, Home and Contents
-// buttons. Its pages are the program's own HTML pages under ":/help".
+// buttons. Its pages are the program's own HTML pages under ":/help"; a link from a translated
+// page to one the translation lacks shows the English page, its links still leading to the
+// translated pages.
 class HelpWindow final : public QWidget
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "platform/qt/QtHelp.h"
 
+#include "platform/Translator.h"
 #include "platform/qt/HelpWindow.h"
 
 #include <QApplication>
@@ -15,6 +16,17 @@ namespace {
 QString resourcePath(const QUrl &page)
 {
     return QLatin1Char(':') + page.path();
+}
+
+// The folder of the help in the language the texts are shown in, or empty for the English
+// pages. Only a plain language code names a folder, so nothing leads out of ":/help".
+QString languageFolder()
+{
+    static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}$"));
+    const QString language = QString::fromStdString(uiLanguage());
+    if (language == QLatin1String("en") || !code.match(language).hasMatch())
+        return {};
+    return language;
 }
 
 QString noHelpText(int context)
@@ -46,19 +58,42 @@ QtHelp::~QtHelp()
     delete window_.data();
 }
 
+QUrl QtHelp::page(const QString &name)
+{
+    const QString folder = languageFolder();
+    if (!folder.isEmpty()) {
+        const QUrl translated(QStringLiteral("qrc:/help/%1/%2").arg(folder, name));
+        if (QFile::exists(resourcePath(translated)))
+            return translated;
+    }
+    return QUrl(QStringLiteral("qrc:/help/") + name);
+}
+
+QUrl QtHelp::existing(const QUrl &url)
+{
+    static const QRegularExpression translated(QStringLiteral("^/help/[a-z]{2,3}/([^/]+)$"));
+    const QRegularExpressionMatch match = translated.match(url.path());
+    if (url.scheme() != QLatin1String("qrc") || !match.hasMatch()
+        || QFile::exists(resourcePath(url)))
+        return url;
+    QUrl english = url;
+    english.setPath(QStringLiteral("/help/") + match.captured(1));
+    return english;
+}
+
 QUrl QtHelp::contentsPage()
 {
-    return QUrl(QStringLiteral("qrc:/help/contents.html"));
+    return page(QStringLiteral("contents.html"));
 }
 
 QUrl QtHelp::usingHelpPage()
 {
-    return QUrl(QStringLiteral("qrc:/help/usinghelp.html"));
+    return page(QStringLiteral("usinghelp.html"));
 }
 
 QUrl QtHelp::topicPage(int context)
 {
-    return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(context));
+    return page(QStringLiteral("topic%1.html").arg(context));
 }
 
 bool QtHelp::hasTopic(int context)

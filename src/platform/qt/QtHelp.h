@@ -11,7 +11,9 @@
 namespace tb {
 
 // The program's help: HTML pages compiled in under ":/help", one per context number
-// ("topic<N>.html"), plus the contents and a page on using the help.
+// ("topic<N>.html"), plus the contents and a page on using the help. A language the help is
+// translated into has its own pages in a folder of its name (":/help/de/topic6.html"); a page
+// missing there is shown in English, and so is every page in a language without a folder.
 //   HELP_CONTEXT     the topic's page in the help window (a missing topic: the contents,
 //                    with a line saying that there is no help for it)
 //   HELP_FINDER      the contents page
@@ -31,6 +33,13 @@ public:
 
     // The help window, or null before the first page was shown.
     HelpWindow *window() const { return window_; }
+
+    // The help page `name` ("session.html") in the language the program's texts are shown
+    // in, where the help has it in that language; else the English page.
+    static QUrl page(const QString &name);
+    // Where `url` (a page or the style sheet of the help) is found: a translated page that is
+    // missing (a link to "qrc:/help/de/keyboard.html") is taken from the English pages.
+    static QUrl existing(const QUrl &url);
 
     static QUrl contentsPage();
     static QUrl usingHelpPage();
