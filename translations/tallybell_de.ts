@@ -5,41 +5,41 @@
     <name>AboutForm</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Copyright (C) %1 %2. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) %1 %2. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>%1 is provided as is, without warranty of any kind, express or implied, including its fitness for a particular purpose. You use it at your own risk: %2 is not responsible for any loss or damage that arises from its use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird ohne Gewähr bereitgestellt, ohne ausdrückliche oder stillschweigende Garantie jeglicher Art, auch nicht für die Eignung für einen bestimmten Zweck. Die Nutzung erfolgt auf eigene Gefahr: %2 haftet nicht für Verluste oder Schäden, die aus der Nutzung entstehen.</translation>
     </message>
     <message>
         <source>Click here to go to %1 Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Website von %1</translation>
     </message>
     <message>
         <source>Click here to write to %1 with your comments</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 schreiben: Anmerkungen und Wünsche</translation>
     </message>
 </context>
 <context>
     <name>DBusScreenSaver</name>
     <message>
         <source>A practice session is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übungseinheit läuft</translation>
     </message>
 </context>
 <context>
     <name>GuardedApplication</name>
     <message>
         <source>an error of unknown kind</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Fehler unbekannter Art</translation>
     </message>
     <message>
         <source>An unexpected error occurred:<byte value="xd"/>
@@ -47,69 +47,73 @@
 %1<byte value="xd"/>
 <byte value="xd"/>
 The last action may not have been completed. Your task lists and list files are as they were last saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler ist aufgetreten:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Die letzte Aktion wurde möglicherweise nicht abgeschlossen. Aufgabenlisten und Listendateien sind so, wie sie zuletzt gespeichert wurden.</translation>
     </message>
 </context>
 <context>
     <name>JournalCsv</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>List items</source>
-        <translation type="unfinished"></translation>
+        <translation>Listeneinträge</translation>
     </message>
     <message>
         <source>Planned seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplante Sekunden</translation>
     </message>
     <message>
         <source>Practised seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Geübte Sekunden</translation>
     </message>
     <message>
         <source>Ending</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschluss</translation>
     </message>
 </context>
 <context>
     <name>JournalForm</name>
     <message>
         <source>No tasks recorded yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Aufgaben erfasst</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Export the practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungstagebuch exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungstagebuch</translation>
     </message>
     <message>
         <source>Couldn&apos;t export the practice journal<byte value="xd"/>
@@ -117,55 +121,61 @@ The last action may not have been completed. Your task lists and list files are 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Übungstagebuch konnte nicht exportiert werden<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>%1 - Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Datenträgerfehler</translation>
     </message>
     <message>
         <source>Exported %1 to<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exportiert nach<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>%1 - Export</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Export</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Aufgabe</numerusform>
+            <numerusform>%n Aufgaben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Current streak: %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aktuelle Serie: %n Tag</numerusform>
+            <numerusform>Aktuelle Serie: %n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Longest streak: %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Längste Serie: %n Tag</numerusform>
+            <numerusform>Längste Serie: %n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This week: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Diese Woche: %n Minute</numerusform>
+            <numerusform>Diese Woche: %n Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This month: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Diesen Monat: %n Minute</numerusform>
+            <numerusform>Diesen Monat: %n Minuten</numerusform>
         </translation>
     </message>
 </context>
@@ -173,15 +183,15 @@ The last action may not have been completed. Your task lists and list files are 
     <name>JournalText</name>
     <message>
         <source>Time up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit um</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt</translation>
     </message>
 </context>
 <context>
@@ -192,21 +202,27 @@ The last action may not have been completed. Your task lists and list files are 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Öffnen der Liste ist ein Datenträgerfehler aufgetreten<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>*** No Song Currently Selected ***</source>
-        <translation type="unfinished"></translation>
+        <translation>*** Kein Stück ausgewählt ***</translation>
     </message>
     <message>
         <source>%1 Edit List Files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Listendateien bearbeiten</translation>
     </message>
     <message>
         <source>This list file is too large to edit here (%1 MB; at most %2 MB)<byte value="xd"/>
 <byte value="xd"/>
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Listendatei ist zu groß, um sie hier zu bearbeiten (%1 MB; höchstens %2 MB)<byte value="xd"/>
+<byte value="xd"/>
+%3</translation>
     </message>
     <message>
         <source>List %1 was changed by another program since it was opened here:<byte value="xd"/>
@@ -215,7 +231,12 @@ The last action may not have been completed. Your task lists and list files are 
 Yes: save the list as it is here, over those changes.<byte value="xd"/>
 No: show the list as it is now; the changes made here are dropped.<byte value="xd"/>
 Cancel: go back to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste %1 wurde von einem anderen Programm geändert, seit sie hier geöffnet wurde:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Ja: die Liste so speichern, wie sie hier ist, über diese Änderungen hinweg.<byte value="xd"/>
+Nein: die Liste so zeigen, wie sie jetzt ist; die hier gemachten Änderungen werden verworfen.<byte value="xd"/>
+Abbrechen: zurück zur Liste.</translation>
     </message>
     <message>
         <source>A disk error has occurred trying to save this list file<byte value="xd"/>
@@ -223,114 +244,120 @@ Cancel: go back to the list.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Speichern dieser Listendatei ist ein Datenträgerfehler aufgetreten<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message numerus="yes">
         <source>Change list item after %n practice session(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eintrag nach %n Übungseinheit wechseln</numerusform>
+            <numerusform>Eintrag nach %n Übungseinheiten wechseln</numerusform>
         </translation>
     </message>
     <message>
         <source>You must type a list item in the Selected List Item to add a new list item</source>
-        <translation type="unfinished"></translation>
+        <translation>Um einen neuen Listeneintrag hinzuzufügen, muss er zuerst unter „Ausgewählter Listeneintrag“ eingegeben werden</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete this list item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Listeneintrag wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to make this Item the current Item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag wirklich zum aktuellen Eintrag machen?</translation>
     </message>
     <message>
         <source>The items of list %1 have been changed.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge der Liste %1 wurden geändert.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie die Änderungen speichern?</translation>
     </message>
 </context>
 <context>
     <name>LocalSingleInstance</name>
     <message>
         <source>%1 cannot be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>%1 is a link, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Link, kein Ordner.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 belongs to another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört einem anderen Benutzer.</translation>
     </message>
     <message>
         <source>%1 cannot be closed to other users: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht für andere Benutzer gesperrt werden: %2.</translation>
     </message>
     <message>
         <source>%1 answers, but not as Tallybell does.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antwortet, aber nicht so wie Tallybell.</translation>
     </message>
     <message>
         <source>%1 cannot be opened for later starts: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht für spätere Starts geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>%1 is a link, not a socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Link, kein Socket.</translation>
     </message>
     <message>
         <source>%1 is not a socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Socket.</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
         <source>No Tasks exist in this Task List, Would you like to add some?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aufgabenliste enthält keine Aufgaben. Möchten Sie welche hinzufügen?</translation>
     </message>
     <message>
         <source>Paused...Click on the Pause Button to resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausiert … Zum Fortsetzen auf „Fortsetzen“ klicken</translation>
     </message>
     <message>
         <source>All Tasks Completed, Congratulations!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Aufgaben erledigt – herzlichen Glückwunsch!</translation>
     </message>
     <message>
         <source>The time is up on this task</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit für diese Aufgabe ist um</translation>
     </message>
     <message>
         <source>Or press any key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder eine beliebige Taste drücken.</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>%1 - Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Datenträgerfehler</translation>
     </message>
     <message>
         <source>%1 cannot make sure that it runs only once:<byte value="xd"/>
@@ -338,11 +365,15 @@ Do you want to save the changes?</source>
 %2<byte value="xd"/>
 <byte value="xd"/>
 Two copies at once would overwrite each other&apos;s files. Start anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht sicherstellen, dass es nur einmal läuft:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Zwei gleichzeitig laufende Kopien würden gegenseitig ihre Dateien überschreiben. Trotzdem starten?</translation>
     </message>
     <message>
         <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Minuten</translation>
     </message>
     <message>
         <source>Couldn&apos;t copy the default settings file<byte value="xd"/>
@@ -351,7 +382,12 @@ Two copies at once would overwrite each other&apos;s files. Start anyway?</sourc
 to %2<byte value="xd"/>
 <byte value="xd"/>
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standard-Einstellungsdatei<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+konnte nicht nach %2 kopiert werden<byte value="xd"/>
+<byte value="xd"/>
+%3</translation>
     </message>
     <message>
         <source>Couldn&apos;t read the task list<byte value="xd"/>
@@ -361,7 +397,13 @@ to %2<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
 The task list is left as it is and shows no tasks. Choose another one with Open in the File menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabenliste konnte nicht gelesen werden<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Die Aufgabenliste bleibt unverändert und zeigt keine Aufgaben. Eine andere lässt sich im Menü „Datei“ mit „Andere Aufgabenliste öffnen“ wählen.</translation>
     </message>
     <message>
         <source>Couldn&apos;t write to the practice journal<byte value="xd"/>
@@ -371,7 +413,13 @@ The task list is left as it is and shows no tasks. Choose another one with Open 
 %2<byte value="xd"/>
 <byte value="xd"/>
 The session goes on, but what is practised may not be recorded; this message is not repeated until the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>In das Übungstagebuch konnte nicht geschrieben werden<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Die Übungseinheit läuft weiter, aber das Geübte wird möglicherweise nicht erfasst; diese Meldung erscheint erst nach einem Neustart des Programms wieder.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save the settings file<byte value="xd"/>
@@ -381,27 +429,33 @@ The session goes on, but what is practised may not be recorded; this message is 
 %2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk is unchanged. Later changes to it may not be kept either; this message is not repeated until the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei konnte nicht gespeichert werden<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Die Datei auf dem Datenträger ist unverändert. Spätere Änderungen daran werden möglicherweise ebenfalls nicht gespeichert; diese Meldung erscheint erst nach einem Neustart des Programms wieder.</translation>
     </message>
     <message>
         <source>Task %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1 von %2</translation>
     </message>
     <message>
         <source>Start: task %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: Aufgabe %1 von %2</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>Sessions completed: %1 · Today: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossene Einheiten: %1 · Heute: %2</translation>
     </message>
     <message>
         <source>Couldn&apos;t play the sound<byte value="xd"/>
@@ -409,21 +463,25 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klang konnte nicht abgespielt werden<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>That was the last task of the session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das war die letzte Aufgabe der Übungseinheit.</translation>
     </message>
     <message>
         <source>Next: task %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes: Aufgabe %1 von %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
 </context>
@@ -431,54 +489,54 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
     <name>NoteNames</name>
     <message>
         <source>La</source>
-        <translation type="unfinished"></translation>
+        <translation>La</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
     <message>
         <source>Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Mi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Fa</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa</translation>
     </message>
     <message>
         <source>Sol</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
 </context>
 <context>
     <name>OptionsForm</name>
     <message>
         <source>Select new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Aufgabenliste wählen</translation>
     </message>
     <message>
         <source>Create new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Aufgabenliste anlegen</translation>
     </message>
     <message>
         <source>The task list cannot be changed while a session runs or is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabenliste kann nicht gewechselt werden, solange eine Übungseinheit läuft oder pausiert</translation>
     </message>
     <message>
         <source>%1 - General task options</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Allgemeine Aufgabenoptionen</translation>
     </message>
     <message>
         <source>No sound output device was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Audio-Ausgabegerät gefunden</translation>
     </message>
     <message>
         <source>Couldn&apos;t play the sound<byte value="xd"/>
@@ -486,50 +544,61 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klang konnte nicht abgespielt werden<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anlegen</translation>
     </message>
     <message>
         <source>Please select a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangdatei auswählen</translation>
     </message>
     <message>
         <source>Sound Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangdateien</translation>
     </message>
     <message>
         <source>Please select a Task File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenliste auswählen</translation>
     </message>
     <message>
         <source>Setting files</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdateien</translation>
     </message>
     <message>
         <source>This task list cannot be used:<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aufgabenliste kann nicht verwendet werden:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Create a new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Aufgabenliste anlegen</translation>
     </message>
     <message>
         <source>This settings file already exists<byte value="xd"/>
 Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungsdatei ist bereits vorhanden.<byte value="xd"/>
+Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 was changed by another program just now.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to overwrite it all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+wurde soeben von einem anderen Programm geändert.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie die Datei trotzdem überschreiben?</translation>
     </message>
     <message>
         <source>A Disk Error has occurred while creating the new file 
@@ -537,32 +606,36 @@ Do you want to overwrite it all the same?</source>
 <byte value="xd"/>%1 %2
 
 <byte value="xd"/>Please retry later when the problem has been solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Anlegen der neuen Datei ist ein Datenträgerfehler aufgetreten 
+
+<byte value="xd"/>%1 %2
+
+<byte value="xd"/>Bitte später erneut versuchen, wenn das Problem behoben ist</translation>
     </message>
     <message>
         <source>As the language has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie in der Sprache üblich</translation>
     </message>
     <message>
         <source>Letters: C D E F G A B</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben: C D E F G A B</translation>
     </message>
     <message>
         <source>German letters: C D E F G A H</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Buchstaben: C D E F G A H</translation>
     </message>
     <message>
         <source>Fixed do: Do Re Mi Fa Sol La Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Festes Do: Do Re Mi Fa Sol La Si</translation>
     </message>
 </context>
 <context>
     <name>PracticeChart</name>
     <message numerus="yes">
         <source>%1: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Minute</numerusform>
+            <numerusform>%1: %n Minuten</numerusform>
         </translation>
     </message>
 </context>
@@ -575,11 +648,16 @@ Do you want to overwrite it all the same?</source>
 <byte value="xd"/>
 It uses its own folder instead:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell konnte keinen eigenen Ordner für Ihre Aufgabenliste, die Listendateien und den Glockenton anlegen:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Es verwendet stattdessen seinen Programmordner:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The home folder is not known (HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der persönliche Ordner ist nicht bekannt (HOME ist nicht gesetzt).</translation>
     </message>
     <message>
         <source>Tallybell cannot write in its own folder<byte value="xd"/>
@@ -589,14 +667,23 @@ so it keeps the task list, the list files and the bell in<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
 from now on. Your task list was copied there; the one in the program&apos;s folder is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell kann nicht in seinen eigenen Ordner<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+schreiben und bewahrt die Aufgabenliste, die Listendateien und den Glockenton deshalb von nun an in<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+auf. Ihre Aufgabenliste wurde dorthin kopiert; die im Programmordner bleibt unverändert.</translation>
     </message>
     <message>
         <source>Tallybell could not copy its default files into<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell konnte seine Standarddateien nicht kopieren nach<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -605,109 +692,113 @@ from now on. Your task list was copied there; the one in the program&apos;s fold
         <source>No program on this computer could start a mail message. You can write to this address with your mail program:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Programm auf diesem Computer konnte eine E-Mail beginnen. Sie können mit Ihrem E-Mail-Programm an diese Adresse schreiben:
+
+%1</translation>
     </message>
     <message>
         <source>No program on this computer could open the web page. You can copy its address into a web browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Programm auf diesem Computer konnte die Webseite öffnen. Sie können ihre Adresse in einen Webbrowser kopieren:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Registry</name>
     <message>
         <source>There is no folder for it: neither XDG_CONFIG_HOME nor HOME is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dafür gibt es keinen Ordner: Weder XDG_CONFIG_HOME noch HOME ist gesetzt.</translation>
     </message>
     <message>
         <source>This name or text cannot be stored (a line break, or &quot;=&quot; in the name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name oder Text kann nicht gespeichert werden (ein Zeilenumbruch oder „=“ im Namen).</translation>
     </message>
     <message>
         <source>Error Creating Key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Anlegen des Schlüssels: %1</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine reguläre Datei</translation>
     </message>
     <message>
         <source>%1: %2 MB, at most %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, höchstens %3 MB</translation>
     </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>It is not a wave file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine WAV-Datei.</translation>
     </message>
     <message>
         <source>Its description of the sound is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klangbeschreibung der Datei ist beschädigt.</translation>
     </message>
     <message>
         <source>Its sound comes without a description of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält Klang ohne Beschreibung.</translation>
     </message>
     <message>
         <source>It is cut short: it holds less sound than its header says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist abgeschnitten: Sie enthält weniger Klang, als ihr Dateikopf angibt.</translation>
     </message>
     <message>
         <source>It holds no sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keinen Klang.</translation>
     </message>
     <message>
         <source>It lasts %1 seconds; a bell may last %2 seconds at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klang dauert %1 Sekunden; ein Glockenton darf höchstens %2 Sekunden dauern.</translation>
     </message>
 </context>
 <context>
     <name>TaskEditorForm</name>
     <message>
         <source>Any Changes you may have made will be lost, are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Änderungen gehen verloren. Möchten Sie das wirklich?</translation>
     </message>
     <message>
         <source>Inserting a task here will cause the task Number 9 to be lost, Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn hier eine Aufgabe eingefügt wird, geht Aufgabe Nummer 9 verloren. Möchten Sie das wirklich?</translation>
     </message>
     <message>
         <source>Sorry you can&apos;t insert another task here, you can only have a total of 9 tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier kann leider keine weitere Aufgabe eingefügt werden: Es sind insgesamt höchstens 9 Aufgaben möglich</translation>
     </message>
     <message>
         <source>Inserting a new alternate task here will cause the alternate task Number 9 to be lost, Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn hier eine neue Alternativaufgabe eingefügt wird, geht Alternativaufgabe Nummer 9 verloren. Möchten Sie das wirklich?</translation>
     </message>
     <message>
         <source>Sorry you can&apos;t insert another task here, you can only have a total of 9 alternate tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier kann leider keine weitere Aufgabe eingefügt werden: Es sind insgesamt höchstens 9 Alternativaufgaben möglich</translation>
     </message>
     <message>
         <source>Another task list cannot be opened or made while a session runs or is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange eine Übungseinheit läuft oder pausiert, kann keine andere Aufgabenliste geöffnet oder angelegt werden</translation>
     </message>
     <message>
         <source>%1 Error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Fehler</translation>
     </message>
     <message>
         <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Minuten</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>%1 - %2 (not the task list in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (nicht die verwendete Aufgabenliste)</translation>
     </message>
     <message>
         <source>The task list in use is now &quot;%2&quot;. Your changes to &quot;%1&quot; are not saved.<byte value="xd"/>
@@ -715,7 +806,11 @@ from now on. Your task list was copied there; the one in the program&apos;s fold
 Yes: save them to &quot;%1&quot;, then edit &quot;%2&quot;.<byte value="xd"/>
 No: drop them and edit &quot;%2&quot;.<byte value="xd"/>
 Cancel: go on editing &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verwendete Aufgabenliste ist jetzt „%2“. Die Änderungen an „%1“ sind nicht gespeichert.<byte value="xd"/>
+<byte value="xd"/>
+Ja: sie in „%1“ speichern, dann „%2“ bearbeiten.<byte value="xd"/>
+Nein: sie verwerfen und „%2“ bearbeiten.<byte value="xd"/>
+Abbrechen: „%1“ weiter bearbeiten.</translation>
     </message>
     <message>
         <source>The tasks of &quot;%1&quot; were changed by another program since they were opened here:<byte value="xd"/>
@@ -724,7 +819,12 @@ Cancel: go on editing &quot;%1&quot;.</source>
 Yes: save the tasks as they are here, over those changes.<byte value="xd"/>
 No: show the tasks as they are now; the changes made here are dropped.<byte value="xd"/>
 Cancel: go back to the tasks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgaben von „%1“ wurden von einem anderen Programm geändert, seit sie hier geöffnet wurden:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Ja: die Aufgaben so speichern, wie sie hier sind, über diese Änderungen hinweg.<byte value="xd"/>
+Nein: die Aufgaben so zeigen, wie sie jetzt sind; die hier gemachten Änderungen werden verworfen.<byte value="xd"/>
+Abbrechen: zurück zu den Aufgaben.</translation>
     </message>
     <message>
         <source>The task list could not be saved:<byte value="xd"/>
@@ -733,622 +833,627 @@ Cancel: go back to the tasks.</source>
 %2<byte value="xd"/>
 <byte value="xd"/>
 Your changes are still in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabenliste konnte nicht gespeichert werden:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Die Änderungen sind noch im Editor.</translation>
     </message>
 </context>
 <context>
     <name>TaskText</name>
     <message>
         <source> ***Error List %1 contains no items *** </source>
-        <translation type="unfinished"></translation>
+        <translation> ***Fehler: Liste %1 enthält keine Einträge *** </translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Tallybell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell</translation>
     </message>
 </context>
 <context>
     <name>frmeditfile</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Insert a &amp;list item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listeneintrag einfügen</translation>
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf&amp;gabe</translation>
     </message>
     <message>
         <source>Task Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe Nr.</translation>
     </message>
     <message>
         <source>Task number</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabennummer</translation>
     </message>
     <message>
         <source>Next task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Aufgabe</translation>
     </message>
     <message>
         <source>Previous task</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Aufgabe</translation>
     </message>
     <message>
         <source>Alternate Task Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativaufgabe Nr.</translation>
     </message>
     <message>
         <source>Alternate task number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer der Alternativaufgabe</translation>
     </message>
     <message>
         <source>Next alternate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Alternative</translation>
     </message>
     <message>
         <source>Previous alternate</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Alternative</translation>
     </message>
     <message>
         <source>Total Task Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtzeit</translation>
     </message>
     <message>
         <source>Total task time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtzeit der Aufgaben</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Task Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenbeschreibung</translation>
     </message>
     <message>
         <source>Task description</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenbeschreibung</translation>
     </message>
     <message>
         <source>The task&apos;s text; Enter starts a new line (%CR%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text der Aufgabe; die Eingabetaste beginnt eine neue Zeile (%CR%)</translation>
     </message>
     <message>
         <source>Create a &amp;new Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Aufgabenliste anlegen</translation>
     </message>
     <message>
         <source>&amp;Open an existing task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Aufgabenliste ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Insert a random &amp;note</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällige &amp;Note einfügen</translation>
     </message>
     <message>
         <source>Insert a &amp;carriage return</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeilenumbruch einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 1 einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 2 einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 3 einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 4 einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 5 einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 6 einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 7 einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 8 einfügen</translation>
     </message>
     <message>
         <source>Insert an item from List 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag aus Liste 9 einfügen</translation>
     </message>
     <message>
         <source>Insert a &amp;Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufgabe einfügen</translation>
     </message>
     <message>
         <source>Insert a &amp;Alternate Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;ternativaufgabe einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete This Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aufgabe &amp;löschen</translation>
     </message>
 </context>
 <context>
     <name>frmeditsonglist</name>
     <message>
         <source>Contents of List</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt der Liste</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Current List No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste Nr.</translation>
     </message>
     <message>
         <source>Next list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Liste</translation>
     </message>
     <message>
         <source>Previous list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Liste</translation>
     </message>
     <message>
         <source>Selected List Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählter Listeneintrag</translation>
     </message>
     <message>
         <source>Add the item, or replace the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag hinzufügen oder den ausgewählten ersetzen</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag hinzufügen</translation>
     </message>
     <message>
         <source>Delete the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Eintrag löschen</translation>
     </message>
     <message>
         <source>Delete item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag löschen</translation>
     </message>
     <message>
         <source>When does a list item change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann der Eintrag wechselt</translation>
     </message>
     <message>
         <source>Ordered selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reihe nach</translation>
     </message>
     <message>
         <source>Random selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällig</translation>
     </message>
     <message>
         <source>More sessions before the item changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Übungseinheiten bis zum Wechsel</translation>
     </message>
     <message>
         <source>More sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Übungseinheiten</translation>
     </message>
     <message>
         <source>Fewer sessions before the item changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Übungseinheiten bis zum Wechsel</translation>
     </message>
     <message>
         <source>Fewer sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Übungseinheiten</translation>
     </message>
     <message>
         <source>Currently Selected Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Eintrag</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
 </context>
 <context>
     <name>frmjournal</name>
     <message>
         <source>Practice Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungstagebuch</translation>
     </message>
     <message>
         <source>Days in a row with practice, up to today (or up to yesterday while today is still ahead)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage in Folge mit Übung bis heute (oder bis gestern, solange heute noch geübt werden kann)</translation>
     </message>
     <message>
         <source>Minutes practised since Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit Montag geübte Minuten</translation>
     </message>
     <message>
         <source>The most days in a row with practice so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bisher meisten Tage in Folge mit Übung</translation>
     </message>
     <message>
         <source>Minutes practised since the first of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit dem Monatsersten geübte Minuten</translation>
     </message>
     <message>
         <source>Minutes per day, the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten pro Tag, letzte 30 Tage</translation>
     </message>
     <message>
         <source>Minutes practised on each of the last 30 days; point at a bar for its day</source>
-        <translation type="unfinished"></translation>
+        <translation>Geübte Minuten an jedem der letzten 30 Tage; der Mauszeiger auf einem Balken zeigt dessen Tag</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>How many of the recorded tasks are shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele der erfassten Aufgaben angezeigt werden</translation>
     </message>
     <message>
         <source>Recorded &amp;tasks, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfasste &amp;Aufgaben, neueste zuerst:</translation>
     </message>
     <message>
         <source>Every task practised: when, what, and how long; point at a text to read it whole</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede geübte Aufgabe: wann, was und wie lange; der Mauszeiger auf einem Text zeigt ihn ganz</translation>
     </message>
     <message>
         <source>Saves the tasks shown as a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die angezeigten Aufgaben als CSV-Datei für eine Tabellenkalkulation</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren...</translation>
     </message>
     <message>
         <source>Closes the practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Übungstagebuch</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Shows only the tasks that hold what is typed here in any column, as the table shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Aufgaben, die das hier Eingegebene in einer Spalte enthalten, so wie die Tabelle sie zeigt</translation>
     </message>
     <message>
         <source>A word of the task, a list item, a date, how it ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wort der Aufgabe, ein Listeneintrag, ein Datum, wie sie endete</translation>
     </message>
 </context>
 <context>
     <name>frmmain</name>
     <message>
         <source>Tallybell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell</translation>
     </message>
     <message>
         <source>The task list in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verwendete Aufgabenliste</translation>
     </message>
     <message>
         <source>The task the session is at, or the one Start begins with</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe, bei der die Übungseinheit steht, oder die, mit der „Start“ beginnt</translation>
     </message>
     <message>
         <source>Start from task</source>
-        <translation type="unfinished"></translation>
+        <translation>Start bei Aufgabe</translation>
     </message>
     <message>
         <source>Next task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Aufgabe</translation>
     </message>
     <message>
         <source>Previous task</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Aufgabe</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausiert</translation>
     </message>
     <message>
         <source>Sessions completed in the practice journal, and the minutes practised today</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossene Übungseinheiten im Übungstagebuch und die heute geübten Minuten</translation>
     </message>
     <message>
         <source>To Start or Stop this Session Click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungseinheit starten oder stoppen</translation>
     </message>
     <message>
         <source>To Pause the session click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungseinheit pausieren</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>To Quit Tallybell click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell beenden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>To jump to the next task click here (Alt+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort zur nächsten Aufgabe springen (Alt+N)</translation>
     </message>
     <message>
         <source>Alt+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+N</translation>
     </message>
     <message>
         <source>Next task now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort zur nächsten Aufgabe</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Task Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungs&amp;zeit</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Open another task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Aufgabenliste ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;New task list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Aufgabenliste...</translation>
     </message>
     <message>
         <source>Make a new task list, holding the options in force, and use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Aufgabenliste mit den geltenden Optionen anlegen und verwenden</translation>
     </message>
     <message>
         <source>Edit Current &amp;Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktuelle Aufgabenliste bearbeiten</translation>
     </message>
     <message>
         <source>Edit &amp;list files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listendateien bearbeiten</translation>
     </message>
     <message>
         <source>Practice &amp;journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungs&amp;tagebuch</translation>
     </message>
     <message>
         <source>Streaks, minutes and every task practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Serien, Minuten und jede geübte Aufgabe</translation>
     </message>
     <message>
         <source>Disable Screen Saver during countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmschoner beim Herunterzählen abschalten</translation>
     </message>
     <message>
         <source>General Task Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Aufgabenoptionen</translation>
     </message>
     <message>
         <source>Tallybell &amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell-&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>How &amp;to use Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe &amp;verwenden</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tallybell</translation>
     </message>
 </context>
 <context>
     <name>frmoptions</name>
     <message>
         <source>Use Full Screen during countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Herunterzählen Vollbild verwenden</translation>
     </message>
     <message>
         <source>Play sound between tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang zwischen Aufgaben abspielen</translation>
     </message>
     <message>
         <source>Stop between tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Aufgaben anhalten</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Current Sound File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Klangdatei</translation>
     </message>
     <message>
         <source>Current sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Klangdatei</translation>
     </message>
     <message>
         <source>Select new sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Klangdatei wählen</translation>
     </message>
     <message>
         <source>Play sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangdatei abspielen</translation>
     </message>
     <message>
         <source>Current Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Aufgabenliste</translation>
     </message>
     <message>
         <source>Current task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Aufgabenliste</translation>
     </message>
     <message>
         <source>Select new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Aufgabenliste wählen</translation>
     </message>
     <message>
         <source>Create new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Aufgabenliste anlegen</translation>
     </message>
     <message>
         <source>Note &amp;names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notennamen:</translation>
     </message>
     <message>
         <source>How a random note (%note%) is named in the task texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie eine zufällige Note (%note%) in den Aufgabentexten benannt wird</translation>
     </message>
 </context>
 <context>
     <name>tb::HelpWindow</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startseite</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Go back to the page you saw before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur zuvor angezeigten Seite (Alt+Links)</translation>
     </message>
     <message>
         <source>Go forward again (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder vorwärts (Alt+Rechts)</translation>
     </message>
     <message>
         <source>Go to the first page this help window showed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur ersten Seite, die dieses Hilfefenster zeigte</translation>
     </message>
     <message>
         <source>Show the list of all help pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste aller Hilfeseiten zeigen</translation>
     </message>
     <message>
         <source> Help</source>
-        <translation type="unfinished"></translation>
+        <translation> - Hilfe</translation>
     </message>
 </context>
 <context>
     <name>tb::JournalTableModel</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>List items</source>
-        <translation type="unfinished"></translation>
+        <translation>Listeneinträge</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplant</translation>
     </message>
     <message>
         <source>Practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Geübt</translation>
     </message>
     <message>
         <source>Ended by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende durch</translation>
     </message>
 </context>
 <context>
     <name>tb::PracticeChart</name>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
     <name>tb::QtHelp</name>
     <message>
         <source>There is no help for this item (topic %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Element gibt es keine Hilfe (Thema %1).</translation>
     </message>
 </context>
 <context>
     <name>tb::frmeditsonglist</name>
     <message>
         <source>Make &amp;current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;aktuellen Eintrag festlegen</translation>
     </message>
     <message>
         <source>&amp;Delete item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag &amp;löschen</translation>
     </message>
 </context>
 </TS>

@@ -5,41 +5,41 @@
     <name>AboutForm</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
         <source>Copyright (C) %1 %2. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) %1 %2. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>%1 is provided as is, without warranty of any kind, express or implied, including its fitness for a particular purpose. You use it at your own risk: %2 is not responsible for any loss or damage that arises from its use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ofrece tal cual, sin garantía de ningún tipo, expresa o implícita, ni siquiera de su idoneidad para un fin determinado. Su uso corre por cuenta y riesgo propios: %2 no se hace responsable de ninguna pérdida o daño derivado de su uso.</translation>
     </message>
     <message>
         <source>Click here to go to %1 Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al sitio web de %1</translation>
     </message>
     <message>
         <source>Click here to write to %1 with your comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir a %1 con comentarios y sugerencias</translation>
     </message>
 </context>
 <context>
     <name>DBusScreenSaver</name>
     <message>
         <source>A practice session is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una sesión de práctica en curso</translation>
     </message>
 </context>
 <context>
     <name>GuardedApplication</name>
     <message>
         <source>an error of unknown kind</source>
-        <translation type="unfinished"></translation>
+        <translation>un error de tipo desconocido</translation>
     </message>
     <message>
         <source>An unexpected error occurred:<byte value="xd"/>
@@ -47,69 +47,73 @@
 %1<byte value="xd"/>
 <byte value="xd"/>
 The last action may not have been completed. Your task lists and list files are as they were last saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error inesperado:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Puede que la última acción no se haya completado. Las listas de tareas y los archivos de lista están tal como se guardaron por última vez.</translation>
     </message>
 </context>
 <context>
     <name>JournalCsv</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>List items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos de lista</translation>
     </message>
     <message>
         <source>Planned seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos previstos</translation>
     </message>
     <message>
         <source>Practised seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos practicados</translation>
     </message>
     <message>
         <source>Ending</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo terminó</translation>
     </message>
 </context>
 <context>
     <name>JournalForm</name>
     <message>
         <source>No tasks recorded yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay tareas registradas</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Export the practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar el diario de práctica</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>diario de práctica</translation>
     </message>
     <message>
         <source>Couldn&apos;t export the practice journal<byte value="xd"/>
@@ -117,55 +121,61 @@ The last action may not have been completed. Your task lists and list files are 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar el diario de práctica<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>%1 - Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Error de disco</translation>
     </message>
     <message>
         <source>Exported %1 to<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación completada: %1 en<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>%1 - Export</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Exportación</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tarea</numerusform>
+            <numerusform>%n tareas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Current streak: %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Racha actual: %n día</numerusform>
+            <numerusform>Racha actual: %n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Longest streak: %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Racha más larga: %n día</numerusform>
+            <numerusform>Racha más larga: %n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This week: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Esta semana: %n minuto</numerusform>
+            <numerusform>Esta semana: %n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This month: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Este mes: %n minuto</numerusform>
+            <numerusform>Este mes: %n minutos</numerusform>
         </translation>
     </message>
 </context>
@@ -173,15 +183,15 @@ The last action may not have been completed. Your task lists and list files are 
     <name>JournalText</name>
     <message>
         <source>Time up</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo agotado</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltada</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenida</translation>
     </message>
 </context>
 <context>
@@ -192,21 +202,27 @@ The last action may not have been completed. Your task lists and list files are 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error de disco al abrir la lista<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>*** No Song Currently Selected ***</source>
-        <translation type="unfinished"></translation>
+        <translation>*** Ninguna pieza seleccionada ***</translation>
     </message>
     <message>
         <source>%1 Edit List Files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Editar archivos de lista</translation>
     </message>
     <message>
         <source>This list file is too large to edit here (%1 MB; at most %2 MB)<byte value="xd"/>
 <byte value="xd"/>
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo de lista es demasiado grande para editarlo aquí (%1 MB; como máximo %2 MB)<byte value="xd"/>
+<byte value="xd"/>
+%3</translation>
     </message>
     <message>
         <source>List %1 was changed by another program since it was opened here:<byte value="xd"/>
@@ -215,7 +231,12 @@ The last action may not have been completed. Your task lists and list files are 
 Yes: save the list as it is here, over those changes.<byte value="xd"/>
 No: show the list as it is now; the changes made here are dropped.<byte value="xd"/>
 Cancel: go back to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista %1 fue modificada por otro programa desde que se abrió aquí:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Sí: guardar la lista tal como está aquí, por encima de esos cambios.<byte value="xd"/>
+No: mostrar la lista tal como está ahora; se descartan los cambios hechos aquí.<byte value="xd"/>
+Cancelar: volver a la lista.</translation>
     </message>
     <message>
         <source>A disk error has occurred trying to save this list file<byte value="xd"/>
@@ -223,114 +244,120 @@ Cancel: go back to the list.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error de disco al guardar este archivo de lista<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message numerus="yes">
         <source>Change list item after %n practice session(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cambiar de elemento tras %n sesión</numerusform>
+            <numerusform>Cambiar de elemento tras %n sesiones</numerusform>
         </translation>
     </message>
     <message>
         <source>You must type a list item in the Selected List Item to add a new list item</source>
-        <translation type="unfinished"></translation>
+        <translation>Para añadir un elemento nuevo, primero hay que escribirlo en «Elemento seleccionado»</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete this list item?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar este elemento de la lista?</translation>
     </message>
     <message>
         <source>Are you sure you want to make this Item the current Item?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Convertir este elemento en el elemento actual?</translation>
     </message>
     <message>
         <source>The items of list %1 have been changed.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los elementos de la lista %1 han cambiado.<byte value="xd"/>
+<byte value="xd"/>
+¿Guardar los cambios?</translation>
     </message>
 </context>
 <context>
     <name>LocalSingleInstance</name>
     <message>
         <source>%1 cannot be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1: %2.</translation>
     </message>
     <message>
         <source>%1 is a link, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace, no una carpeta.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2.</translation>
     </message>
     <message>
         <source>%1 belongs to another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece a otro usuario.</translation>
     </message>
     <message>
         <source>%1 cannot be closed to other users: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cerrar %1 a otros usuarios: %2.</translation>
     </message>
     <message>
         <source>%1 answers, but not as Tallybell does.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 responde, pero no como Tallybell.</translation>
     </message>
     <message>
         <source>%1 cannot be opened for later starts: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1 para los inicios posteriores: %2.</translation>
     </message>
     <message>
         <source>%1 is a link, not a socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace, no un socket.</translation>
     </message>
     <message>
         <source>%1 is not a socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un socket.</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
         <source>No Tasks exist in this Task List, Would you like to add some?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista de tareas no contiene tareas. ¿Añadir algunas ahora?</translation>
     </message>
     <message>
         <source>Paused...Click on the Pause Button to resume</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa... Para seguir, el botón «Reanudar»</translation>
     </message>
     <message>
         <source>All Tasks Completed, Congratulations!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Todas las tareas completadas! ¡Felicidades!</translation>
     </message>
     <message>
         <source>The time is up on this task</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acabó el tiempo de esta tarea</translation>
     </message>
     <message>
         <source>Or press any key.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cualquier tecla.</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>%1 - Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Error de disco</translation>
     </message>
     <message>
         <source>%1 cannot make sure that it runs only once:<byte value="xd"/>
@@ -338,11 +365,15 @@ Do you want to save the changes?</source>
 %2<byte value="xd"/>
 <byte value="xd"/>
 Two copies at once would overwrite each other&apos;s files. Start anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede asegurarse de que se ejecute una sola vez:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Dos copias a la vez sobrescribirían cada una los archivos de la otra. ¿Iniciar de todos modos?</translation>
     </message>
     <message>
         <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutos</translation>
     </message>
     <message>
         <source>Couldn&apos;t copy the default settings file<byte value="xd"/>
@@ -351,7 +382,12 @@ Two copies at once would overwrite each other&apos;s files. Start anyway?</sourc
 to %2<byte value="xd"/>
 <byte value="xd"/>
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar el archivo de configuración predeterminado<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+a %2<byte value="xd"/>
+<byte value="xd"/>
+%3</translation>
     </message>
     <message>
         <source>Couldn&apos;t read the task list<byte value="xd"/>
@@ -361,7 +397,13 @@ to %2<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
 The task list is left as it is and shows no tasks. Choose another one with Open in the File menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la lista de tareas<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+La lista de tareas queda como está y no muestra tareas. Se puede elegir otra con «Abrir otra lista de tareas» en el menú Archivo.</translation>
     </message>
     <message>
         <source>Couldn&apos;t write to the practice journal<byte value="xd"/>
@@ -371,7 +413,13 @@ The task list is left as it is and shows no tasks. Choose another one with Open 
 %2<byte value="xd"/>
 <byte value="xd"/>
 The session goes on, but what is practised may not be recorded; this message is not repeated until the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en el diario de práctica<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+La sesión continúa, pero puede que lo practicado no quede registrado; este mensaje no se repetirá hasta que se vuelva a iniciar el programa.</translation>
     </message>
     <message>
         <source>Couldn&apos;t save the settings file<byte value="xd"/>
@@ -381,27 +429,33 @@ The session goes on, but what is practised may not be recorded; this message is 
 %2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk is unchanged. Later changes to it may not be kept either; this message is not repeated until the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo de configuración<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+El archivo en el disco no ha cambiado. Puede que tampoco se conserven los cambios posteriores; este mensaje no se repetirá hasta que se vuelva a iniciar el programa.</translation>
     </message>
     <message>
         <source>Task %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea %1 de %2</translation>
     </message>
     <message>
         <source>Start: task %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio: tarea %1 de %2</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reanudar</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>Sessions completed: %1 · Today: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones completadas: %1 · Hoy: %2</translation>
     </message>
     <message>
         <source>Couldn&apos;t play the sound<byte value="xd"/>
@@ -409,21 +463,25 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reproducir el sonido<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>That was the last task of the session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Era la última tarea de la sesión.</translation>
     </message>
     <message>
         <source>Next: task %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente: tarea %1 de %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
 </context>
@@ -431,54 +489,54 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
     <name>NoteNames</name>
     <message>
         <source>La</source>
-        <translation type="unfinished"></translation>
+        <translation>La</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
     <message>
         <source>Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Mi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Fa</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa</translation>
     </message>
     <message>
         <source>Sol</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
 </context>
 <context>
     <name>OptionsForm</name>
     <message>
         <source>Select new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otra lista de tareas</translation>
     </message>
     <message>
         <source>Create new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una lista de tareas nueva</translation>
     </message>
     <message>
         <source>The task list cannot be changed while a session runs or is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cambiar la lista de tareas mientras una sesión está en curso o en pausa</translation>
     </message>
     <message>
         <source>%1 - General task options</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Opciones generales de tareas</translation>
     </message>
     <message>
         <source>No sound output device was found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún dispositivo de salida de sonido</translation>
     </message>
     <message>
         <source>Couldn&apos;t play the sound<byte value="xd"/>
@@ -486,50 +544,61 @@ The file on disk is unchanged. Later changes to it may not be kept either; this 
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reproducir el sonido<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear</translation>
     </message>
     <message>
         <source>Please select a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un archivo de sonido</translation>
     </message>
     <message>
         <source>Sound Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de sonido</translation>
     </message>
     <message>
         <source>Please select a Task File</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una lista de tareas</translation>
     </message>
     <message>
         <source>Setting files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de configuración</translation>
     </message>
     <message>
         <source>This task list cannot be used:<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar esta lista de tareas:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Create a new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una lista de tareas nueva</translation>
     </message>
     <message>
         <source>This settings file already exists<byte value="xd"/>
 Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo de configuración ya existe.<byte value="xd"/>
+¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 was changed by another program just now.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to overwrite it all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+acaba de ser modificado por otro programa.<byte value="xd"/>
+<byte value="xd"/>
+¿Sobrescribirlo de todos modos?</translation>
     </message>
     <message>
         <source>A Disk Error has occurred while creating the new file 
@@ -537,32 +606,36 @@ Do you want to overwrite it all the same?</source>
 <byte value="xd"/>%1 %2
 
 <byte value="xd"/>Please retry later when the problem has been solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error de disco al crear el archivo nuevo 
+
+<byte value="xd"/>%1 %2
+
+<byte value="xd"/>Conviene volver a intentarlo cuando el problema se haya resuelto</translation>
     </message>
     <message>
         <source>As the language has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Según el idioma</translation>
     </message>
     <message>
         <source>Letters: C D E F G A B</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras: C D E F G A B</translation>
     </message>
     <message>
         <source>German letters: C D E F G A H</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras alemanas: C D E F G A H</translation>
     </message>
     <message>
         <source>Fixed do: Do Re Mi Fa Sol La Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Do fijo: Do Re Mi Fa Sol La Si</translation>
     </message>
 </context>
 <context>
     <name>PracticeChart</name>
     <message numerus="yes">
         <source>%1: %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n minuto</numerusform>
+            <numerusform>%1: %n minutos</numerusform>
         </translation>
     </message>
 </context>
@@ -575,11 +648,16 @@ Do you want to overwrite it all the same?</source>
 <byte value="xd"/>
 It uses its own folder instead:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell no pudo crear una carpeta propia del usuario para la lista de tareas, los archivos de lista y el sonido de campana:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+En su lugar usa su propia carpeta:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The home folder is not known (HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conoce la carpeta personal (HOME no está definida).</translation>
     </message>
     <message>
         <source>Tallybell cannot write in its own folder<byte value="xd"/>
@@ -589,14 +667,23 @@ so it keeps the task list, the list files and the bell in<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
 from now on. Your task list was copied there; the one in the program&apos;s folder is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell no puede escribir en su propia carpeta<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+así que a partir de ahora guarda la lista de tareas, los archivos de lista y el sonido de campana en<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+La lista de tareas se copió allí; la de la carpeta del programa queda como estaba.</translation>
     </message>
     <message>
         <source>Tallybell could not copy its default files into<byte value="xd"/>
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell no pudo copiar sus archivos predeterminados en<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -605,109 +692,113 @@ from now on. Your task list was copied there; the one in the program&apos;s fold
         <source>No program on this computer could start a mail message. You can write to this address with your mail program:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa de este equipo pudo iniciar un mensaje de correo. Se puede escribir a esta dirección con un programa de correo:
+
+%1</translation>
     </message>
     <message>
         <source>No program on this computer could open the web page. You can copy its address into a web browser:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa de este equipo pudo abrir la página web. Se puede copiar su dirección en un navegador web:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>Registry</name>
     <message>
         <source>There is no folder for it: neither XDG_CONFIG_HOME nor HOME is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna carpeta para ello: no está definida ni XDG_CONFIG_HOME ni HOME.</translation>
     </message>
     <message>
         <source>This name or text cannot be stored (a line break, or &quot;=&quot; in the name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nombre o texto no se puede guardar (un salto de línea, o «=» en el nombre).</translation>
     </message>
     <message>
         <source>Error Creating Key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear la clave: %1</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
     <message>
         <source>%1: %2 MB, at most %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, como máximo %3 MB</translation>
     </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>It is not a wave file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo WAV.</translation>
     </message>
     <message>
         <source>Its description of the sound is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su descripción del sonido está dañada.</translation>
     </message>
     <message>
         <source>Its sound comes without a description of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene sonido sin su descripción.</translation>
     </message>
     <message>
         <source>It is cut short: it holds less sound than its header says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está cortado: contiene menos sonido del que indica su cabecera.</translation>
     </message>
     <message>
         <source>It holds no sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>No contiene sonido.</translation>
     </message>
     <message>
         <source>It lasts %1 seconds; a bell may last %2 seconds at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dura %1 segundos; un sonido de campana puede durar como máximo %2 segundos.</translation>
     </message>
 </context>
 <context>
     <name>TaskEditorForm</name>
     <message>
         <source>Any Changes you may have made will be lost, are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perderán los cambios realizados. ¿Continuar de todos modos?</translation>
     </message>
     <message>
         <source>Inserting a task here will cause the task Number 9 to be lost, Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si se inserta una tarea aquí, se perderá la tarea número 9. ¿Continuar de todos modos?</translation>
     </message>
     <message>
         <source>Sorry you can&apos;t insert another task here, you can only have a total of 9 tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede insertar otra tarea aquí: solo se admiten 9 tareas en total</translation>
     </message>
     <message>
         <source>Inserting a new alternate task here will cause the alternate task Number 9 to be lost, Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si se inserta aquí una tarea alternativa nueva, se perderá la tarea alternativa número 9. ¿Continuar de todos modos?</translation>
     </message>
     <message>
         <source>Sorry you can&apos;t insert another task here, you can only have a total of 9 alternate tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede insertar otra tarea aquí: solo se admiten 9 tareas alternativas en total</translation>
     </message>
     <message>
         <source>Another task list cannot be opened or made while a session runs or is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir ni crear otra lista de tareas mientras una sesión está en curso o en pausa</translation>
     </message>
     <message>
         <source>%1 Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de %1</translation>
     </message>
     <message>
         <source>%1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutos</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>%1 - %2 (not the task list in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (no es la lista de tareas en uso)</translation>
     </message>
     <message>
         <source>The task list in use is now &quot;%2&quot;. Your changes to &quot;%1&quot; are not saved.<byte value="xd"/>
@@ -715,7 +806,11 @@ from now on. Your task list was copied there; the one in the program&apos;s fold
 Yes: save them to &quot;%1&quot;, then edit &quot;%2&quot;.<byte value="xd"/>
 No: drop them and edit &quot;%2&quot;.<byte value="xd"/>
 Cancel: go on editing &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de tareas en uso es ahora «%2». Los cambios en «%1» no están guardados.<byte value="xd"/>
+<byte value="xd"/>
+Sí: guardarlos en «%1» y después editar «%2».<byte value="xd"/>
+No: descartarlos y editar «%2».<byte value="xd"/>
+Cancelar: seguir editando «%1».</translation>
     </message>
     <message>
         <source>The tasks of &quot;%1&quot; were changed by another program since they were opened here:<byte value="xd"/>
@@ -724,7 +819,12 @@ Cancel: go on editing &quot;%1&quot;.</source>
 Yes: save the tasks as they are here, over those changes.<byte value="xd"/>
 No: show the tasks as they are now; the changes made here are dropped.<byte value="xd"/>
 Cancel: go back to the tasks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tareas de «%1» fueron modificadas por otro programa desde que se abrieron aquí:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Sí: guardar las tareas tal como están aquí, por encima de esos cambios.<byte value="xd"/>
+No: mostrar las tareas tal como están ahora; se descartan los cambios hechos aquí.<byte value="xd"/>
+Cancelar: volver a las tareas.</translation>
     </message>
     <message>
         <source>The task list could not be saved:<byte value="xd"/>
@@ -733,622 +833,627 @@ Cancel: go back to the tasks.</source>
 %2<byte value="xd"/>
 <byte value="xd"/>
 Your changes are still in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la lista de tareas:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Los cambios siguen en el editor.</translation>
     </message>
 </context>
 <context>
     <name>TaskText</name>
     <message>
         <source> ***Error List %1 contains no items *** </source>
-        <translation type="unfinished"></translation>
+        <translation> ***Error: la lista %1 no contiene elementos *** </translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Tallybell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell</translation>
     </message>
 </context>
 <context>
     <name>frmeditfile</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar</translation>
     </message>
     <message>
         <source>Insert a &amp;list item</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de &amp;lista</translation>
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarea</translation>
     </message>
     <message>
         <source>Task Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea n.º</translation>
     </message>
     <message>
         <source>Task number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de tarea</translation>
     </message>
     <message>
         <source>Next task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea siguiente</translation>
     </message>
     <message>
         <source>Previous task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea anterior</translation>
     </message>
     <message>
         <source>Alternate Task Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea alternativa n.º</translation>
     </message>
     <message>
         <source>Alternate task number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de tarea alternativa</translation>
     </message>
     <message>
         <source>Next alternate</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativa siguiente</translation>
     </message>
     <message>
         <source>Previous alternate</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativa anterior</translation>
     </message>
     <message>
         <source>Total Task Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total</translation>
     </message>
     <message>
         <source>Total task time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total de las tareas</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ace&amp;ptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Task Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de la tarea</translation>
     </message>
     <message>
         <source>Task description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de la tarea</translation>
     </message>
     <message>
         <source>The task&apos;s text; Enter starts a new line (%CR%)</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de la tarea; Intro empieza una línea nueva (%CR%)</translation>
     </message>
     <message>
         <source>Create a &amp;new Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una &amp;nueva lista de tareas</translation>
     </message>
     <message>
         <source>&amp;Open an existing task list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir una lista de tareas existente</translation>
     </message>
     <message>
         <source>Insert a random &amp;note</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una &amp;nota al azar</translation>
     </message>
     <message>
         <source>Insert a &amp;carriage return</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un &amp;salto de línea</translation>
     </message>
     <message>
         <source>Insert an item from List 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 1</translation>
     </message>
     <message>
         <source>Insert an item from List 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 2</translation>
     </message>
     <message>
         <source>Insert an item from List 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 3</translation>
     </message>
     <message>
         <source>Insert an item from List 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 4</translation>
     </message>
     <message>
         <source>Insert an item from List 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 5</translation>
     </message>
     <message>
         <source>Insert an item from List 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 6</translation>
     </message>
     <message>
         <source>Insert an item from List 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 7</translation>
     </message>
     <message>
         <source>Insert an item from List 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 8</translation>
     </message>
     <message>
         <source>Insert an item from List 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un elemento de la lista 9</translation>
     </message>
     <message>
         <source>Insert a &amp;Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una &amp;tarea</translation>
     </message>
     <message>
         <source>Insert a &amp;Alternate Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una tarea &amp;alternativa</translation>
     </message>
     <message>
         <source>&amp;Delete This Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar esta tarea</translation>
     </message>
 </context>
 <context>
     <name>frmeditsonglist</name>
     <message>
         <source>Contents of List</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido de la lista</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Ace&amp;ptar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Current List No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista n.º</translation>
     </message>
     <message>
         <source>Next list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista siguiente</translation>
     </message>
     <message>
         <source>Previous list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista anterior</translation>
     </message>
     <message>
         <source>Selected List Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento seleccionado</translation>
     </message>
     <message>
         <source>Add the item, or replace the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el elemento o reemplazar el seleccionado</translation>
     </message>
     <message>
         <source>Add item</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir elemento</translation>
     </message>
     <message>
         <source>Delete the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el elemento seleccionado</translation>
     </message>
     <message>
         <source>Delete item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar elemento</translation>
     </message>
     <message>
         <source>When does a list item change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo cambia el elemento</translation>
     </message>
     <message>
         <source>Ordered selection</source>
-        <translation type="unfinished"></translation>
+        <translation>En orden</translation>
     </message>
     <message>
         <source>Random selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Al azar</translation>
     </message>
     <message>
         <source>More sessions before the item changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Más sesiones antes de cambiar de elemento</translation>
     </message>
     <message>
         <source>More sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Más sesiones</translation>
     </message>
     <message>
         <source>Fewer sessions before the item changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos sesiones antes de cambiar de elemento</translation>
     </message>
     <message>
         <source>Fewer sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos sesiones</translation>
     </message>
     <message>
         <source>Currently Selected Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento actual</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
 </context>
 <context>
     <name>frmjournal</name>
     <message>
         <source>Practice Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario de práctica</translation>
     </message>
     <message>
         <source>Days in a row with practice, up to today (or up to yesterday while today is still ahead)</source>
-        <translation type="unfinished"></translation>
+        <translation>Días seguidos con práctica hasta hoy (o hasta ayer, mientras hoy aún se pueda practicar)</translation>
     </message>
     <message>
         <source>Minutes practised since Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos practicados desde el lunes</translation>
     </message>
     <message>
         <source>The most days in a row with practice so far</source>
-        <translation type="unfinished"></translation>
+        <translation>El mayor número de días seguidos con práctica hasta ahora</translation>
     </message>
     <message>
         <source>Minutes practised since the first of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos practicados desde el día 1 del mes</translation>
     </message>
     <message>
         <source>Minutes per day, the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos por día, últimos 30 días</translation>
     </message>
     <message>
         <source>Minutes practised on each of the last 30 days; point at a bar for its day</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos practicados en cada uno de los últimos 30 días; al señalar una barra se ve su día</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>How many of the recorded tasks are shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas de las tareas registradas se muestran</translation>
     </message>
     <message>
         <source>Recorded &amp;tasks, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tareas registradas, las más recientes primero:</translation>
     </message>
     <message>
         <source>Every task practised: when, what, and how long; point at a text to read it whole</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada tarea practicada: cuándo, qué y cuánto tiempo; al señalar un texto se lee entero</translation>
     </message>
     <message>
         <source>Saves the tasks shown as a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda las tareas mostradas como archivo CSV para una hoja de cálculo</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <source>Closes the practice journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra el diario de práctica</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Shows only the tasks that hold what is typed here in any column, as the table shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo las tareas que contienen lo escrito aquí en alguna columna, tal como la tabla la muestra</translation>
     </message>
     <message>
         <source>A word of the task, a list item, a date, how it ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Una palabra de la tarea, un elemento, una fecha, cómo terminó</translation>
     </message>
 </context>
 <context>
     <name>frmmain</name>
     <message>
         <source>Tallybell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallybell</translation>
     </message>
     <message>
         <source>The task list in use</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de tareas en uso</translation>
     </message>
     <message>
         <source>The task the session is at, or the one Start begins with</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarea en la que está la sesión, o aquella con la que empieza «Iniciar»</translation>
     </message>
     <message>
         <source>Start from task</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar en la tarea</translation>
     </message>
     <message>
         <source>Next task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea siguiente</translation>
     </message>
     <message>
         <source>Previous task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea anterior</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>Sessions completed in the practice journal, and the minutes practised today</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones completadas en el diario de práctica y los minutos practicados hoy</translation>
     </message>
     <message>
         <source>To Start or Stop this Session Click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o detener la sesión</translation>
     </message>
     <message>
         <source>To Pause the session click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar la sesión</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>To Quit Tallybell click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Tallybell</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>To jump to the next task click here (Alt+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltar ya a la tarea siguiente (Alt+N)</translation>
     </message>
     <message>
         <source>Alt+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+N</translation>
     </message>
     <message>
         <source>Next task now</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltar ya a la tarea siguiente</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Task Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiempo</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Open another task list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir otra lista de tareas</translation>
     </message>
     <message>
         <source>&amp;New task list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva lista de tareas...</translation>
     </message>
     <message>
         <source>Make a new task list, holding the options in force, and use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una lista de tareas nueva con las opciones vigentes y usarla</translation>
     </message>
     <message>
         <source>Edit Current &amp;Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar la lista de tareas actual</translation>
     </message>
     <message>
         <source>Edit &amp;list files</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar archivos de &amp;lista</translation>
     </message>
     <message>
         <source>Practice &amp;journal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diario de práctica</translation>
     </message>
     <message>
         <source>Streaks, minutes and every task practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Rachas, minutos y cada tarea practicada</translation>
     </message>
     <message>
         <source>Disable Screen Saver during countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar el salvapantallas mientras corre el tiempo</translation>
     </message>
     <message>
         <source>General Task Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones generales de tareas</translation>
     </message>
     <message>
         <source>Tallybell &amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temas de ayuda de Tallybell</translation>
     </message>
     <message>
         <source>How &amp;to use Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cómo usar la ayuda</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tallybell</translation>
     </message>
 </context>
 <context>
     <name>frmoptions</name>
     <message>
         <source>Use Full Screen during countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa mientras corre el tiempo</translation>
     </message>
     <message>
         <source>Play sound between tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir un sonido entre tareas</translation>
     </message>
     <message>
         <source>Stop between tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenerse entre tareas</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Current Sound File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido actual</translation>
     </message>
     <message>
         <source>Current sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido actual</translation>
     </message>
     <message>
         <source>Select new sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otro archivo de sonido</translation>
     </message>
     <message>
         <source>Play sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir el archivo de sonido</translation>
     </message>
     <message>
         <source>Current Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de tareas actual</translation>
     </message>
     <message>
         <source>Current task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de tareas actual</translation>
     </message>
     <message>
         <source>Select new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otra lista de tareas</translation>
     </message>
     <message>
         <source>Create new task list</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una lista de tareas nueva</translation>
     </message>
     <message>
         <source>Note &amp;names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombres de notas:</translation>
     </message>
     <message>
         <source>How a random note (%note%) is named in the task texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se nombra una nota al azar (%note%) en los textos de las tareas</translation>
     </message>
 </context>
 <context>
     <name>tb::HelpWindow</name>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicio</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>Go back to the page you saw before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la página vista antes (Alt+Izquierda)</translation>
     </message>
     <message>
         <source>Go forward again (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a avanzar (Alt+Derecha)</translation>
     </message>
     <message>
         <source>Go to the first page this help window showed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la primera página que mostró esta ventana de ayuda</translation>
     </message>
     <message>
         <source>Show the list of all help pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la lista de todas las páginas de ayuda</translation>
     </message>
     <message>
         <source> Help</source>
-        <translation type="unfinished"></translation>
+        <translation> - Ayuda</translation>
     </message>
 </context>
 <context>
     <name>tb::JournalTableModel</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>List items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Previsto</translation>
     </message>
     <message>
         <source>Practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Practicado</translation>
     </message>
     <message>
         <source>Ended by</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo terminó</translation>
     </message>
 </context>
 <context>
     <name>tb::PracticeChart</name>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
     <name>tb::QtHelp</name>
     <message>
         <source>There is no help for this item (topic %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ayuda para este elemento (tema %1).</translation>
     </message>
 </context>
 <context>
     <name>tb::frmeditsonglist</name>
     <message>
         <source>Make &amp;current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en elemento &amp;actual</translation>
     </message>
     <message>
         <source>&amp;Delete item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar elemento</translation>
     </message>
 </context>
 </TS>
