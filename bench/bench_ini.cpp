@@ -6,7 +6,7 @@
 // file system.
 
 #include "settings/IniFile.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "taskeditor/DescriptionTable.h"
 
 #include <benchmark/benchmark.h>

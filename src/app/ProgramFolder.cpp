@@ -2,7 +2,7 @@
 
 #include "platform/Translator.h"
 #include "settings/Registry.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 
 #include <array>
 #include <cerrno>

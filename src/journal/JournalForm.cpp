@@ -7,7 +7,7 @@
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
 #include "platform/Translator.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 
 namespace tb {

@@ -1,7 +1,7 @@
 #include "journal/SqliteJournal.h"
 
 #include "journal/JournalText.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 
 #include <cerrno>

@@ -7,7 +7,7 @@
 #include "platform/Translator.h"
 #include "settings/Conversions.h"
 #include "settings/FileExists.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "tasklist/TaskList.h"
 #include "text/Encoding.h"

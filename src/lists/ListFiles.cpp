@@ -1,6 +1,6 @@
 #include "lists/ListFiles.h"
 
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "text/Ascii.h"
 #include "text/Encoding.h"
 

@@ -7,7 +7,7 @@
 #include "platform/Sound.h"
 #include "platform/Translator.h"
 #include "settings/FileExists.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "tasklist/Session.h"
 #include "tasklist/TaskList.h"

@@ -1,7 +1,7 @@
 #include "platform/Sound.h"
 
 #include "platform/Translator.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 
 #include <cstdint>
 #include <cstdio>

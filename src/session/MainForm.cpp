@@ -16,7 +16,7 @@
 #include "settings/DateText.h"
 #include "settings/FileExists.h"
 #include "settings/IniFile.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "tasklist/TaskList.h"
 #include "text/Encoding.h"

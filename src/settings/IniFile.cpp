@@ -1,6 +1,6 @@
 #include "settings/IniFile.h"
 
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "settings/WriteFailures.h"
 #include "text/Ascii.h"
 #include "text/Encoding.h"

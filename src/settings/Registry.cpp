@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Translator.h"
 #include "settings/IniFile.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "text/Ascii.h"
 

@@ -5,7 +5,7 @@
 #include "platform/Translator.h"
 #include "settings/Conversions.h"
 #include "settings/IniFile.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "tasklist/Session.h"
 #include "tasklist/TaskList.h"

@@ -2,7 +2,7 @@
 
 #include "forms/Form.h"
 #include "forms/FormCalls.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "taskeditor/DescriptionTable.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "tasklist/TaskListFile.h"
 
 #include <cstdint>

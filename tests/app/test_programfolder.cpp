@@ -2,7 +2,7 @@
 // each user's own filled with the shipped defaults it misses.
 
 #include "app/ProgramFolder.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "support/TempDir.h"
 
 #include <cerrno>

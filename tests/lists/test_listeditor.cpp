@@ -3,7 +3,7 @@
 
 #include "lists/ListEditorForm.h"
 #include "lists/Rotation.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "support/ProgramFixture.h"
 
 #include <cerrno>

@@ -1,5 +1,5 @@
 #include "settings/Registry.h"
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 

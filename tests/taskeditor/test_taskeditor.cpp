@@ -1,7 +1,7 @@
 // The task list editor's logic, opened from the main window's menu and driven through the
 // program's core object as the window drives it.
 
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 #include "support/ProgramFixture.h"
 #include "taskeditor/TaskEditorForm.h"
 

@@ -1,4 +1,4 @@
-#include "settings/SafeFile.h"
+#include "platform/SafeFile.h"
 
 #include "platform/Translator.h"
 
