@@ -5,8 +5,8 @@
 // The files live in a fresh folder under $TMPDIR (or /tmp); set TMPDIR to measure another
 // file system.
 
-#include "settings/IniFile.h"
 #include "platform/SafeFile.h"
+#include "settings/IniFile.h"
 #include "taskeditor/DescriptionTable.h"
 
 #include <benchmark/benchmark.h>

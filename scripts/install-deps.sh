@@ -5,6 +5,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+    qt6-speech-dev qt6-speech-speechd-plugin qt6-speech-flite-plugin speech-dispatcher
+    speech-dispatcher-espeak-ng qt6-declarative-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy clazy
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio

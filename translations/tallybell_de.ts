@@ -628,6 +628,42 @@ Möchten Sie die Datei trotzdem überschreiben?</translation>
         <source>Fixed do: Do Re Mi Fa Sol La Si</source>
         <translation>Festes Do: Do Re Mi Fa Sol La Si</translation>
     </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>No speech engine for this language was found: install speech-dispatcher with espeak-ng, or flite for English</source>
+        <translation>Für diese Sprache wurde keine Sprachausgabe gefunden: installieren Sie speech-dispatcher mit espeak-ng, oder flite für Englisch</translation>
+    </message>
+    <message>
+        <source>When a task begins, its text and its length are spoken, after the bell</source>
+        <translation>Zu Beginn jeder Aufgabe werden ihr Text und ihre Dauer vorgelesen, nach dem Klang</translation>
+    </message>
+    <message>
+        <source>How fast the tasks are read aloud</source>
+        <translation>Wie schnell die Aufgaben vorgelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>PracticeChart</name>
@@ -756,6 +792,20 @@ auf. Ihre Aufgabenliste wurde dorthin kopiert; die im Programmordner bleibt unve
     <message>
         <source>It lasts %1 seconds; a bell may last %2 seconds at most.</source>
         <translation>Der Klang dauert %1 Sekunden; ein Glockenton darf höchstens %2 Sekunden dauern.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenText</name>
+    <message numerus="yes">
+        <source>%n minute(s).</source>
+        <translation>
+            <numerusform>%n Minute.</numerusform>
+            <numerusform>%n Minuten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Session complete.</source>
+        <translation>Übungseinheit beendet.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1347,14 @@ Die Änderungen sind noch im Editor.</translation>
         <source>About</source>
         <translation>Über Tallybell</translation>
     </message>
+    <message>
+        <source>&amp;Mute cues</source>
+        <translation>Signale &amp;stumm schalten</translation>
+    </message>
+    <message>
+        <source>No bell, no warning and nothing read aloud: the countdown alone</source>
+        <translation>Kein Klang, keine Warnung und nichts vorgelesen: nur der Countdown</translation>
+    </message>
 </context>
 <context>
     <name>frmoptions</name>
@@ -1359,6 +1417,22 @@ Die Änderungen sind noch im Editor.</translation>
     <message>
         <source>How a random note (%note%) is named in the task texts</source>
         <translation>Wie eine zufällige Note (%note%) in den Aufgabentexten benannt wird</translation>
+    </message>
+    <message>
+        <source>&amp;Warn before a task ends:</source>
+        <translation>&amp;Warnen vor Aufgabenende:</translation>
+    </message>
+    <message>
+        <source>A soft sound this long before each task&apos;s time is up, and the timer in another colour; tasks shorter than twice this get none</source>
+        <translation>Ein leiser Ton so lange vor dem Ende jeder Aufgabe, und die Zeitanzeige in einer anderen Farbe; Aufgaben, die kürzer als das Doppelte sind, bekommen keinen</translation>
+    </message>
+    <message>
+        <source>Read each task &amp;aloud</source>
+        <translation>Jede Aufgabe &amp;vorlesen</translation>
+    </message>
+    <message>
+        <source>Speaking &amp;rate:</source>
+        <translation>Sprech&amp;tempo:</translation>
     </message>
 </context>
 <context>

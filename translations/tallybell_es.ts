@@ -628,6 +628,42 @@ acaba de ser modificado por otro programa.<byte value="xd"/>
         <source>Fixed do: Do Re Mi Fa Sol La Si</source>
         <translation>Do fijo: Do Re Mi Fa Sol La Si</translation>
     </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>No speech engine for this language was found: install speech-dispatcher with espeak-ng, or flite for English</source>
+        <translation>No se encontró ningún motor de voz para este idioma: instale speech-dispatcher con espeak-ng, o flite para inglés</translation>
+    </message>
+    <message>
+        <source>When a task begins, its text and its length are spoken, after the bell</source>
+        <translation>Al empezar cada tarea se leen en voz alta su texto y su duración, después del sonido</translation>
+    </message>
+    <message>
+        <source>How fast the tasks are read aloud</source>
+        <translation>A qué velocidad se leen las tareas</translation>
+    </message>
 </context>
 <context>
     <name>PracticeChart</name>
@@ -756,6 +792,20 @@ La lista de tareas se copió allí; la de la carpeta del programa queda como est
     <message>
         <source>It lasts %1 seconds; a bell may last %2 seconds at most.</source>
         <translation>Dura %1 segundos; un sonido de campana puede durar como máximo %2 segundos.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenText</name>
+    <message numerus="yes">
+        <source>%n minute(s).</source>
+        <translation>
+            <numerusform>%n minuto.</numerusform>
+            <numerusform>%n minutos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Session complete.</source>
+        <translation>Sesión completada.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1347,14 @@ Los cambios siguen en el editor.</translation>
         <source>About</source>
         <translation>Acerca de Tallybell</translation>
     </message>
+    <message>
+        <source>&amp;Mute cues</source>
+        <translation>&amp;Silenciar avisos</translation>
+    </message>
+    <message>
+        <source>No bell, no warning and nothing read aloud: the countdown alone</source>
+        <translation>Sin sonido, sin aviso y sin lectura en voz alta: solo la cuenta atrás</translation>
+    </message>
 </context>
 <context>
     <name>frmoptions</name>
@@ -1359,6 +1417,22 @@ Los cambios siguen en el editor.</translation>
     <message>
         <source>How a random note (%note%) is named in the task texts</source>
         <translation>Cómo se nombra una nota al azar (%note%) en los textos de las tareas</translation>
+    </message>
+    <message>
+        <source>&amp;Warn before a task ends:</source>
+        <translation>A&amp;visar antes del final de la tarea:</translation>
+    </message>
+    <message>
+        <source>A soft sound this long before each task&apos;s time is up, and the timer in another colour; tasks shorter than twice this get none</source>
+        <translation>Un sonido suave este tiempo antes de que acabe cada tarea, y el reloj en otro color; las tareas que duran menos del doble no lo tienen</translation>
+    </message>
+    <message>
+        <source>Read each task &amp;aloud</source>
+        <translation>&amp;Leer cada tarea en voz alta</translation>
+    </message>
+    <message>
+        <source>Speaking &amp;rate:</source>
+        <translation>&amp;Ritmo de lectura:</translation>
     </message>
 </context>
 <context>

@@ -628,6 +628,42 @@ Voulez-vous le remplacer quand même&#xa0;?</translation>
         <source>Fixed do: Do Re Mi Fa Sol La Si</source>
         <translation>Do fixe&#xa0;: Do Ré Mi Fa Sol La Si</translation>
     </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message>
+        <source>No speech engine for this language was found: install speech-dispatcher with espeak-ng, or flite for English</source>
+        <translation>Aucun moteur de synthèse vocale n&apos;a été trouvé pour cette langue&#xa0;: installez speech-dispatcher avec espeak-ng, ou flite pour l&apos;anglais</translation>
+    </message>
+    <message>
+        <source>When a task begins, its text and its length are spoken, after the bell</source>
+        <translation>Au début de chaque tâche, son texte et sa durée sont lus à voix haute, après la sonnerie</translation>
+    </message>
+    <message>
+        <source>How fast the tasks are read aloud</source>
+        <translation>La vitesse à laquelle les tâches sont lues</translation>
+    </message>
 </context>
 <context>
     <name>PracticeChart</name>
@@ -756,6 +792,20 @@ Votre liste de tâches y a été copiée&#xa0;; celle du dossier du programme re
     <message>
         <source>It lasts %1 seconds; a bell may last %2 seconds at most.</source>
         <translation>Il dure %1 secondes&#xa0;; une sonnerie peut durer %2 secondes au plus.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenText</name>
+    <message numerus="yes">
+        <source>%n minute(s).</source>
+        <translation>
+            <numerusform>%n minute.</numerusform>
+            <numerusform>%n minutes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Session complete.</source>
+        <translation>Séance terminée.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1347,14 @@ Vos modifications sont toujours dans l&apos;éditeur.</translation>
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>&amp;Mute cues</source>
+        <translation>Couper les &amp;sons</translation>
+    </message>
+    <message>
+        <source>No bell, no warning and nothing read aloud: the countdown alone</source>
+        <translation>Ni sonnerie, ni avertissement, ni lecture à voix haute&#xa0;: le décompte seul</translation>
+    </message>
 </context>
 <context>
     <name>frmoptions</name>
@@ -1359,6 +1417,22 @@ Vos modifications sont toujours dans l&apos;éditeur.</translation>
     <message>
         <source>How a random note (%note%) is named in the task texts</source>
         <translation>Comment une note au hasard (%note%) est nommée dans le texte des tâches</translation>
+    </message>
+    <message>
+        <source>&amp;Warn before a task ends:</source>
+        <translation>&amp;Prévenir avant la fin d&apos;une tâche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A soft sound this long before each task&apos;s time is up, and the timer in another colour; tasks shorter than twice this get none</source>
+        <translation>Un son discret ce temps avant la fin de chaque tâche, et le minuteur d&apos;une autre couleur&#xa0;; les tâches de moins du double n&apos;en ont pas</translation>
+    </message>
+    <message>
+        <source>Read each task &amp;aloud</source>
+        <translation>&amp;Lire chaque tâche à voix haute</translation>
+    </message>
+    <message>
+        <source>Speaking &amp;rate:</source>
+        <translation>&amp;Débit de la voix&#xa0;:</translation>
     </message>
 </context>
 <context>

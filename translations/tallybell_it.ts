@@ -628,6 +628,42 @@ Vuoi sovrascriverlo comunque?</translation>
         <source>Fixed do: Do Re Mi Fa Sol La Si</source>
         <translation>Do fisso: Do Re Mi Fa Sol La Si</translation>
     </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Più lento</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Più veloce</translation>
+    </message>
+    <message>
+        <source>No speech engine for this language was found: install speech-dispatcher with espeak-ng, or flite for English</source>
+        <translation>Nessun motore di sintesi vocale trovato per questa lingua: installare speech-dispatcher con espeak-ng, oppure flite per l&apos;inglese</translation>
+    </message>
+    <message>
+        <source>When a task begins, its text and its length are spoken, after the bell</source>
+        <translation>All&apos;inizio di ogni attività ne vengono letti ad alta voce il testo e la durata, dopo il segnale acustico</translation>
+    </message>
+    <message>
+        <source>How fast the tasks are read aloud</source>
+        <translation>La velocità con cui vengono lette le attività</translation>
+    </message>
 </context>
 <context>
     <name>PracticeChart</name>
@@ -756,6 +792,20 @@ La tua lista di attività è stata copiata lì; quella nella cartella del progra
     <message>
         <source>It lasts %1 seconds; a bell may last %2 seconds at most.</source>
         <translation>Dura %1 secondi; un segnale acustico può durare al massimo %2 secondi.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenText</name>
+    <message numerus="yes">
+        <source>%n minute(s).</source>
+        <translation>
+            <numerusform>%n minuto.</numerusform>
+            <numerusform>%n minuti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Session complete.</source>
+        <translation>Sessione completata.</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1347,14 @@ Le tue modifiche sono ancora nell&apos;editor.</translation>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
+    <message>
+        <source>&amp;Mute cues</source>
+        <translation>&amp;Silenzia i segnali</translation>
+    </message>
+    <message>
+        <source>No bell, no warning and nothing read aloud: the countdown alone</source>
+        <translation>Nessun segnale, nessun avviso e nessuna lettura ad alta voce: solo il conto alla rovescia</translation>
+    </message>
 </context>
 <context>
     <name>frmoptions</name>
@@ -1359,6 +1417,22 @@ Le tue modifiche sono ancora nell&apos;editor.</translation>
     <message>
         <source>How a random note (%note%) is named in the task texts</source>
         <translation>Come viene chiamata una nota a caso (%note%) nei testi delle attività</translation>
+    </message>
+    <message>
+        <source>&amp;Warn before a task ends:</source>
+        <translation>&amp;Avvisa prima della fine dell&apos;attività:</translation>
+    </message>
+    <message>
+        <source>A soft sound this long before each task&apos;s time is up, and the timer in another colour; tasks shorter than twice this get none</source>
+        <translation>Un suono leggero questo tempo prima della fine di ogni attività, e il timer di un altro colore; le attività più brevi del doppio non lo hanno</translation>
+    </message>
+    <message>
+        <source>Read each task &amp;aloud</source>
+        <translation>&amp;Leggi ad alta voce ogni attività</translation>
+    </message>
+    <message>
+        <source>Speaking &amp;rate:</source>
+        <translation>&amp;Velocità di lettura:</translation>
     </message>
 </context>
 <context>

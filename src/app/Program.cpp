@@ -111,7 +111,7 @@ bool Program::load(FormId form)
         return true;
     case FormId::Options:
         loadOnce(options_, taskList_, main_, *this,
-                 OptionsServices {m.messages, m.sound, m.help, s_.fileChooser});
+                 OptionsServices {m.messages, m.sound, m.help, s_.fileChooser, m.speech});
         return true;
     case FormId::TaskEditor:
         loadOnce(taskEditor_, taskList_, main_, *this, TaskEditorServices {m.messages, m.help});

@@ -1,8 +1,8 @@
 #include "app/ProgramFolder.h"
 
+#include "platform/SafeFile.h"
 #include "platform/Translator.h"
 #include "settings/Registry.h"
-#include "platform/SafeFile.h"
 
 #include <array>
 #include <cerrno>
@@ -18,7 +18,8 @@ namespace {
 constexpr const char *kFolderName = "Tallybell";
 constexpr const char *kDefaultList = "tallydef.ini";
 constexpr const char *kWorkList = "tallywork.ini";
-constexpr std::array kShipped {kDefaultList, "List1.txt", "List2.txt", "PINGPONG.WAV"};
+constexpr std::array kShipped {kDefaultList, "List1.txt", "List2.txt", "PINGPONG.WAV",
+                               "WARNING.WAV"};
 
 bool exists(const std::string &path)
 {
@@ -131,7 +132,8 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
             copy(source, name);
     }
     // What a copy killed at a start before left behind.
-    for (const char *name : {kDefaultList, kWorkList, "List1.txt", "List2.txt", "PINGPONG.WAV"})
+    for (const char *name :
+         {kDefaultList, kWorkList, "List1.txt", "List2.txt", "PINGPONG.WAV", "WARNING.WAV"})
         removeStaleTemporaryFiles(folder, name);
 
     ProgramFolder chosen {folder, {}};

@@ -14,6 +14,7 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtSound.h"
+#include "platform/qt/QtSpeech.h"
 #include "platform/qt/QtTranslator.h"
 #include "platform/qt/QtWindowOps.h"
 #include "session/MainForm.h"
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     tb::QtMessageBox messages;
     app.setMessages(&messages);
     tb::QtSound sound;
+    tb::QtSpeech speech;
     tb::DBusScreenSaver screenSaver;
     tb::DBusNotifier notifier;
     tb::QtHelp help;
@@ -73,7 +75,7 @@ int main(int argc, char *argv[])
     const std::string commandLine = arguments.join(QChar(u' ')).toStdString();
 
     tb::Program program({{clock, random, messages, sound, screenSaver, help, instance, windowOps,
-                          notifier, journal},
+                          notifier, journal, speech},
                          registry,
                          fileChooser,
                          shell},

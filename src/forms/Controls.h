@@ -30,6 +30,8 @@ struct ControlState {
     int selLength = 0;
     // Raised by one each time the logic wants the control to take the focus.
     int focusRequests = 0;
+    // Drawn to catch the eye, as the last stretch of a countdown.
+    bool emphasis = false;
 
     bool operator==(const ControlState &) const = default;
 };

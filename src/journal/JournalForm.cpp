@@ -6,8 +6,8 @@
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
-#include "platform/Translator.h"
 #include "platform/SafeFile.h"
+#include "platform/Translator.h"
 #include "tallybell/Version.h"
 
 namespace tb {

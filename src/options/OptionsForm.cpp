@@ -4,10 +4,11 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenSave.h"
+#include "platform/SafeFile.h"
 #include "platform/Sound.h"
+#include "platform/Speech.h"
 #include "platform/Translator.h"
 #include "settings/FileExists.h"
-#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "tasklist/Session.h"
 #include "tasklist/TaskList.h"
@@ -70,6 +71,9 @@ OptionsForm::OptionsForm(TaskList &list, const Session &session, FormCalls &form
     on("cmdselecttaskfile", ControlEvent::Click, [this] { cmdselecttaskfile_Click(); });
     on("cmdnewtaskfile", ControlEvent::Click, [this] { cmdnewtaskfile_Click(); });
     on("cbnotenames", ControlEvent::Click, [this] { cbnotenames_Click(); });
+    on("cbwarn", ControlEvent::Click, [this] { cbwarn_Click(); });
+    onSwitch("chkreadaloud", &OptionsForm::chkreadaloud_Click);
+    on("cbspeechrate", ControlEvent::Click, [this] { cbspeechrate_Click(); });
     onRightClick(kHelpTopics, [this](int topic) { ShowControlHelp(topic); });
 }
 
@@ -88,6 +92,14 @@ void OptionsForm::Form_Load()
                                       trText("OptionsForm", "Letters: C D E F G A B"),
                                       trText("OptionsForm", "German letters: C D E F G A H"),
                                       trText("OptionsForm", "Fixed do: Do Re Mi Fa Sol La Si")};
+    controls_["cbwarn"].items
+        = {trText("OptionsForm", "Off"), fillIn(trText("OptionsForm", "%1 s"), {"10"}),
+           fillIn(trText("OptionsForm", "%1 s"), {"30"}),
+           fillIn(trText("OptionsForm", "%1 min"), {"1"}),
+           fillIn(trText("OptionsForm", "%1 min"), {"2"})};
+    controls_["cbspeechrate"].items
+        = {trText("OptionsForm", "Slower"), trText("OptionsForm", "Normal"),
+           trText("OptionsForm", "Faster")};
     shownRevision_ = list_.revision();
     controls_["txtsoundfile"].text = list_.Soundfile();
     controls_["txttasklist"].text = list_.inifilename();
@@ -116,10 +128,32 @@ void OptionsForm::showSwitches()
     controls_["chkplaywavefile"].checked = list_.playwavefiletasks();
     controls_["chkmaxmin"].checked = list_.MaxMinScreen();
     controls_["chkstopbtasks"].checked = list_.StopBTasks();
+    const TaskListOptions &options = list_.options();
+    const auto *warn = std::find(std::begin(TaskListFile::kWarnChoices),
+                                 std::end(TaskListFile::kWarnChoices), options.warnSeconds);
+    controls_["cbwarn"].listIndex = warn == std::end(TaskListFile::kWarnChoices)
+        ? 0
+        : static_cast<int>(warn - std::begin(TaskListFile::kWarnChoices));
+    controls_["chkreadaloud"].checked = options.readAloud;
+    controls_["cbspeechrate"].listIndex = options.speechRate + 1;
 }
 
 void OptionsForm::Form_Paint()
 {
+    // Reading aloud needs an engine that speaks the program's language.
+    const bool mute = s_.speech.unavailable();
+    const std::string why = trText("OptionsForm",
+                                   "No speech engine for this language was found: install "
+                                   "speech-dispatcher with espeak-ng, or flite for English");
+    controls_["chkreadaloud"].toolTip = mute
+        ? why
+        : trText("OptionsForm",
+                 "When a task begins, its text and its length are spoken, after the bell");
+    controls_["cbspeechrate"].toolTip
+        = mute ? why : trText("OptionsForm", "How fast the tasks are read aloud");
+    controls_["lblspeechrate"].toolTip = mute ? why : std::string();
+    for (const char *name : {"chkreadaloud", "cbspeechrate", "lblspeechrate"})
+        controls_[name].enabled = !mute;
     const bool locked = list_.locked();
     for (const char *name : {"cmdselecttaskfile", "cmdnewtaskfile", "txttasklist", "FrmTaskList"})
         controls_[name].enabled = !locked;
@@ -148,6 +182,26 @@ void OptionsForm::cbnotenames_Click()
     const int entry = controls_.at("cbnotenames").listIndex;
     if (entry >= 0 && entry < static_cast<int>(std::size(kNoteStyles)))
         list_.file().setNoteNames(kNoteStyles[entry]);
+}
+
+void OptionsForm::cbwarn_Click()
+{
+    const int entry = controls_.at("cbwarn").listIndex;
+    if (entry >= 0 && entry < static_cast<int>(std::size(TaskListFile::kWarnChoices)))
+        list_.setWarnSeconds(TaskListFile::kWarnChoices[entry]);
+}
+
+void OptionsForm::chkreadaloud_Click()
+{
+    if (controls_.at("chkreadaloud").checked != list_.options().readAloud)
+        list_.setReadAloud(controls_.at("chkreadaloud").checked);
+}
+
+void OptionsForm::cbspeechrate_Click()
+{
+    const int entry = controls_.at("cbspeechrate").listIndex;
+    if (entry >= 0 && entry <= 2)
+        list_.setSpeechRate(entry - 1);
 }
 
 void OptionsForm::cmdHelp_Click()

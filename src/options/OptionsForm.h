@@ -13,6 +13,7 @@ class Help;
 class MessageBox;
 class Session;
 class Sound;
+class Speech;
 class TaskList;
 
 struct OptionsServices {
@@ -20,6 +21,7 @@ struct OptionsServices {
     Sound &sound;
     Help &help;
     FileChooser &fileChooser;
+    Speech &speech;
 };
 
 // The "General task options" window: the three session switches, the sound file and the
@@ -44,6 +46,10 @@ public:
     void chkstopbtasks_LostFocus();
     // Another way of naming the drawn notes, stored at once.
     void cbnotenames_Click();
+    // The cues: the warning's lead time, reading aloud and its rate, stored at once.
+    void cbwarn_Click();
+    void chkreadaloud_Click();
+    void cbspeechrate_Click();
     void cmdHelp_Click();
     void cmdOK_Click();
     void cmdPlaySoundFile_Click();

@@ -1,7 +1,7 @@
 #include "platform/Sound.h"
 
-#include "platform/Translator.h"
 #include "platform/SafeFile.h"
+#include "platform/Translator.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -123,6 +123,7 @@ SoundPlayed PlaySoundFile(Sound &sound, bool soundCardOnSystem, const std::strin
     sound.play(file);
     const BellCheck bell = checkBellFile(file);
     result.played = bell.ok;
+    result.seconds = bell.ok ? bell.seconds : 0;
     result.problem = bell.problem;
     return result;
 }

@@ -15,6 +15,9 @@ public:
     virtual void play(const std::string &fileName) = 0;
 };
 
+// The soft cue before a task ends, shipped beside the program.
+inline constexpr const char *kWarningSound = "WARNING.WAV";
+
 // A bell is a short sound: at most this long.
 inline constexpr double kLongestBellSeconds = 30;
 
@@ -33,6 +36,7 @@ BellCheck checkBellFile(const std::string &path);
 
 struct SoundPlayed {
     bool played = false; // handed to the output device
+    double seconds = 0; // how long it sounds, when played
     // Why the chosen sound could not be played, in a sentence for the user; empty when it
     // was, and when there is nothing to play or no device to play it on.
     std::string problem;

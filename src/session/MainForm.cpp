@@ -6,17 +6,19 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Notifier.h"
+#include "platform/SafeFile.h"
 #include "platform/ScreenSaver.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
+#include "platform/Speech.h"
 #include "platform/Translator.h"
 #include "platform/WindowOps.h"
+#include "session/SpokenText.h"
 #include "session/TaskText.h"
 #include "settings/Conversions.h"
 #include "settings/DateText.h"
 #include "settings/FileExists.h"
 #include "settings/IniFile.h"
-#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "tasklist/TaskList.h"
 #include "text/Encoding.h"
@@ -124,6 +126,7 @@ MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms, std:
     for (int i = 0; i < kTimeMenuEntries; ++i)
         on(timeMenuName(i), ControlEvent::Click, acting([this, i] { Timemenu_Click(i); }));
     on("optionScreenSave", ControlEvent::Click, acting([this] { optionScreenSave_Click(); }));
+    on("optionMuteCues", ControlEvent::Click, acting([this] { optionMuteCues_Click(); }));
     on("fileopen", ControlEvent::Click, acting([this] { fileopen_Click(); }));
     on("filenew", ControlEvent::Click, acting([this] { forms_.cmdnewtaskfile_Click(); }));
     for (const auto &[entry, form] : {std::pair {"optionsalm", FormId::Options},
@@ -185,6 +188,7 @@ bool MainForm::Form_Load()
     setdelay();
     controls_["lblStartFrom"].caption = numberToText(currenttask);
     controls_["optionScreenSave"].checked = list_.Disabless();
+    controls_["optionMuteCues"].checked = list_.options().muteCues;
     for (int i = 0; i < kTimeMenuEntries; ++i)
         controls_[timeMenuName(i)].caption
             = fillIn(trText("MainForm", "%1 Minutes"), {std::to_string((i + 1) * 10)});
@@ -287,6 +291,7 @@ void MainForm::setdelay()
     if (currenttask < 1)
         currenttask = 1;
     totaltasks = n;
+    chosenDelay_ = delay;
     if (TestingMode)
         delay = 10;
     // Stopped, the timer shows what the first tick will count down from.
@@ -332,6 +337,7 @@ void MainForm::Form_KeyDown(EventArgs &key)
 
 void MainForm::Form_Unload()
 {
+    s_.speech.stop();
     // Never leave the desktop's screen saver held off after the program is gone.
     if (sessionrunning) {
         restoreScreenSaver();
@@ -352,6 +358,7 @@ void MainForm::refresh()
     if (list_.revision() != seenRevision_) {
         seenRevision_ = list_.revision();
         controls_["optionScreenSave"].checked = list_.Disabless();
+        controls_["optionMuteCues"].checked = list_.options().muteCues;
         // A length chosen elsewhere is in force at once; stopped, the tasks may have been
         // changed too.
         if (list_.TempTotalTime() != shownTotalTime_) {
@@ -496,6 +503,7 @@ void MainForm::beginTask()
     taskStarted_ = start.wall;
     taskPlanned_ = delay;
     sleptAtLastLook_ = sleptSoFar();
+    warned_ = false;
 }
 
 bool MainForm::askToAddTasks()
@@ -512,18 +520,49 @@ bool MainForm::askToAddTasks()
 
 void MainForm::ringBell()
 {
-    const std::string &bell = list_.Soundfile();
-    const SoundPlayed rung = PlaySoundFile(s_.sound, SoundCardOnSystem, bell);
+    if (list_.options().muteCues)
+        return;
+    const SoundPlayed rung = playCue(list_.Soundfile());
+    if (rung.played)
+        bellEndsMs_ = steadyNow() * 1000 + static_cast<std::int64_t>(rung.seconds * 1000);
+}
+
+SoundPlayed MainForm::playCue(const std::string &file)
+{
+    const SoundPlayed played = PlaySoundFile(s_.sound, SoundCardOnSystem, file);
     // Said once a run for each sound: a session of many tasks rings it many times.
-    if (!rung.problem.empty() && saidBells_.insert(bell).second)
+    if (!played.problem.empty() && saidBells_.insert(file).second)
         s_.messages.show(fillIn(trText("MainForm", "Couldn't play the sound\r\n\r\n%1\r\n\r\n%2"),
-                                {bell, rung.problem}),
+                                {file, played.problem}),
                          version::kProductName, MsgIcon::Exclamation, MsgButtons::Ok);
+    return played;
+}
+
+int MainForm::warnLead() const
+{
+    const int lead = list_.options().warnSeconds;
+    if (lead <= 0 || chosenDelay_ < 2 * lead)
+        return 0;
+    if (!TestingMode)
+        return lead;
+    return std::max<int>(1, roundHalfEven(lead * static_cast<double>(delay) / chosenDelay_));
+}
+
+void MainForm::speak(const std::string &text)
+{
+    if (!list_.options().readAloud || list_.options().muteCues || text.empty())
+        return;
+    // After the bell: the two together would drown each other.
+    const std::int64_t ringing = bellEndsMs_ - steadyNow() * 1000;
+    constexpr int kAfterBellMs = 300;
+    s_.speech.say(text, ringing > 0 ? static_cast<int>(ringing) + kAfterBellMs : 0,
+                  list_.options().speechRate);
 }
 
 void MainForm::showFullTaskLength()
 {
     controls_["lblTimer"].caption = formatTime(delay);
+    controls_["lblTimer"].emphasis = false;
     repaint();
 }
 
@@ -568,6 +607,7 @@ void MainForm::setStoppedLayout()
         controls_[name].enabled = true;
     controls_["txtmessage"].caption.clear();
     controls_["timemaintime"].enabled = false;
+    controls_["lblTimer"].emphasis = false;
 }
 
 void MainForm::cmdstartstop_Click()
@@ -591,11 +631,13 @@ void MainForm::cmdstartstop_Click()
         beginTask();
         sessionStarted_ = taskStarted_;
         getnexttask(currenttask);
+        speak(spokenTask(composedText_, chosenDelay_));
         return;
     }
 
     if (Taskspaused)
         cmdpause_Click();
+    s_.speech.stop();
     const Moment ended = moment();
     if (list_.MaxMinScreen())
         s_.window.setState(WindowState::Normal);
@@ -617,6 +659,7 @@ void MainForm::cmdpause_Click()
         controls_["linepaused"].visible = true;
         controls_["optionS"].enabled = !controls_["optionS"].enabled;
         restoreScreenSaver();
+        s_.speech.stop();
         Taskspaused = true;
     } else {
         controls_["txtmessage"].caption = savedmessage;
@@ -657,6 +700,13 @@ void MainForm::timemaintime_Timer()
     if (left > 0 && !skippedtonext) {
         const std::string shown = formatTime(static_cast<int>(left));
         controls_["lblTimer"].caption = shown;
+        const int lead = warnLead();
+        controls_["lblTimer"].emphasis = left <= lead;
+        if (left <= lead && !warned_) {
+            warned_ = true;
+            if (!list_.options().muteCues)
+                playCue(list_.programFolder() + "/" + kWarningSound);
+        }
         const double share = delay > 0 ? static_cast<double>(left) / delay * 100.0 : 0.0;
         if (share <= 100.0)
             controls_["practiceprogress"].value = roundHalfEven(share);
@@ -715,6 +765,8 @@ void MainForm::endOfTask()
         FormOnTop();
         if (controls_.at("txtmessage").caption.empty())
             endOfSession();
+        else
+            speak(spokenTask(composedText_, chosenDelay_));
     }
     beginTask();
 }
@@ -734,6 +786,7 @@ void MainForm::endOfSession()
     list_.file().setSessionsCompleted(std::min(completed + 1, 32767));
     if (list_.playwavefiletasks())
         ringBell();
+    speak(spokenSessionEnd());
     FormOnTop();
     controls_["txtmessage"].caption = tr(kCompletedText);
     completedShown_ = true;
@@ -770,6 +823,14 @@ void MainForm::optionScreenSave_Click()
 {
     list_.setDisabless(!list_.Disabless());
     controls_["optionScreenSave"].checked = list_.Disabless();
+}
+
+void MainForm::optionMuteCues_Click()
+{
+    list_.setMuteCues(!list_.options().muteCues);
+    controls_["optionMuteCues"].checked = list_.options().muteCues;
+    if (list_.options().muteCues)
+        s_.speech.stop();
 }
 
 // The switch itself, with the new list's options, length and start task, follows in

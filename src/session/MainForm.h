@@ -3,6 +3,7 @@
 #include "forms/Form.h"
 #include "forms/FormCalls.h"
 #include "journal/Journal.h"
+#include "platform/Sound.h"
 #include "settings/WriteFailures.h"
 #include "tasklist/Session.h"
 
@@ -22,7 +23,7 @@ class Notifier;
 class Random;
 class ScreenSaver;
 class SingleInstance;
-class Sound;
+class Speech;
 class WindowOps;
 class TaskList;
 struct ListContext;
@@ -39,6 +40,7 @@ struct MainServices {
     WindowOps &window;
     Notifier &notifier;
     Journal &journal;
+    Speech &speech;
 };
 
 // The main window's behaviour: start-up, the session settings and the session itself.
@@ -91,6 +93,8 @@ public:
     void startfromspin_UpClick();
     void Timemenu_Click(int index);
     void optionScreenSave_Click();
+    // The bell, the warning and speech on or off, for this task list.
+    void optionMuteCues_Click();
     void fileopen_Click();
     void helpcontents_Click();
     void helpabouthelp_Click();
@@ -131,6 +135,15 @@ private:
     void endOfSession();
     // The bell at the end of a task or session; a sound that cannot be a bell is said once.
     void ringBell();
+    // A sound of the program's own, said once when it cannot be played.
+    SoundPlayed playCue(const std::string &file);
+    // Seconds before a task's end that the warning sounds and the timer stands out; 0 when
+    // there is none: none chosen, or the task lasts less than twice as long. In test mode,
+    // where a task lasts ten seconds, the lead shrinks in proportion.
+    int warnLead() const;
+    // Reads `text` aloud when the option is on and the cues are not muted: after the bell,
+    // when one is ringing.
+    void speak(const std::string &text);
     void blankScreenSaver();
     void restoreScreenSaver();
     bool askToAddTasks();
@@ -163,6 +176,12 @@ private:
     std::int64_t sleptAtLastLook_ = 0;
     std::string savedmessage;
     bool endingTask_ = false;
+    // The task's length as chosen, before test mode shortens it.
+    int chosenDelay_ = 0;
+    // The warning has sounded for this task.
+    bool warned_ = false;
+    // When the last bell stops ringing, in milliseconds on the monotonic clock.
+    std::int64_t bellEndsMs_ = 0;
     // The screen saver is held off by this session: let go whenever the session ends,
     // whatever the option says by then.
     bool screenSaverHeld_ = false;

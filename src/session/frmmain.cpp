@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -80,6 +81,7 @@ void setTimerFont(QLabel *timer, const QFont &font)
 struct Colours {
     const char *title;
     const char *timer;
+    const char *timerEnding; // the last stretch, after the warning
     const char *text;
     const char *upcoming; // the text Start will begin with, not yet begun
     const char *textBack;
@@ -91,10 +93,10 @@ struct Colours {
 
 // Both sets keep the timer, the task text and the bar at 4.5:1 or more against what lies
 // behind them.
-constexpr Colours kLight {"#7a4a08", "#1f3f74", "#202020", "#66615a", "#fffdf5",
-                          "#d8cfb8", "#2a6cb8", "#ffffff", "#9aa4b0"};
-constexpr Colours kDark {"#e8b458", "#8ab4f8", "#ece6d6", "#aaa292", "#2a2620",
-                         "#5c5240", "#5aa9f0", "#1e1e1e", "#5c6670"};
+constexpr Colours kLight {"#7a4a08", "#1f3f74", "#a33a00", "#202020", "#66615a",
+                          "#fffdf5", "#d8cfb8", "#2a6cb8", "#ffffff", "#9aa4b0"};
+constexpr Colours kDark {"#e8b458", "#8ab4f8", "#ffb37a", "#ece6d6", "#aaa292",
+                         "#2a2620", "#5c5240", "#5aa9f0", "#1e1e1e", "#5c6670"};
 
 // A word longer than this many characters gets a line break opportunity (an invisible
 // zero-width space) after every so many of its characters, so that it wraps instead of
@@ -139,6 +141,9 @@ frmmain::frmmain(FormHost &host, QWidget *parent)
         QIcon(QStringLiteral(":/icons/picture2.svg")).pixmap(ui->Picture2->maximumSize()));
     ui->Imagemoveon->setIcon(QIcon(QStringLiteral(":/icons/moveon.svg")));
     ui->txtmessage->setTextFormat(Qt::PlainText);
+    // An entry's tool tip says what a switch does before it is tried.
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        menu->setToolTipsVisible(true);
     // The text fits itself into the room it is given (fitTaskText): however long it is, it
     // never asks the window for more.
     QSizePolicy textPolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
@@ -206,7 +211,9 @@ void frmmain::applyColours()
     const Colours &c = dark ? kDark : kLight;
     const auto q = [](const char *colour) { return QLatin1String(colour); };
     ui->LabelAppTitle->setStyleSheet(QStringLiteral("color: %1;").arg(q(c.title)));
-    ui->lblTimer->setStyleSheet(QStringLiteral("color: %1;").arg(q(c.timer)));
+    ui->lblTimer->setStyleSheet(
+        QStringLiteral("#lblTimer { color: %1; } #lblTimer[emphasis=\"true\"] { color: %2; }")
+            .arg(q(c.timer), q(c.timerEnding)));
     ui->txtmessage->setStyleSheet(
         QStringLiteral("#txtmessage { background: %1; color: %2; border: 1px solid %3;"
                        " border-radius: 6px; padding: 10px; }"

@@ -1,9 +1,9 @@
 #include "settings/Registry.h"
 
 #include "platform/MessageBox.h"
+#include "platform/SafeFile.h"
 #include "platform/Translator.h"
 #include "settings/IniFile.h"
-#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "text/Ascii.h"
 

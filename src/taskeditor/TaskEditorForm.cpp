@@ -2,10 +2,10 @@
 
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/SafeFile.h"
 #include "platform/Translator.h"
 #include "settings/Conversions.h"
 #include "settings/IniFile.h"
-#include "platform/SafeFile.h"
 #include "tallybell/Version.h"
 #include "tasklist/Session.h"
 #include "tasklist/TaskList.h"

@@ -125,6 +125,34 @@ void TaskList::setStopBTasks(bool on)
     changed();
 }
 
+void TaskList::setWarnSeconds(int seconds)
+{
+    options_.warnSeconds = seconds;
+    file_.setWarnSeconds(seconds);
+    changed();
+}
+
+void TaskList::setReadAloud(bool on)
+{
+    options_.readAloud = on;
+    file_.setReadAloud(on);
+    changed();
+}
+
+void TaskList::setSpeechRate(int rate)
+{
+    options_.speechRate = rate;
+    file_.setSpeechRate(rate);
+    changed();
+}
+
+void TaskList::setMuteCues(bool on)
+{
+    options_.muteCues = on;
+    file_.setMuteCues(on);
+    changed();
+}
+
 void TaskList::chooseTotalTime(int index)
 {
     if (index < 0 || index >= kTotalTimeEntries || index == TempTotalTime_)

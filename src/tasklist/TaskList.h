@@ -74,6 +74,10 @@ public:
     void setMaxMinScreen(bool on);
     void setPlaywavefiletasks(bool on);
     void setStopBTasks(bool on);
+    void setWarnSeconds(int seconds);
+    void setReadAloud(bool on);
+    void setSpeechRate(int rate);
+    void setMuteCues(bool on);
 
     // The session length in force, index 0 to 9 of 10 to 100 minutes.
     int TempTotalTime() const { return TempTotalTime_; }

@@ -3,6 +3,9 @@
 #include "settings/Conversions.h"
 #include "settings/IniFile.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace tb {
 namespace {
 
@@ -13,6 +16,10 @@ constexpr std::string_view kFullScreen = "Use Full Screen";
 constexpr std::string_view kPlaySound = "Play Sound";
 constexpr std::string_view kStopBetween = "Stop Between tasks";
 constexpr std::string_view kNoteNames = "Note names";
+constexpr std::string_view kWarnBeforeEnd = "Warn before end";
+constexpr std::string_view kReadAloud = "Read tasks aloud";
+constexpr std::string_view kSpeechRate = "Speech rate";
+constexpr std::string_view kMuteCues = "Mute cues";
 
 constexpr std::string_view kTotalTime = "TotalTime";
 constexpr std::string_view kTime = "Time";
@@ -107,9 +114,55 @@ bool TaskListFile::setNoteNames(std::string_view names) const
     return write(kOptions, kNoteNames, names);
 }
 
+int TaskListFile::warnSeconds() const
+{
+    const int seconds = textToNumber(read(kOptions, kWarnBeforeEnd, "0"));
+    return std::find(std::begin(kWarnChoices), std::end(kWarnChoices), seconds)
+            != std::end(kWarnChoices)
+        ? seconds
+        : 0;
+}
+
+bool TaskListFile::setWarnSeconds(int seconds) const
+{
+    return write(kOptions, kWarnBeforeEnd, numberToText(seconds));
+}
+
+bool TaskListFile::readAloud() const
+{
+    return textToBool(read(kOptions, kReadAloud, "False"));
+}
+
+bool TaskListFile::setReadAloud(bool on) const
+{
+    return write(kOptions, kReadAloud, boolToText(on));
+}
+
+int TaskListFile::speechRate() const
+{
+    const int rate = textToNumber(read(kOptions, kSpeechRate, "0"));
+    return rate >= -1 && rate <= 1 ? rate : 0;
+}
+
+bool TaskListFile::setSpeechRate(int rate) const
+{
+    return write(kOptions, kSpeechRate, numberToText(rate));
+}
+
+bool TaskListFile::muteCues() const
+{
+    return textToBool(read(kOptions, kMuteCues, "False"));
+}
+
+bool TaskListFile::setMuteCues(bool on) const
+{
+    return write(kOptions, kMuteCues, boolToText(on));
+}
+
 TaskListOptions TaskListFile::options() const
 {
-    return {wavefile(), screenSaverOff(), fullScreen(), playSound(), stopBetweenTasks()};
+    return {wavefile(),    screenSaverOff(), fullScreen(), playSound(), stopBetweenTasks(),
+            warnSeconds(), readAloud(),      speechRate(), muteCues()};
 }
 
 int TaskListFile::totalTime() const
@@ -233,6 +286,15 @@ std::string TaskListFile::newTaskList(const TaskListOptions &options, int totalT
     put(kTotalTime, kTime, numberToText(totalTime));
     if (!noteNames.empty())
         put(kOptions, kNoteNames, noteNames);
+    // The cues only when chosen: a new list of the old kind holds the six entries alone.
+    if (options.warnSeconds != 0)
+        put(kOptions, kWarnBeforeEnd, numberToText(options.warnSeconds));
+    if (options.readAloud)
+        put(kOptions, kReadAloud, boolToText(true));
+    if (options.speechRate != 0)
+        put(kOptions, kSpeechRate, numberToText(options.speechRate));
+    if (options.muteCues)
+        put(kOptions, kMuteCues, boolToText(true));
     return content;
 }
 

@@ -15,6 +15,11 @@ struct TaskListOptions {
     bool MaxMinScreen = false; // the main window full screen during the countdown
     bool playwavefiletasks = false; // the bell at the end of each task
     bool StopBTasks = false; // a message at the end of each task
+    // Cues for the ears.
+    int warnSeconds = 0; // a soft cue this long before a task ends; 0 for none
+    bool readAloud = false; // each task's text read aloud when it begins
+    int speechRate = 0; // -1 slower, 0 the voice's own, 1 faster
+    bool muteCues = false; // no bell, no warning, nothing read aloud
 
     bool operator==(const TaskListOptions &) const = default;
 };
@@ -46,6 +51,17 @@ public:
     bool setPlaySound(bool on) const;
     bool stopBetweenTasks() const;
     bool setStopBetweenTasks(bool on) const;
+    // "Warn before end": seconds, one of kWarnChoices; anything else is 0, no warning.
+    int warnSeconds() const;
+    bool setWarnSeconds(int seconds) const;
+    static constexpr int kWarnChoices[] = {0, 10, 30, 60, 120};
+    bool readAloud() const;
+    bool setReadAloud(bool on) const;
+    // "Speech rate": -1, 0 or 1; anything else is 0.
+    int speechRate() const;
+    bool setSpeechRate(int rate) const;
+    bool muteCues() const;
+    bool setMuteCues(bool on) const;
     // The options as a session starts from them.
     TaskListOptions options() const;
     // "Note names": how a drawn note is named, kNoteLetters, kNoteGerman or kNoteSolfege;

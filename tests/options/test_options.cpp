@@ -4,6 +4,8 @@
 #include "options/OptionsForm.h"
 #include "support/ProgramFixture.h"
 
+#include <tuple>
+
 namespace tb::test {
 namespace {
 
@@ -45,6 +47,37 @@ TEST_F(Options, ASwitchIsStoredWhenTickedAndWhenLeft)
             EXPECT_EQ((list().*member)(), checked) << box;
             EXPECT_EQ(read("options", key), checked ? "True" : "False") << box;
         }
+    }
+}
+
+// The cues are stored as chosen, in the task list's options where older versions do not
+// look; without a speech engine reading aloud cannot be chosen, and says why.
+TEST_F(Options, TheCuesAreStoredAsChosenAndReadingAloudNeedsAnEngine)
+{
+    for (const auto &[box, entry, key, stored] : {std::tuple {"cbwarn", 3, "Warn before end", "60"},
+                                                  {"cbwarn", 0, "Warn before end", "0"},
+                                                  {"cbspeechrate", 0, "Speech rate", "-1"},
+                                                  {"cbspeechrate", 2, "Speech rate", "1"}}) {
+        option(box).listIndex = entry;
+        click(box);
+        EXPECT_EQ(read("options", key), stored) << box << " " << entry;
+    }
+    option("chkreadaloud").checked = true;
+    click("chkreadaloud");
+    EXPECT_TRUE(list().options().readAloud);
+    EXPECT_EQ(read("options", "Read tasks aloud"), "True");
+    EXPECT_TRUE(option("chkreadaloud").enabled);
+
+    // Chosen elsewhere (another list taken into use), the dialog shows it.
+    list().setWarnSeconds(120);
+    program->showChangesNow();
+    EXPECT_EQ(option("cbwarn").listIndex, 4);
+
+    speech.missing = true;
+    program->showChangesNow();
+    for (const char *name : {"chkreadaloud", "cbspeechrate", "lblspeechrate"}) {
+        EXPECT_FALSE(option(name).enabled) << name;
+        EXPECT_NE(option(name).toolTip.find("No speech engine"), std::string::npos) << name;
     }
 }
 

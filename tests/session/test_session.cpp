@@ -2,9 +2,11 @@
 // text shown for each task.
 
 #include "platform/Translator.h"
+#include "session/SpokenText.h"
 #include "session/TaskText.h"
 #include "settings/DateText.h"
 #include "support/ProgramFixture.h"
+#include "support/WaveFile.h"
 
 #include <array>
 #include <filesystem>
@@ -292,6 +294,128 @@ TEST_F(Session, TheTimeUpMessageHoldsTheSessionAndAnUnseenEndIsNotified)
     tick(10);
     EXPECT_EQ(notifier.sent.back().body, "Task 3\nThat was the last task of the session.");
     EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"})) << "at the end";
+}
+
+// A wave file of `seconds` of silence.
+std::string silence(double seconds)
+{
+    const auto bytes = static_cast<std::uint64_t>(seconds * 8000) * 2;
+    return riff(waveFormat(1, 1, 8000, 16) + chunk("data", bytes, std::string(bytes, '\0')));
+}
+
+// The warning sounds once, when the time left reaches its lead, and the timer stands out from
+// then to the task's end. A pause moves it with the task's end; a skip, a task shorter than
+// twice the lead or a lead that is no choice has none; in test mode the lead shrinks with the
+// task.
+TEST_F(Session, TheWarningSoundsOnceAtItsLeadBeforeTheEnd)
+{
+    const std::string cue = folder.file("WARNING.WAV");
+    struct Case {
+        const char *lead;
+        int tasks;
+        const char *time; // the session length's menu entry: 0 is 10 minutes
+        const char *mode;
+        const char *act; // "pause" for 100 s at 100 s left, "skip" at 40 s left
+        int heardAt; // seconds left when the cue sounds; -1 for never
+    };
+    for (const Case c : {Case {"30", 1, "0", "", "", 30},
+                         {"120", 5, "1", "", "", 120}, // 240 s: twice the lead
+                         {"120", 6, "1", "", "", -1}, // 200 s
+                         {"60", 1, "0", "", "pause", 60},
+                         {"30", 1, "0", "", "skip", -1},
+                         {"45", 1, "0", "", "", -1},
+                         {"120", 1, "0", "testmode", "", 2}}) {
+        SCOPED_TRACE(std::string(c.lead) + " s before, " + c.act + " " + c.mode);
+        writeFile(cue, silence(0.3));
+        sound.played.clear();
+        MainForm &f = start(c.tasks,
+                            {{"options", "Warn before end", c.lead}, {"TotalTime", "Time", c.time}},
+                            c.mode);
+        f.cmdstartstop_Click();
+        int heardAt = -1;
+        bool standsOut = false;
+        for (int left = f.delay - 1; left >= 0 && ctl("txtmessage") == "Task 1"; --left) {
+            if (left == 100 && std::string(c.act) == "pause") {
+                f.cmdpause_Click();
+                tick(100);
+                f.cmdpause_Click();
+            }
+            if (left == 40 && std::string(c.act) == "skip")
+                f.Imagemoveon_Click();
+            tick(1);
+            if (!sound.played.empty() && heardAt < 0) {
+                EXPECT_EQ(sound.played, std::vector<std::string> {cue});
+                heardAt = left;
+                standsOut = f.controls().at("lblTimer").emphasis;
+            }
+            EXPECT_EQ(f.controls().at("lblTimer").emphasis, heardAt >= 0 && left > 0);
+        }
+        EXPECT_EQ(heardAt, c.heardAt);
+        EXPECT_EQ(standsOut, c.heardAt >= 0);
+        EXPECT_LE(sound.played.size(), 1u);
+        f.cmdstartstop_Click();
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// Read aloud, each task is said as it begins: at once at Start and after a skip, after the
+// bell has rung at a task's end, after the message once it is answered; Pause, Stop and
+// Quit silence it. Muted, nothing sounds: no bell, no warning, no speech.
+TEST_F(Session, EachTaskIsReadAloudAfterTheBellAndMuteSilencesEveryCue)
+{
+    writeFile(folder.file("bell.wav"), silence(2));
+    writeFile(folder.file("WARNING.WAV"), silence(0.3));
+    const std::string bell = folder.file("bell.wav");
+    MainForm &f = start(3,
+                        {{"options", "Read tasks aloud", "True"},
+                         {"options", "Speech rate", "1"},
+                         {"options", "Play Sound", "True"},
+                         {"options", "Warn before end", "120"},
+                         {"options", "wavefile", bell.c_str()}});
+    f.cmdstartstop_Click();
+    tick(10);
+    ASSERT_EQ(speech.said.size(), 2u);
+    EXPECT_EQ(speech.said[0].text, "Task 1. 7 minutes.") << "400 s, in whole minutes";
+    EXPECT_EQ(speech.said[0].delayMs, 0);
+    EXPECT_EQ(speech.said[0].rate, 1);
+    EXPECT_EQ(speech.said[1].text, "Task 2. 7 minutes.");
+    EXPECT_EQ(speech.said[1].delayMs, 2300) << "after the two seconds of bell";
+    const int stops = speech.stops;
+    tick(2);
+    f.cmdpause_Click();
+    EXPECT_EQ(speech.stops, stops + 1);
+    f.cmdpause_Click();
+    f.Imagemoveon_Click();
+    tick(1);
+    EXPECT_EQ(speech.said.back().text, "Task 3. 7 minutes.");
+    EXPECT_EQ(speech.said.back().delayMs, 0) << "a skip rings no bell";
+    tick(10);
+    EXPECT_EQ(speech.said.back().text, "Session complete.");
+    EXPECT_EQ(speech.said.back().delayMs, 2300);
+
+    // With the message, speech waits for it; a bell over by then delays nothing.
+    list().setStopBTasks(true);
+    messages.whileOpen = [&] { clock.advance(5); };
+    f.cmdstartstop_Click();
+    tick(10);
+    EXPECT_EQ(speech.said.back().text, "Task 2. 7 minutes.");
+    EXPECT_EQ(speech.said.back().delayMs, 0);
+    f.cmdstartstop_Click();
+    EXPECT_EQ(speech.stops, stops + 2) << "Stop";
+
+    // Muted from the menu, stored with the list: a whole session passes in silence.
+    const std::size_t rung = sound.played.size();
+    const std::size_t spoken = speech.said.size();
+    program->dispatch(FormId::Main, "optionMuteCues", ControlEvent::Click);
+    EXPECT_EQ(read("options", "Mute cues"), "True");
+    EXPECT_TRUE(f.controls().at("optionMuteCues").checked);
+    f.cmdstartstop_Click();
+    tick(33);
+    EXPECT_EQ(ctl("txtmessage"), "All Tasks Completed, Congratulations!!!");
+    EXPECT_EQ(sound.played.size(), rung);
+    EXPECT_EQ(speech.said.size(), spoken);
+    f.Form_Unload();
+    EXPECT_EQ(speech.stops, stops + 4) << "the mute and Quit";
 }
 
 // A step of the wall clock either way, or a sleep of the machine, at any point of a task: the
@@ -588,6 +712,22 @@ TEST_F(TaskText, ANoteIsNamedAsTheMusiciansTraditionHasIt)
         EXPECT_EQ(task(1), shown);
     }
     EXPECT_EQ(read("task1", "description1"), "%note%");
+}
+
+// What is read aloud: the text as shown, a line break heard as a comma's pause unless the
+// line has its own stop, then the length in whole minutes.
+TEST(SpokenText, ATaskIsSaidAsShownWithItsLengthInWholeMinutes)
+{
+    for (const auto &[shown, seconds, said] :
+         {std::tuple {"Scales in G major\r\nthen Romanza", 360,
+                      "Scales in G major, then Romanza. 6 minutes."},
+          {"Play B.\r\n\r\n  slowly  ", 60, "Play B. slowly. 1 minute."},
+          {"Etude:\r\n", 450, "Etude. 8 minutes."},
+          {"Arpeggios,\nslow!", 89, "Arpeggios, slow! 1 minute."},
+          {"", 600, "10 minutes."},
+          {"\r\n", 20, "1 minute."}}) {
+        EXPECT_EQ(spokenTask(shown, seconds), said) << shown;
+    }
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "settings/IniFile.h"
 #include "platform/SafeFile.h"
+#include "settings/IniFile.h"
 #include "settings/WriteFailures.h"
 #include "support/TempDir.h"
 

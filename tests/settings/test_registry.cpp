@@ -1,5 +1,5 @@
-#include "settings/Registry.h"
 #include "platform/SafeFile.h"
+#include "settings/Registry.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 

@@ -10,6 +10,7 @@
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sound.h"
+#include "platform/Speech.h"
 #include "platform/WindowOps.h"
 
 #include <cstdint>
@@ -100,6 +101,26 @@ public:
     void play(const std::string &fileName) override { played.push_back(fileName); }
     bool device = true;
     std::vector<std::string> played;
+};
+
+// Records what is said, when, and each stop.
+class FakeSpeech : public Speech
+{
+public:
+    struct Said {
+        std::string text;
+        int delayMs = 0;
+        int rate = 0;
+    };
+    bool unavailable() override { return missing; }
+    void say(const std::string &text, int delayMs, int rate) override
+    {
+        said.push_back({text, delayMs, rate});
+    }
+    void stop() override { ++stops; }
+    bool missing = false;
+    std::vector<Said> said;
+    int stops = 0;
 };
 
 // Records "blank" and "restore" in order.

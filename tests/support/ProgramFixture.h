@@ -27,13 +27,16 @@ protected:
 
     // The window operations the main window's logic uses; window tests hand in real ones.
     virtual WindowOps &windowOps() { return window; }
+    // The sound and speech; the tests of real sound hand in real ones.
+    virtual Sound &soundOut() { return sound; }
+    virtual Speech &speechOut() { return speech; }
 
     MainForm &makeForm(const std::string &commandLine = {})
     {
         program.reset();
         program = std::make_unique<Program>(
-            ProgramServices {MainServices {clock, random, messages, sound, screenSaver, help,
-                                           instance, windowOps(), notifier, journal},
+            ProgramServices {MainServices {clock, random, messages, soundOut(), screenSaver, help,
+                                           instance, windowOps(), notifier, journal, speechOut()},
                              *registry, chooser, shell},
             folder.path().string(), commandLine);
         form = &program->main();
@@ -87,6 +90,7 @@ protected:
     FakeRandom random;
     FakeMessageBox messages;
     FakeSound sound;
+    FakeSpeech speech;
     FakeScreenSaver screenSaver;
     FakeNotifier notifier;
     FakeHelp help;

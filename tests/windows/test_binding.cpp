@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -138,6 +140,23 @@ TEST(Binding, EachFieldReachesEachKindOfControlAndOnlyWhatChangedIsApplied)
     c["label"].caption = ""; // once given, an empty text is a text
     binding.apply();
     EXPECT_EQ(label->text(), QString());
+
+    // Emphasis draws the text in a colour of its own that still reads on the window's
+    // colour, light or dark, and then in the window's own again.
+    for (const QColor background : {QColor(Qt::white), QColor(0x30, 0x30, 0x30)}) {
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, background);
+        window.setPalette(palette);
+        const QColor plain = label->palette().color(QPalette::WindowText);
+        c["label"].emphasis = true;
+        binding.apply();
+        const QColor shown = label->palette().color(QPalette::WindowText);
+        EXPECT_NE(shown, plain);
+        EXPECT_GT(std::abs(shown.lightness() - background.lightness()), 100);
+        c["label"].emphasis = false;
+        binding.apply();
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), plain);
+    }
 
     // The logic places the caret and the focus, in bytes of its text.
     window.show();

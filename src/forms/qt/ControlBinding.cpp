@@ -16,10 +16,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QStringList>
+#include <QStyle>
 #include <QTextCursor>
 #include <QTimer>
 #include <QWidget>
@@ -28,6 +30,28 @@
 
 namespace tb {
 namespace {
+
+// The text of `widget` in a colour that catches the eye, or back in the palette's own. The
+// colour keeps the contrast readable text needs (4.5:1 and more) on the light and on the
+// dark window colours alike. A style sheet of the widget's own can choose the colour for
+// the property "emphasis".
+void emphasise(QWidget *widget, bool on)
+{
+    widget->setProperty("emphasis", on);
+    if (!on) {
+        widget->setPalette(QPalette()); // every colour inherited again
+    } else {
+        QPalette palette = widget->palette();
+        const bool dark = palette.color(QPalette::Window).lightness() < 128;
+        palette.setColor(QPalette::WindowText,
+                         dark ? QColor(0xff, 0xb3, 0x7a) : QColor(0xa3, 0x3a, 0x00));
+        widget->setPalette(palette);
+    }
+    if (!widget->styleSheet().isEmpty()) {
+        widget->style()->unpolish(widget);
+        widget->style()->polish(widget);
+    }
+}
 
 // Texts keep CR LF line breaks in the files (older ones CR alone).
 QString shownText(const std::string &bytes)
@@ -489,6 +513,9 @@ void ControlBinding::applyOne(QObject *object, const ControlState &state,
     if (auto *button = qobject_cast<QAbstractButton *>(object);
         button && button->isCheckable() && button->isChecked() != state.checked)
         button->setChecked(state.checked);
+
+    if (widget && (before ? before->emphasis != state.emphasis : state.emphasis))
+        emphasise(widget, state.emphasis);
 
     if (!before || before->value != state.value) {
         if (auto *bar = qobject_cast<QProgressBar *>(object))
