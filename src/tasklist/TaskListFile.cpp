@@ -13,6 +13,9 @@ constexpr std::string_view kFullScreen = "Use Full Screen";
 constexpr std::string_view kPlaySound = "Play Sound";
 constexpr std::string_view kStopBetween = "Stop Between tasks";
 constexpr std::string_view kNoteNames = "Note names";
+// Newer keys, which older versions pass over.
+constexpr std::string_view kKeepInPanel = "Keep in panel";
+constexpr std::string_view kMediaKeys = "Media keys";
 
 constexpr std::string_view kTotalTime = "TotalTime";
 constexpr std::string_view kTime = "Time";
@@ -105,6 +108,26 @@ std::string TaskListFile::noteNames() const
 bool TaskListFile::setNoteNames(std::string_view names) const
 {
     return write(kOptions, kNoteNames, names);
+}
+
+bool TaskListFile::keepInPanel() const
+{
+    return textToBool(read(kOptions, kKeepInPanel, "False"));
+}
+
+bool TaskListFile::setKeepInPanel(bool on) const
+{
+    return write(kOptions, kKeepInPanel, boolToText(on));
+}
+
+bool TaskListFile::mediaKeys() const
+{
+    return textToBool(read(kOptions, kMediaKeys, "False"));
+}
+
+bool TaskListFile::setMediaKeys(bool on) const
+{
+    return write(kOptions, kMediaKeys, boolToText(on));
 }
 
 TaskListOptions TaskListFile::options() const
