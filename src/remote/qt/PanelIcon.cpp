@@ -8,12 +8,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QMenu>
 #include <QPainter>
 #include <QPalette>
 #include <QSystemTrayIcon>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -60,6 +62,8 @@ PanelIcon::PanelIcon(RemoteControl &remote, const MainForm &main, QWidget *windo
                     toggleWindow();
             });
     tray_->setContextMenu(menu_);
+    // The window is shown and hidden by the splash, the panel and the window manager too.
+    window_->installEventFilter(this);
     update();
     tray_->show();
 }
@@ -74,9 +78,25 @@ bool PanelIcon::available()
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+bool PanelIcon::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        nameShowHide();
+    return false;
+}
+
+void PanelIcon::nameShowHide()
+{
+    showHide_->setText(window_->isVisible() ? tr("&Hide window") : tr("&Show window"));
+}
+
 void PanelIcon::toggleWindow()
 {
-    if (window_->isVisible() && !window_->isMinimized() && window_->isActiveWindow())
+    // In front: it has the keyboard focus. Qt may not count a window shown again as active
+    // until the window manager says so, and without one it never does; its focus tells.
+    const bool inFront = window_->isActiveWindow()
+        || (window_->windowHandle() && QGuiApplication::focusWindow() == window_->windowHandle());
+    if (window_->isVisible() && !window_->isMinimized() && inFront)
         window_->hide();
     else
         restoreAndRaise(window_);
@@ -97,7 +117,7 @@ void PanelIcon::update()
     follow(pause_, "cmdpause");
     follow(next_, "Imagemoveon");
     quit_->setEnabled(controls.at("cmdexit").enabled);
-    showHide_->setText(window_->isVisible() ? tr("&Hide window") : tr("&Show window"));
+    nameShowHide();
 
     const MainForm::Countdown now = main_.countdown();
     const PanelLook look = PanelLook::of(now);

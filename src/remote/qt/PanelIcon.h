@@ -41,8 +41,12 @@ public:
     // The icon of `look` at `size` pixels, in the colours of `palette`.
     static QPixmap draw(const PanelLook &look, int size, const QPalette &palette);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void toggleWindow();
+    void nameShowHide();
 
     RemoteControl &remote_;
     const MainForm &main_;
