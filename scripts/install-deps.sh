@@ -15,6 +15,7 @@ packages=(
     xvfb xdotool x11-utils imagemagick fonts-dejavu-core qt6-gtk-platformtheme faketime
     desktop-file-utils appstream dpkg-dev file
     scdoc lintian debootstrap
+    playerctl libglib2.0-bin python3-dbus python3-gi
 )
 
 missing=()

@@ -29,6 +29,61 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start a session (and Tallybell, when it is not running).</source>
+        <translation>Eine Übungseinheit starten (und Tallybell, wenn es nicht läuft).</translation>
+    </message>
+    <message>
+        <source>Stop the session.</source>
+        <translation>Die Übungseinheit beenden.</translation>
+    </message>
+    <message>
+        <source>Pause the session.</source>
+        <translation>Die Übungseinheit anhalten.</translation>
+    </message>
+    <message>
+        <source>Resume the paused session.</source>
+        <translation>Die angehaltene Übungseinheit fortsetzen.</translation>
+    </message>
+    <message>
+        <source>Pause the session, or resume it when it is paused.</source>
+        <translation>Die Übungseinheit anhalten, oder fortsetzen, wenn sie angehalten ist.</translation>
+    </message>
+    <message>
+        <source>Go on to the next task.</source>
+        <translation>Zur nächsten Aufgabe übergehen.</translation>
+    </message>
+    <message>
+        <source>Show the window (and start Tallybell when it is not running).</source>
+        <translation>Das Fenster zeigen (und Tallybell starten, wenn es nicht läuft).</translation>
+    </message>
+    <message>
+        <source>Print the session&apos;s state, task, task text and time left, one a line.</source>
+        <translation>Zustand, Aufgabe, Aufgabentext und Restzeit der Übungseinheit ausgeben, je eine Zeile.</translation>
+    </message>
+    <message>
+        <source>A practice-session timer. With a command, tells the running Tallybell what to do.</source>
+        <translation>Ein Zeitgeber für Übungseinheiten. Mit einem Befehl sagt er dem laufenden Tallybell, was zu tun ist.</translation>
+    </message>
+    <message>
+        <source>Print this help and end.</source>
+        <translation>Diese Hilfe ausgeben und enden.</translation>
+    </message>
+    <message>
+        <source>Print the version and end.</source>
+        <translation>Die Version ausgeben und enden.</translation>
+    </message>
+    <message>
+        <source>Every task 10 seconds long, to try a task list.</source>
+        <translation>Jede Aufgabe 10 Sekunden lang, um eine Aufgabenliste auszuprobieren.</translation>
+    </message>
+    <message>
+        <source>Give one command at a time.</source>
+        <translation>Bitte nur einen Befehl auf einmal.</translation>
+    </message>
+</context>
+<context>
     <name>DBusScreenSaver</name>
     <message>
         <source>A practice session is running</source>
@@ -324,6 +379,10 @@ Möchten Sie die Änderungen speichern?</translation>
         <source>%1 is not a socket.</source>
         <translation>%1 ist kein Socket.</translation>
     </message>
+    <message>
+        <source>The running Tallybell did not answer.</source>
+        <translation>Das laufende Tallybell hat nicht geantwortet.</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -483,6 +542,10 @@ Die Datei auf dem Datenträger ist unverändert. Spätere Änderungen daran werd
             <numerusform>%n Minute</numerusform>
             <numerusform>%n Minuten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>This desktop has no panel for status icons, so closing the window quits Tallybell.</source>
+        <translation>Diese Arbeitsfläche hat keine Leiste für Statussymbole, daher beendet das Schließen des Fensters Tallybell.</translation>
     </message>
 </context>
 <context>
@@ -666,6 +729,20 @@ Möchten Sie die Datei trotzdem überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>PanelLook</name>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Noch %n Minute</numerusform>
+            <numerusform>Noch %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+</context>
+<context>
     <name>PracticeChart</name>
     <message numerus="yes">
         <source>%1: %n minute(s)</source>
@@ -754,6 +831,53 @@ auf. Ihre Aufgabenliste wurde dorthin kopiert; die im Programmordner bleibt unve
     <message>
         <source>Error Creating Key: %1</source>
         <translation>Fehler beim Anlegen des Schlüssels: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>stopped</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>Zeit um</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>task %1 of %2</source>
+        <translation>Aufgabe %1 von %2</translation>
+    </message>
+    <message>
+        <source>Tallybell is waiting for an answer to its message.</source>
+        <translation>Tallybell wartet auf eine Antwort auf seine Meldung.</translation>
+    </message>
+    <message>
+        <source>A session is running already.</source>
+        <translation>Eine Übungseinheit läuft bereits.</translation>
+    </message>
+    <message>
+        <source>No session is running.</source>
+        <translation>Es läuft keine Übungseinheit.</translation>
+    </message>
+    <message>
+        <source>The session is paused already.</source>
+        <translation>Die Übungseinheit ist bereits angehalten.</translation>
+    </message>
+    <message>
+        <source>The session is not paused.</source>
+        <translation>Die Übungseinheit ist nicht angehalten.</translation>
+    </message>
+    <message>
+        <source>The window does not take that now.</source>
+        <translation>Das Fenster nimmt das gerade nicht an.</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1479,14 @@ Die Änderungen sind noch im Editor.</translation>
         <source>No bell, no warning and nothing read aloud: the countdown alone</source>
         <translation>Kein Klang, keine Warnung und nichts vorgelesen: nur der Countdown</translation>
     </message>
+    <message>
+        <source>Keep running in the panel when the window is closed</source>
+        <translation>Beim Schließen des Fensters in der Leiste weiterlaufen</translation>
+    </message>
+    <message>
+        <source>Let media keys control the session</source>
+        <translation>Medientasten steuern die Übungseinheit</translation>
+    </message>
 </context>
 <context>
     <name>frmoptions</name>
@@ -1436,6 +1568,13 @@ Die Änderungen sind noch im Editor.</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tallybell is not running.</source>
+        <translation>Tallybell läuft nicht.</translation>
+    </message>
+</context>
+<context>
     <name>tb::HelpWindow</name>
     <message>
         <source>&amp;Back</source>
@@ -1503,6 +1642,21 @@ Die Änderungen sind noch im Editor.</translation>
     <message>
         <source>Ended by</source>
         <translation>Ende durch</translation>
+    </message>
+</context>
+<context>
+    <name>tb::PanelIcon</name>
+    <message>
+        <source>&amp;Next task</source>
+        <translation>&amp;Nächste Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Hide window</source>
+        <translation>Fenster &amp;ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Show window</source>
+        <translation>Fenster &amp;anzeigen</translation>
     </message>
 </context>
 <context>

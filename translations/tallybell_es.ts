@@ -29,6 +29,61 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start a session (and Tallybell, when it is not running).</source>
+        <translation>Iniciar una sesión (y Tallybell, si no está en marcha).</translation>
+    </message>
+    <message>
+        <source>Stop the session.</source>
+        <translation>Detener la sesión.</translation>
+    </message>
+    <message>
+        <source>Pause the session.</source>
+        <translation>Poner la sesión en pausa.</translation>
+    </message>
+    <message>
+        <source>Resume the paused session.</source>
+        <translation>Reanudar la sesión en pausa.</translation>
+    </message>
+    <message>
+        <source>Pause the session, or resume it when it is paused.</source>
+        <translation>Poner la sesión en pausa, o reanudarla si está en pausa.</translation>
+    </message>
+    <message>
+        <source>Go on to the next task.</source>
+        <translation>Pasar a la siguiente tarea.</translation>
+    </message>
+    <message>
+        <source>Show the window (and start Tallybell when it is not running).</source>
+        <translation>Mostrar la ventana (e iniciar Tallybell si no está en marcha).</translation>
+    </message>
+    <message>
+        <source>Print the session&apos;s state, task, task text and time left, one a line.</source>
+        <translation>Mostrar el estado de la sesión, la tarea, su texto y el tiempo restante, uno por línea.</translation>
+    </message>
+    <message>
+        <source>A practice-session timer. With a command, tells the running Tallybell what to do.</source>
+        <translation>Un temporizador de sesiones de práctica. Con una orden, indica al Tallybell en marcha qué hacer.</translation>
+    </message>
+    <message>
+        <source>Print this help and end.</source>
+        <translation>Mostrar esta ayuda y terminar.</translation>
+    </message>
+    <message>
+        <source>Print the version and end.</source>
+        <translation>Mostrar la versión y terminar.</translation>
+    </message>
+    <message>
+        <source>Every task 10 seconds long, to try a task list.</source>
+        <translation>Cada tarea dura 10 segundos, para probar una lista de tareas.</translation>
+    </message>
+    <message>
+        <source>Give one command at a time.</source>
+        <translation>Dé una sola orden cada vez.</translation>
+    </message>
+</context>
+<context>
     <name>DBusScreenSaver</name>
     <message>
         <source>A practice session is running</source>
@@ -324,6 +379,10 @@ Do you want to save the changes?</source>
         <source>%1 is not a socket.</source>
         <translation>%1 no es un socket.</translation>
     </message>
+    <message>
+        <source>The running Tallybell did not answer.</source>
+        <translation>El Tallybell en marcha no ha respondido.</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -483,6 +542,10 @@ El archivo en el disco no ha cambiado. Puede que tampoco se conserven los cambio
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minutos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>This desktop has no panel for status icons, so closing the window quits Tallybell.</source>
+        <translation>Este escritorio no tiene un panel para iconos de estado, así que cerrar la ventana cierra Tallybell.</translation>
     </message>
 </context>
 <context>
@@ -666,6 +729,20 @@ acaba de ser modificado por otro programa.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>PanelLook</name>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Queda %n minuto</numerusform>
+            <numerusform>Quedan %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+</context>
+<context>
     <name>PracticeChart</name>
     <message numerus="yes">
         <source>%1: %n minute(s)</source>
@@ -754,6 +831,53 @@ La lista de tareas se copió allí; la de la carpeta del programa queda como est
     <message>
         <source>Error Creating Key: %1</source>
         <translation>Error al crear la clave: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>stopped</source>
+        <translation>detenida</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pausa</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>tiempo agotado</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en marcha</translation>
+    </message>
+    <message>
+        <source>task %1 of %2</source>
+        <translation>tarea %1 de %2</translation>
+    </message>
+    <message>
+        <source>Tallybell is waiting for an answer to its message.</source>
+        <translation>Tallybell espera una respuesta a su mensaje.</translation>
+    </message>
+    <message>
+        <source>A session is running already.</source>
+        <translation>Ya hay una sesión en marcha.</translation>
+    </message>
+    <message>
+        <source>No session is running.</source>
+        <translation>No hay ninguna sesión en marcha.</translation>
+    </message>
+    <message>
+        <source>The session is paused already.</source>
+        <translation>La sesión ya está en pausa.</translation>
+    </message>
+    <message>
+        <source>The session is not paused.</source>
+        <translation>La sesión no está en pausa.</translation>
+    </message>
+    <message>
+        <source>The window does not take that now.</source>
+        <translation>La ventana no lo admite ahora.</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1479,14 @@ Los cambios siguen en el editor.</translation>
         <source>No bell, no warning and nothing read aloud: the countdown alone</source>
         <translation>Sin sonido, sin aviso y sin lectura en voz alta: solo la cuenta atrás</translation>
     </message>
+    <message>
+        <source>Keep running in the panel when the window is closed</source>
+        <translation>Seguir en el panel al cerrar la ventana</translation>
+    </message>
+    <message>
+        <source>Let media keys control the session</source>
+        <translation>Controlar la sesión con las teclas multimedia</translation>
+    </message>
 </context>
 <context>
     <name>frmoptions</name>
@@ -1436,6 +1568,13 @@ Los cambios siguen en el editor.</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tallybell is not running.</source>
+        <translation>Tallybell no está en marcha.</translation>
+    </message>
+</context>
+<context>
     <name>tb::HelpWindow</name>
     <message>
         <source>&amp;Back</source>
@@ -1503,6 +1642,21 @@ Los cambios siguen en el editor.</translation>
     <message>
         <source>Ended by</source>
         <translation>Cómo terminó</translation>
+    </message>
+</context>
+<context>
+    <name>tb::PanelIcon</name>
+    <message>
+        <source>&amp;Next task</source>
+        <translation>Siguiente &amp;tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Hide window</source>
+        <translation>&amp;Ocultar ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Show window</source>
+        <translation>&amp;Mostrar ventana</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,61 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start a session (and Tallybell, when it is not running).</source>
+        <translation>Démarrer une séance (et Tallybell, s&apos;il n&apos;est pas lancé).</translation>
+    </message>
+    <message>
+        <source>Stop the session.</source>
+        <translation>Arrêter la séance.</translation>
+    </message>
+    <message>
+        <source>Pause the session.</source>
+        <translation>Mettre la séance en pause.</translation>
+    </message>
+    <message>
+        <source>Resume the paused session.</source>
+        <translation>Reprendre la séance en pause.</translation>
+    </message>
+    <message>
+        <source>Pause the session, or resume it when it is paused.</source>
+        <translation>Mettre la séance en pause, ou la reprendre si elle est en pause.</translation>
+    </message>
+    <message>
+        <source>Go on to the next task.</source>
+        <translation>Passer à la tâche suivante.</translation>
+    </message>
+    <message>
+        <source>Show the window (and start Tallybell when it is not running).</source>
+        <translation>Afficher la fenêtre (et lancer Tallybell s&apos;il n&apos;est pas lancé).</translation>
+    </message>
+    <message>
+        <source>Print the session&apos;s state, task, task text and time left, one a line.</source>
+        <translation>Afficher l&apos;état de la séance, la tâche, son texte et le temps restant, un par ligne.</translation>
+    </message>
+    <message>
+        <source>A practice-session timer. With a command, tells the running Tallybell what to do.</source>
+        <translation>Un minuteur de séances de pratique. Avec une commande, dit au Tallybell lancé quoi faire.</translation>
+    </message>
+    <message>
+        <source>Print this help and end.</source>
+        <translation>Afficher cette aide et terminer.</translation>
+    </message>
+    <message>
+        <source>Print the version and end.</source>
+        <translation>Afficher la version et terminer.</translation>
+    </message>
+    <message>
+        <source>Every task 10 seconds long, to try a task list.</source>
+        <translation>Chaque tâche dure 10 secondes, pour essayer une liste de tâches.</translation>
+    </message>
+    <message>
+        <source>Give one command at a time.</source>
+        <translation>Donnez une seule commande à la fois.</translation>
+    </message>
+</context>
+<context>
     <name>DBusScreenSaver</name>
     <message>
         <source>A practice session is running</source>
@@ -324,6 +379,10 @@ Voulez-vous enregistrer les modifications&#xa0;?</translation>
         <source>%1 is not a socket.</source>
         <translation>%1 n&apos;est pas un socket.</translation>
     </message>
+    <message>
+        <source>The running Tallybell did not answer.</source>
+        <translation>Le Tallybell lancé n&apos;a pas répondu.</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -483,6 +542,10 @@ Le fichier sur le disque n&apos;a pas changé. Les modifications suivantes risqu
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>This desktop has no panel for status icons, so closing the window quits Tallybell.</source>
+        <translation>Ce bureau n&apos;a pas de zone pour les icônes d&apos;état&#xa0;: fermer la fenêtre quitte donc Tallybell.</translation>
     </message>
 </context>
 <context>
@@ -666,6 +729,20 @@ Voulez-vous le remplacer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>PanelLook</name>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>%n minute restante</numerusform>
+            <numerusform>%n minutes restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+</context>
+<context>
     <name>PracticeChart</name>
     <message numerus="yes">
         <source>%1: %n minute(s)</source>
@@ -754,6 +831,53 @@ Votre liste de tâches y a été copiée&#xa0;; celle du dossier du programme re
     <message>
         <source>Error Creating Key: %1</source>
         <translation>Erreur lors de la création de la clé&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>stopped</source>
+        <translation>arrêtée</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>temps écoulé</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>task %1 of %2</source>
+        <translation>tâche %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Tallybell is waiting for an answer to its message.</source>
+        <translation>Tallybell attend une réponse à son message.</translation>
+    </message>
+    <message>
+        <source>A session is running already.</source>
+        <translation>Une séance est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>No session is running.</source>
+        <translation>Aucune séance n&apos;est en cours.</translation>
+    </message>
+    <message>
+        <source>The session is paused already.</source>
+        <translation>La séance est déjà en pause.</translation>
+    </message>
+    <message>
+        <source>The session is not paused.</source>
+        <translation>La séance n&apos;est pas en pause.</translation>
+    </message>
+    <message>
+        <source>The window does not take that now.</source>
+        <translation>La fenêtre ne l&apos;accepte pas pour l&apos;instant.</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1479,14 @@ Vos modifications sont toujours dans l&apos;éditeur.</translation>
         <source>No bell, no warning and nothing read aloud: the countdown alone</source>
         <translation>Ni sonnerie, ni avertissement, ni lecture à voix haute&#xa0;: le décompte seul</translation>
     </message>
+    <message>
+        <source>Keep running in the panel when the window is closed</source>
+        <translation>Rester dans la zone de notification quand la fenêtre est fermée</translation>
+    </message>
+    <message>
+        <source>Let media keys control the session</source>
+        <translation>Piloter la séance avec les touches multimédia</translation>
+    </message>
 </context>
 <context>
     <name>frmoptions</name>
@@ -1436,6 +1568,13 @@ Vos modifications sont toujours dans l&apos;éditeur.</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tallybell is not running.</source>
+        <translation>Tallybell n&apos;est pas lancé.</translation>
+    </message>
+</context>
+<context>
     <name>tb::HelpWindow</name>
     <message>
         <source>&amp;Back</source>
@@ -1503,6 +1642,21 @@ Vos modifications sont toujours dans l&apos;éditeur.</translation>
     <message>
         <source>Ended by</source>
         <translation>Motif de fin</translation>
+    </message>
+</context>
+<context>
+    <name>tb::PanelIcon</name>
+    <message>
+        <source>&amp;Next task</source>
+        <translation>Tâche &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Hide window</source>
+        <translation>&amp;Masquer la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Show window</source>
+        <translation>A&amp;fficher la fenêtre</translation>
     </message>
 </context>
 <context>

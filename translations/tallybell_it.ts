@@ -29,6 +29,61 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start a session (and Tallybell, when it is not running).</source>
+        <translation>Avvia una sessione (e Tallybell, se non è in esecuzione).</translation>
+    </message>
+    <message>
+        <source>Stop the session.</source>
+        <translation>Termina la sessione.</translation>
+    </message>
+    <message>
+        <source>Pause the session.</source>
+        <translation>Metti in pausa la sessione.</translation>
+    </message>
+    <message>
+        <source>Resume the paused session.</source>
+        <translation>Riprendi la sessione in pausa.</translation>
+    </message>
+    <message>
+        <source>Pause the session, or resume it when it is paused.</source>
+        <translation>Metti in pausa la sessione, o riprendila se è in pausa.</translation>
+    </message>
+    <message>
+        <source>Go on to the next task.</source>
+        <translation>Passa all&apos;attività successiva.</translation>
+    </message>
+    <message>
+        <source>Show the window (and start Tallybell when it is not running).</source>
+        <translation>Mostra la finestra (e avvia Tallybell se non è in esecuzione).</translation>
+    </message>
+    <message>
+        <source>Print the session&apos;s state, task, task text and time left, one a line.</source>
+        <translation>Stampa lo stato della sessione, l&apos;attività, il suo testo e il tempo rimasto, uno per riga.</translation>
+    </message>
+    <message>
+        <source>A practice-session timer. With a command, tells the running Tallybell what to do.</source>
+        <translation>Un timer per sessioni di studio. Con un comando, dice al Tallybell in esecuzione cosa fare.</translation>
+    </message>
+    <message>
+        <source>Print this help and end.</source>
+        <translation>Stampa questa guida ed esci.</translation>
+    </message>
+    <message>
+        <source>Print the version and end.</source>
+        <translation>Stampa la versione ed esci.</translation>
+    </message>
+    <message>
+        <source>Every task 10 seconds long, to try a task list.</source>
+        <translation>Ogni attività dura 10 secondi, per provare una lista di attività.</translation>
+    </message>
+    <message>
+        <source>Give one command at a time.</source>
+        <translation>Dare un solo comando alla volta.</translation>
+    </message>
+</context>
+<context>
     <name>DBusScreenSaver</name>
     <message>
         <source>A practice session is running</source>
@@ -324,6 +379,10 @@ Vuoi salvare le modifiche?</translation>
         <source>%1 is not a socket.</source>
         <translation>%1 non è un socket.</translation>
     </message>
+    <message>
+        <source>The running Tallybell did not answer.</source>
+        <translation>Il Tallybell in esecuzione non ha risposto.</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -483,6 +542,10 @@ Il file su disco è invariato. Anche le modifiche successive potrebbero non esse
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minuti</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>This desktop has no panel for status icons, so closing the window quits Tallybell.</source>
+        <translation>Questo desktop non ha un pannello per le icone di stato, quindi chiudere la finestra chiude Tallybell.</translation>
     </message>
 </context>
 <context>
@@ -666,6 +729,20 @@ Vuoi sovrascriverlo comunque?</translation>
     </message>
 </context>
 <context>
+    <name>PanelLook</name>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Manca %n minuto</numerusform>
+            <numerusform>Mancano %n minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+</context>
+<context>
     <name>PracticeChart</name>
     <message numerus="yes">
         <source>%1: %n minute(s)</source>
@@ -754,6 +831,53 @@ La tua lista di attività è stata copiata lì; quella nella cartella del progra
     <message>
         <source>Error Creating Key: %1</source>
         <translation>Errore nella creazione della chiave: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>stopped</source>
+        <translation>ferma</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>in pausa</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>tempo scaduto</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>in corso</translation>
+    </message>
+    <message>
+        <source>task %1 of %2</source>
+        <translation>attività %1 di %2</translation>
+    </message>
+    <message>
+        <source>Tallybell is waiting for an answer to its message.</source>
+        <translation>Tallybell attende una risposta al suo messaggio.</translation>
+    </message>
+    <message>
+        <source>A session is running already.</source>
+        <translation>Una sessione è già in corso.</translation>
+    </message>
+    <message>
+        <source>No session is running.</source>
+        <translation>Nessuna sessione in corso.</translation>
+    </message>
+    <message>
+        <source>The session is paused already.</source>
+        <translation>La sessione è già in pausa.</translation>
+    </message>
+    <message>
+        <source>The session is not paused.</source>
+        <translation>La sessione non è in pausa.</translation>
+    </message>
+    <message>
+        <source>The window does not take that now.</source>
+        <translation>La finestra ora non lo accetta.</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1479,14 @@ Le tue modifiche sono ancora nell&apos;editor.</translation>
         <source>No bell, no warning and nothing read aloud: the countdown alone</source>
         <translation>Nessun segnale, nessun avviso e nessuna lettura ad alta voce: solo il conto alla rovescia</translation>
     </message>
+    <message>
+        <source>Keep running in the panel when the window is closed</source>
+        <translation>Resta nel pannello quando la finestra viene chiusa</translation>
+    </message>
+    <message>
+        <source>Let media keys control the session</source>
+        <translation>Controlla la sessione con i tasti multimediali</translation>
+    </message>
 </context>
 <context>
     <name>frmoptions</name>
@@ -1436,6 +1568,13 @@ Le tue modifiche sono ancora nell&apos;editor.</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tallybell is not running.</source>
+        <translation>Tallybell non è in esecuzione.</translation>
+    </message>
+</context>
+<context>
     <name>tb::HelpWindow</name>
     <message>
         <source>&amp;Back</source>
@@ -1503,6 +1642,21 @@ Le tue modifiche sono ancora nell&apos;editor.</translation>
     <message>
         <source>Ended by</source>
         <translation>Conclusione</translation>
+    </message>
+</context>
+<context>
+    <name>tb::PanelIcon</name>
+    <message>
+        <source>&amp;Next task</source>
+        <translation>Attività &amp;successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Hide window</source>
+        <translation>&amp;Nascondi finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Show window</source>
+        <translation>&amp;Mostra finestra</translation>
     </message>
 </context>
 <context>

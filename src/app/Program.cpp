@@ -11,9 +11,25 @@
 
 namespace tb {
 
+namespace {
+
+// The same services, with the messages shown through `messages`.
+ProgramServices showingThrough(const ProgramServices &s, MessageBox &messages)
+{
+    const MainServices &m = s.main;
+    return {{m.clock, m.random, messages, m.sound, m.screenSaver, m.help, m.instance, m.window,
+             m.notifier, m.journal, m.speech},
+            s.registry,
+            s.fileChooser,
+            s.shell};
+}
+
+} // namespace
+
 Program::Program(ProgramServices services, std::string programFolder, std::string commandLine)
-    : s_(services), taskList_(std::move(programFolder), services.registry),
-      main_(services.main, taskList_, *this, std::move(commandLine))
+    : messages_(services.main.messages), s_(showingThrough(services, messages_)),
+      taskList_(std::move(programFolder), services.registry),
+      main_(s_.main, taskList_, *this, std::move(commandLine)), remote_(*this, main_, messages_)
 {
     taskList_.setSession(&main_);
 }
@@ -64,6 +80,8 @@ void Program::afterEvent()
     refreshAll();
     if (host_)
         host_->update(false);
+    for (const auto &changed : watchers_)
+        changed();
     // Said over the window as the event left it.
     main_.reportFailedSaves();
 }
@@ -73,6 +91,8 @@ void Program::showChangesNow()
     refreshAll();
     if (host_)
         host_->update(true);
+    for (const auto &changed : watchers_)
+        changed();
 }
 
 void Program::refreshAll()

@@ -2,9 +2,12 @@
 
 #include "forms/FormCalls.h"
 #include "forms/FormHost.h"
+#include "remote/ModalMessages.h"
+#include "remote/RemoteControl.h"
 #include "session/MainForm.h"
 #include "tasklist/TaskList.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -48,6 +51,11 @@ public:
 
     MainForm &main() { return main_; }
     TaskList &taskList() { return taskList_; }
+    // The commands from outside the window.
+    RemoteControl &remote() { return remote_; }
+    // `changed` looks at the session after every event, as the windows do: the panel's
+    // icon and the media player follow it so, without a timer of their own.
+    void watch(std::function<void()> changed) { watchers_.push_back(std::move(changed)); }
 
     Form *form(FormId form) override;
     using FormHost::dispatch;
@@ -68,9 +76,14 @@ private:
     void dropPendingUnloads();
     void refreshAll();
 
+    // Every message of the program passes here, so that a command from outside knows when
+    // one is open.
+    ModalMessages messages_;
     ProgramServices s_;
     TaskList taskList_;
     MainForm main_;
+    RemoteControl remote_;
+    std::vector<std::function<void()>> watchers_;
     std::unique_ptr<OptionsForm> options_;
     std::unique_ptr<TaskEditorForm> taskEditor_;
     std::unique_ptr<ListEditorForm> listEditor_;

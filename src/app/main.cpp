@@ -17,6 +17,12 @@
 #include "platform/qt/QtSpeech.h"
 #include "platform/qt/QtTranslator.h"
 #include "platform/qt/QtWindowOps.h"
+#include "remote/MediaPlayer.h"
+#include "remote/qt/CommandLine.h"
+#include "remote/qt/DBusApplication.h"
+#include "remote/qt/MprisService.h"
+#include "remote/qt/PanelIcon.h"
+#include "remote/qt/QueuedCommand.h"
 #include "session/MainForm.h"
 #include "session/frmmain.h"
 #include "settings/Registry.h"
@@ -29,16 +35,79 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStringList>
+#include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <optional>
 #include <string>
+
+namespace {
+
+void nameTheProgram()
+{
+    QCoreApplication::setApplicationName(QString::fromUtf8(tb::version::kProductName));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(tb::version::kCompanyName));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(tb::version::kVersionText));
+}
+
+void print(std::FILE *to, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), to);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // The command line is read without a display: --help, --version and the commands for a
+    // running Tallybell need none.
+    std::optional<tb::RemoteCommand> command;
+    QString words;
+    {
+        QCoreApplication parsing(argc, argv);
+        nameTheProgram();
+        tb::QtTranslator translator;
+        translator.install(QLocale());
+        const tb::CommandLine line = tb::CommandLine::parse(QCoreApplication::arguments());
+        switch (line.outcome) {
+        case tb::CommandLine::Outcome::Help:
+        case tb::CommandLine::Outcome::Version:
+            print(stdout, line.text);
+            return 0;
+        case tb::CommandLine::Outcome::Error:
+            print(stderr, line.text);
+            return 2;
+        case tb::CommandLine::Outcome::Run:
+            break;
+        }
+        command = line.command;
+        words = line.words;
+        if (command) {
+            tb::LocalSingleInstance running;
+            QString problem;
+            const auto answer
+                = running.sendCommand(QString::fromLatin1(tb::commandWord(*command)), &problem);
+            if (answer) {
+                print(answer->exitCode == 0 ? stdout : stderr, QString::fromUtf8(answer->text));
+                return answer->exitCode;
+            }
+            if (!problem.isEmpty()) {
+                print(stderr, problem + u'\n');
+                return 1;
+            }
+            // Nothing runs: starting a session or showing the window starts the program.
+            if (*command != tb::RemoteCommand::Start && *command != tb::RemoteCommand::Show) {
+                print(stderr,
+                      QCoreApplication::translate("main", "Tallybell is not running.") + u'\n');
+                return 1;
+            }
+        }
+    }
+
     tb::GuardedApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(tb::version::kProductName));
-    QApplication::setOrganizationName(QString::fromUtf8(tb::version::kCompanyName));
-    QApplication::setApplicationVersion(QString::fromUtf8(tb::version::kVersionText));
+    nameTheProgram();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYBELL_APP_ID));
     // The user's language, before any text is made.
@@ -69,10 +138,7 @@ int main(int argc, char *argv[])
         messages.show(folder.problem, tb::version::kProductName, tb::MsgIcon::Exclamation,
                       tb::MsgButtons::Ok);
     const std::string &programFolder = folder.path;
-    QStringList arguments = QCoreApplication::arguments();
-    if (!arguments.isEmpty())
-        arguments.removeFirst();
-    const std::string commandLine = arguments.join(QChar(u' ')).toStdString();
+    const std::string commandLine = words.toStdString();
 
     tb::Program program({{clock, random, messages, sound, screenSaver, help, instance, windowOps,
                           notifier, journal, speech},
@@ -87,6 +153,36 @@ int main(int argc, char *argv[])
     // A second start has handed over to the running program: it ends here, windowless.
     if (!program.main().Form_Load())
         return 0;
+    // The panel's icon, the launcher's actions and the media keys: each follows the session
+    // after every event, as the windows do.
+    tb::RemoteControl &remote = program.remote();
+    remote.setOtherModal([] { return QApplication::activeModalWidget() != nullptr; });
+    const bool panelAvailable = tb::PanelIcon::available();
+    program.main().setPanelAvailable(panelAvailable);
+    std::unique_ptr<tb::PanelIcon> panel;
+    if (panelAvailable)
+        panel = std::make_unique<tb::PanelIcon>(remote, program.main(), &window);
+    // Another window closed while the main one is in the panel does not end the program:
+    // only the main window's own close and Quit do.
+    QApplication::setQuitOnLastWindowClosed(false);
+    window.setHideOnClose([&panel, &program] { return panel && program.taskList().keepInPanel(); });
+    tb::MediaPlayer player(program.main(), program.taskList());
+    tb::MprisService mpris(player, remote, QStringLiteral(TALLYBELL_APP_ID));
+    tb::DBusApplication application(remote);
+    application.registerAs(QStringLiteral(TALLYBELL_APP_ID));
+    program.watch([&panel, &mpris] {
+        if (panel)
+            panel->update();
+        mpris.update();
+    });
+    instance.setCommandHandler([&remote, &window](const QString &word) {
+        const std::optional<tb::RemoteCommand> asked = tb::commandFromWord(word.toStdString());
+        if (!asked)
+            return tb::LocalSingleInstance::CommandAnswer {2, QByteArray()};
+        const tb::CommandReply reply = tb::queueCommand(remote, *asked, &window);
+        return tb::LocalSingleInstance::CommandAnswer {reply.done ? 0 : 1,
+                                                       QByteArray::fromStdString(reply.text)};
+    });
     window.applyControls();
     if (const QScreen *screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
@@ -96,13 +192,18 @@ int main(int argc, char *argv[])
     splash->handOverTo(&window);
 
     QPointer<tb::frmSplash> showingSplash(splash);
-    QObject::connect(&instance, &tb::LocalSingleInstance::raiseRequested, &window,
-                     [&window, showingSplash] {
-                         if (showingSplash && showingSplash->isUp())
-                             showingSplash->bringToFront();
-                         else
-                             window.restoreAndRaise();
-                     });
+    const auto bringForward = [&window, &panel, showingSplash] {
+        if (showingSplash && showingSplash->isUp())
+            showingSplash->bringToFront();
+        else
+            window.restoreAndRaise();
+        if (panel)
+            panel->update();
+    };
+    QObject::connect(&instance, &tb::LocalSingleInstance::raiseRequested, &window, bringForward);
+    remote.setShowWindow(bringForward);
+    if (command == tb::RemoteCommand::Start)
+        QTimer::singleShot(0, &window, [&remote] { remote.run(tb::RemoteCommand::Start); });
 
     const int code = tb::GuardedApplication::exec();
     // The message box goes before the application object does.

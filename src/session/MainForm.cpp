@@ -127,6 +127,8 @@ MainForm::MainForm(MainServices services, TaskList &list, FormCalls &forms, std:
         on(timeMenuName(i), ControlEvent::Click, acting([this, i] { Timemenu_Click(i); }));
     on("optionScreenSave", ControlEvent::Click, acting([this] { optionScreenSave_Click(); }));
     on("optionMuteCues", ControlEvent::Click, acting([this] { optionMuteCues_Click(); }));
+    on("optionKeepInPanel", ControlEvent::Click, acting([this] { optionKeepInPanel_Click(); }));
+    on("optionMediaKeys", ControlEvent::Click, acting([this] { optionMediaKeys_Click(); }));
     on("fileopen", ControlEvent::Click, acting([this] { fileopen_Click(); }));
     on("filenew", ControlEvent::Click, acting([this] { forms_.cmdnewtaskfile_Click(); }));
     for (const auto &[entry, form] : {std::pair {"optionsalm", FormId::Options},
@@ -189,6 +191,8 @@ bool MainForm::Form_Load()
     controls_["lblStartFrom"].caption = numberToText(currenttask);
     controls_["optionScreenSave"].checked = list_.Disabless();
     controls_["optionMuteCues"].checked = list_.options().muteCues;
+    controls_["optionKeepInPanel"].checked = list_.keepInPanel();
+    controls_["optionMediaKeys"].checked = list_.mediaKeys();
     for (int i = 0; i < kTimeMenuEntries; ++i)
         controls_[timeMenuName(i)].caption
             = fillIn(trText("MainForm", "%1 Minutes"), {std::to_string((i + 1) * 10)});
@@ -359,6 +363,8 @@ void MainForm::refresh()
         seenRevision_ = list_.revision();
         controls_["optionScreenSave"].checked = list_.Disabless();
         controls_["optionMuteCues"].checked = list_.options().muteCues;
+        controls_["optionKeepInPanel"].checked = list_.keepInPanel();
+        controls_["optionMediaKeys"].checked = list_.mediaKeys();
         // A length chosen elsewhere is in force at once; stopped, the tasks may have been
         // changed too.
         if (list_.TempTotalTime() != shownTotalTime_) {
@@ -831,6 +837,48 @@ void MainForm::optionMuteCues_Click()
     controls_["optionMuteCues"].checked = list_.options().muteCues;
     if (list_.options().muteCues)
         s_.speech.stop();
+}
+
+void MainForm::optionKeepInPanel_Click()
+{
+    list_.setKeepInPanel(!list_.keepInPanel());
+    controls_["optionKeepInPanel"].checked = list_.keepInPanel();
+}
+
+void MainForm::optionMediaKeys_Click()
+{
+    list_.setMediaKeys(!list_.mediaKeys());
+    controls_["optionMediaKeys"].checked = list_.mediaKeys();
+}
+
+void MainForm::setPanelAvailable(bool available)
+{
+    ControlState &option = controls_["optionKeepInPanel"];
+    option.enabled = available;
+    option.toolTip = available ? std::string()
+                               : trText("MainForm",
+                                        "This desktop has no panel for status icons, "
+                                        "so closing the window quits Tallybell.");
+}
+
+MainForm::Countdown MainForm::countdown() const
+{
+    Countdown shown;
+    shown.running = sessionrunning;
+    shown.paused = Taskspaused;
+    shown.taskEnding = endingTask_;
+    shown.task = currenttask;
+    shown.tasks = std::max(totaltasks - 1, 0);
+    shown.length = delay;
+    shown.left = delay;
+    shown.text = preview_;
+    if (sessionrunning) {
+        const std::int64_t at = Taskspaused ? StartPaused : steadyNow();
+        const std::int64_t left = endingTask_ ? 0 : delay - (at - taskstarttime);
+        shown.left = static_cast<int>(std::clamp<std::int64_t>(left, 0, std::max<int>(delay, 0)));
+        shown.text = composedText_;
+    }
+    return shown;
 }
 
 // The switch itself, with the new list's options, length and start task, follows in

@@ -85,6 +85,23 @@ public:
     bool soundOutput() const override { return SoundCardOnSystem; }
     void taskListEdited() override;
 
+    // What the panel, the media keys and the commands from outside show of the session.
+    struct Countdown {
+        bool running = false;
+        bool paused = false;
+        // A task's end is being handled: its message may be open, and the time stands.
+        bool taskEnding = false;
+        int task = 0; // the task counting, or the one Start begins with
+        int tasks = 0;
+        int length = 0; // seconds of a task
+        int left = 0; // seconds left of the task
+        std::string text; // the task text, or the one Start begins with
+    };
+    Countdown countdown() const;
+    // Whether the desktop has a panel for a status icon: without one, the option to keep
+    // running there is greyed and says why.
+    void setPanelAvailable(bool available);
+
     void cmdstartstop_Click();
     void cmdpause_Click();
     void Imagemoveon_Click();
@@ -95,6 +112,8 @@ public:
     void optionScreenSave_Click();
     // The bell, the warning and speech on or off, for this task list.
     void optionMuteCues_Click();
+    void optionKeepInPanel_Click();
+    void optionMediaKeys_Click();
     void fileopen_Click();
     void helpcontents_Click();
     void helpabouthelp_Click();

@@ -349,6 +349,11 @@ void frmmain::quitProgram()
 
 void frmmain::closeEvent(QCloseEvent *event)
 {
+    if (!unloaded_ && hideOnClose_ && hideOnClose_()) {
+        event->ignore();
+        hide();
+        return;
+    }
     unload();
     event->accept();
     // The main window is the program: windows it opened do not keep it running.

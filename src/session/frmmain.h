@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QSize>
 
+#include <functional>
 #include <memory>
 
 class QActionGroup;
@@ -33,6 +34,9 @@ public:
     void applyControls();
     // The binding of the window to its logic.
     ControlBinding &binding() { return *binding_; }
+    // Asked when the window is closed: true hides it (the program goes on in the panel)
+    // instead of quitting.
+    void setHideOnClose(std::function<bool()> hide) { hideOnClose_ = std::move(hide); }
 
 public Q_SLOTS:
     // Another start of the program wants this window: back from the task bar, to the front.
@@ -63,6 +67,7 @@ private:
     QTimer *timemaintime_;
     QActionGroup *timeMenuGroup_;
     ControlBinding *binding_ = nullptr;
+    std::function<bool()> hideOnClose_;
     bool unloaded_ = false;
     int darkColours_ = -1;
     bool minimumHeld_ = false;

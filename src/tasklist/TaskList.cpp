@@ -82,6 +82,8 @@ void TaskList::readFile(const std::string &file)
 {
     file_ = TaskListFile(file);
     options_ = file_.options();
+    keepInPanel_ = file_.keepInPanel();
+    mediaKeys_ = file_.mediaKeys();
     // A stored length that names no entry of the menu is kept within it.
     TempTotalTime_ = std::clamp(file_.totalTime(), 0, kTotalTimeEntries - 1);
     seen_ = fileStamp(file);
@@ -150,6 +152,20 @@ void TaskList::setMuteCues(bool on)
 {
     options_.muteCues = on;
     file_.setMuteCues(on);
+    changed();
+}
+
+void TaskList::setKeepInPanel(bool on)
+{
+    keepInPanel_ = on;
+    file_.setKeepInPanel(on);
+    changed();
+}
+
+void TaskList::setMediaKeys(bool on)
+{
+    mediaKeys_ = on;
+    file_.setMediaKeys(on);
     changed();
 }
 

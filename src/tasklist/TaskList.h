@@ -78,6 +78,12 @@ public:
     void setReadAloud(bool on);
     void setSpeechRate(int rate);
     void setMuteCues(bool on);
+    // Closing the main window leaves the program in the panel (where there is one).
+    bool keepInPanel() const { return keepInPanel_; }
+    void setKeepInPanel(bool on);
+    // The media keys control a running session.
+    bool mediaKeys() const { return mediaKeys_; }
+    void setMediaKeys(bool on);
 
     // The session length in force, index 0 to 9 of 10 to 100 minutes.
     int TempTotalTime() const { return TempTotalTime_; }
@@ -95,6 +101,8 @@ private:
     const Session *session_ = nullptr;
     TaskListFile file_;
     TaskListOptions options_;
+    bool keepInPanel_ = false;
+    bool mediaKeys_ = false;
     int TempTotalTime_ = 1;
     std::uint64_t revision_ = 0;
     std::uint64_t switches_ = 0;

@@ -20,6 +20,9 @@ constexpr std::string_view kWarnBeforeEnd = "Warn before end";
 constexpr std::string_view kReadAloud = "Read tasks aloud";
 constexpr std::string_view kSpeechRate = "Speech rate";
 constexpr std::string_view kMuteCues = "Mute cues";
+// Newer keys, which older versions pass over.
+constexpr std::string_view kKeepInPanel = "Keep in panel";
+constexpr std::string_view kMediaKeys = "Media keys";
 
 constexpr std::string_view kTotalTime = "TotalTime";
 constexpr std::string_view kTime = "Time";
@@ -157,6 +160,26 @@ bool TaskListFile::muteCues() const
 bool TaskListFile::setMuteCues(bool on) const
 {
     return write(kOptions, kMuteCues, boolToText(on));
+}
+
+bool TaskListFile::keepInPanel() const
+{
+    return textToBool(read(kOptions, kKeepInPanel, "False"));
+}
+
+bool TaskListFile::setKeepInPanel(bool on) const
+{
+    return write(kOptions, kKeepInPanel, boolToText(on));
+}
+
+bool TaskListFile::mediaKeys() const
+{
+    return textToBool(read(kOptions, kMediaKeys, "False"));
+}
+
+bool TaskListFile::setMediaKeys(bool on) const
+{
+    return write(kOptions, kMediaKeys, boolToText(on));
 }
 
 TaskListOptions TaskListFile::options() const

@@ -71,6 +71,12 @@ public:
     static constexpr const char *kNoteLetters = "letters";
     static constexpr const char *kNoteGerman = "german";
     static constexpr const char *kNoteSolfege = "solfege";
+    // "Keep in panel": closing the main window leaves the program running in the panel.
+    bool keepInPanel() const;
+    bool setKeepInPanel(bool on) const;
+    // "Media keys": the media keys and headset buttons control a running session.
+    bool mediaKeys() const;
+    bool setMediaKeys(bool on) const;
 
     // [TotalTime] Time: the session length, index 0 to 9 of 10 to 100 minutes; 1 when absent.
     // Returned as stored, which may lie outside 0 to 9.

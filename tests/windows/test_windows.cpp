@@ -237,6 +237,26 @@ TEST_F(Windows, ALongTaskTextFitsWhenStartOrTheNextTaskBringsIt)
 }
 
 // A name the logic gives to no control of its window would be a change nobody sees.
+TEST_F(Windows, WithThePanelOptionClosingHidesTheWindowAndTheSessionGoesOn)
+{
+    QAction *keep = find<QAction>("optionKeepInPanel");
+    logic->setPanelAvailable(false);
+    program->showChangesNow();
+    EXPECT_FALSE(keep->isEnabled());
+    EXPECT_TRUE(keep->toolTip().contains(u"no panel"));
+    logic->setPanelAvailable(true);
+    program->showChangesNow();
+    keep->trigger();
+    find<QAction>("optionMediaKeys")->trigger();
+    EXPECT_EQ(read("options", "Keep in panel") + read("options", "Media keys"), "TrueTrue");
+
+    window->setHideOnClose([this] { return list().keepInPanel(); });
+    press("cmdstartstop");
+    window->close();
+    ASSERT_SOON(!window->isVisible());
+    EXPECT_TRUE(running(true)) << "the session goes on in the panel";
+}
+
 TEST_F(Windows, EveryControlTheLogicDescribesIsInItsWindow)
 {
     EXPECT_EQ(window->binding().unknownNames(), std::set<std::string> {});

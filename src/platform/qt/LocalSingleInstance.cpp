@@ -19,6 +19,9 @@ namespace tb {
 namespace {
 
 constexpr QByteArrayView kRaiseRequest("raise\n");
+constexpr QByteArrayView kCommandRequest("command ");
+// A command may open a question in the running copy before it answers.
+constexpr int kAnswerTimeoutMs = 10000;
 // What a running copy says first to each later start, so that no other program listening
 // at the socket's name is taken for one.
 constexpr QByteArrayView kGreeting("Tallybell is running\n");
@@ -127,7 +130,7 @@ InstanceCheck LocalSingleInstance::checkForRunningInstance()
     const QString refusal = findSafePlace();
     if (!refusal.isEmpty())
         return {Outcome::Refused, refusal.toStdString()};
-    if (const Answer answer = askRunningInstance(); answer != Answer::None) {
+    if (const Answer answer = askRunningInstance(kRaiseRequest); answer != Answer::None) {
         if (answer == Answer::Greeting)
             return {Outcome::HandedOver, {}};
         const QString other = QCoreApplication::translate("LocalSingleInstance",
@@ -177,7 +180,39 @@ QString LocalSingleInstance::findSafePlace()
     return {};
 }
 
-LocalSingleInstance::Answer LocalSingleInstance::askRunningInstance()
+std::optional<LocalSingleInstance::CommandAnswer>
+LocalSingleInstance::sendCommand(const QString &word, QString *problem)
+{
+    if (QString refusal = findSafePlace(); !refusal.isEmpty()) {
+        *problem = refusal;
+        return std::nullopt;
+    }
+    QByteArray reply;
+    const QByteArray request = kCommandRequest.toByteArray() + word.toUtf8() + '\n';
+    switch (askRunningInstance(request, &reply)) {
+    case Answer::None:
+        return std::nullopt;
+    case Answer::Other:
+        *problem = QCoreApplication::translate("LocalSingleInstance",
+                                               "%1 answers, but not as Tallybell does.")
+                       .arg(serverName_);
+        return std::nullopt;
+    case Answer::Greeting:
+        break;
+    }
+    const qsizetype lineEnd = reply.indexOf('\n');
+    bool number = false;
+    const int code = reply.left(lineEnd).toInt(&number);
+    if (lineEnd < 0 || !number) {
+        *problem = QCoreApplication::translate("LocalSingleInstance",
+                                               "The running Tallybell did not answer.");
+        return std::nullopt;
+    }
+    return CommandAnswer {code, reply.mid(lineEnd + 1)};
+}
+
+LocalSingleInstance::Answer LocalSingleInstance::askRunningInstance(QByteArrayView request,
+                                                                    QByteArray *reply)
 {
     // A local connection is accepted or refused at once, so the wait is only a safeguard.
     QLocalSocket socket;
@@ -188,8 +223,16 @@ LocalSingleInstance::Answer LocalSingleInstance::askRunningInstance()
            && socket.waitForReadyRead(kGreetingTimeoutMs)) { }
     if (socket.readLine(kGreeting.size() + 1) != kGreeting)
         return Answer::Other;
-    socket.write(kRaiseRequest.data(), kRaiseRequest.size());
+    socket.write(request.data(), request.size());
     socket.waitForBytesWritten(kWriteTimeoutMs);
+    if (reply) {
+        // The answer ends where the running copy hangs up.
+        while (socket.state() == QLocalSocket::ConnectedState
+               && socket.waitForReadyRead(kAnswerTimeoutMs))
+            reply->append(socket.readAll());
+        reply->append(socket.readAll());
+        return Answer::Greeting;
+    }
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(kWriteTimeoutMs);
@@ -229,6 +272,14 @@ void LocalSingleInstance::readRequest(QLocalSocket *socket)
         const QByteArray line = socket->readLine(64);
         if (line == kRaiseRequest)
             Q_EMIT raiseRequested();
+        if (line.startsWith(kCommandRequest) && line.endsWith('\n')) {
+            const QString word = QString::fromUtf8(line.mid(kCommandRequest.size()).chopped(1));
+            const CommandAnswer answer
+                = commandHandler_ ? commandHandler_(word) : CommandAnswer {1, QByteArray()};
+            socket->write(QByteArray::number(answer.exitCode) + '\n' + answer.text);
+            socket->disconnectFromServer();
+            return;
+        }
     }
     // Nothing longer than a request is expected from a peer.
     if (socket->bytesAvailable() > 64)

@@ -2,8 +2,12 @@
 
 #include "platform/SingleInstance.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 class QLocalServer;
 class QLocalSocket;
@@ -16,6 +20,9 @@ namespace tb {
 // it is greeted, sends a raise request and ends. The first instance then emits
 // raiseRequested(), which the main window answers by coming back from the task bar and to
 // the front (restoreAndRaise below).
+//
+// A later start may instead send a command ("command pause"): the first instance answers
+// with the handler's exit code on a line of its own and the handler's text, then hangs up.
 //
 // The socket lives in the user's runtime folder when that is a real folder of the user's
 // that nobody else may enter. Otherwise it lives in a folder of its own in /tmp, which the
@@ -42,6 +49,19 @@ public:
     // The socket's name within its folder.
     static QString socketFileName();
 
+    // What a running instance answered a command.
+    struct CommandAnswer {
+        int exitCode = 0;
+        QByteArray text;
+    };
+    // Sends `word` to the running instance and waits for its answer. Nothing when none runs;
+    // when the socket's place is not safe or another program answers, nothing, and
+    // `problem` says why.
+    std::optional<CommandAnswer> sendCommand(const QString &word, QString *problem);
+    // Answers the commands of later starts, once this instance listens.
+    using CommandHandler = std::function<CommandAnswer(const QString &word)>;
+    void setCommandHandler(CommandHandler handler) { commandHandler_ = std::move(handler); }
+
 Q_SIGNALS:
     void raiseRequested();
 
@@ -50,7 +70,7 @@ private:
     enum class Answer { None, Greeting, Other };
 
     QString findSafePlace();
-    Answer askRunningInstance();
+    Answer askRunningInstance(QByteArrayView request, QByteArray *reply = nullptr);
     bool listen();
     void acceptConnections();
     void readRequest(QLocalSocket *socket);
@@ -59,6 +79,7 @@ private:
     QString fallbackFolder_;
     QString serverName_;
     QLocalServer *server_ = nullptr;
+    CommandHandler commandHandler_;
 };
 
 // Un-minimises `window`, shows it and brings it to the front with the input focus.
