@@ -4,7 +4,6 @@
 #include "forms/qt/ControlBinding.h"
 #include "ui_frmeditsonglist.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -94,14 +93,11 @@ bool frmeditsonglist::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
-    // A key travels from the focused widget up to its parents: take it at the first.
-    QWidget *first = QApplication::focusWidget();
-    if (watched != (first && first->window() == this ? first : this))
-        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (ControlBinding::keyName(key->key()) == Key::Other)
+    if (!widget || ControlBinding::keyName(key->key()) == Key::Other)
         return false;
-    binding_->raiseKeyDown(*key, first);
+    binding_->raiseKeyDown(*key, widget);
     return false; // the focused control has the key as well
 }
 

@@ -312,17 +312,13 @@ bool frmmain::eventFilter(QObject *watched, QEvent *event)
 
 bool frmmain::keyPressed(QObject *watched, QKeyEvent *event)
 {
-    // A key travels from the focused widget up to its parents, passing here each time:
-    // take it once, at its first receiver.
-    QWidget *first = QApplication::focusWidget();
-    if (!first || first->window() != this)
-        first = this;
-    if (watched != first || !isVisible())
+    // Every widget's keys pass here; those of this window go to the logic.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this || !isVisible())
         return false;
     if (event->isAutoRepeat() || isModifierOnly(event->key()))
         return false;
-
-    return binding_->raiseKeyDown(*event, first == this ? nullptr : first);
+    return binding_->raiseKeyDown(*event, widget);
 }
 
 void frmmain::restoreAndRaise()

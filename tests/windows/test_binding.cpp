@@ -189,13 +189,16 @@ TEST(Binding, EachFieldReachesEachKindOfControlAndOnlyWhatChangedIsApplied)
     EXPECT_EQ(c.at("spin").value, 3);
     QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
     EXPECT_TRUE(binding.raiseKeyDown(space, edit));
+    // Seen again at the window on its way up, it is the same key; sent again, a new one.
+    EXPECT_FALSE(binding.raiseKeyDown(space, &window));
+    EXPECT_TRUE(binding.raiseKeyDown(space, edit));
     EXPECT_EQ(logic.events,
               (std::vector<std::string> {"edit", "plain", "button", "check", "list", "combo",
-                                         "action", "spin", "key edit"}));
+                                         "action", "spin", "key edit", "key edit"}));
     // Showing a text raises no change of it.
     c["edit"].text = "New";
     binding.apply();
-    EXPECT_EQ(logic.events.size(), 9u);
+    EXPECT_EQ(logic.events.size(), 10u);
 }
 
 } // namespace

@@ -189,13 +189,22 @@ bool ControlBinding::raiseWindowEvent(ControlEvent event, EventArgs &args)
     return true;
 }
 
-bool ControlBinding::raiseKeyDown(const QKeyEvent &key, const QWidget *focused)
+bool ControlBinding::raiseKeyDown(const QKeyEvent &key, QWidget *receiver)
 {
+    // The same event at a parent of where it was sent is the same key on its way up. (A new
+    // event may be made at the address of one gone; it starts where it is sent, not above.)
+    if (&key == travelling_ && travelFrom_ && receiver != travelFrom_
+        && receiver->isAncestorOf(travelFrom_))
+        return false;
+    travelling_ = &key;
+    travelFrom_ = receiver;
+    // Its travel ends before the event loop turns again.
+    QTimer::singleShot(0, this, [this] { travelling_ = nullptr; });
     EventArgs args;
     args.key = keyName(key.key());
     args.control = key.modifiers().testFlag(Qt::ControlModifier);
-    if (focused)
-        args.focused = focused->objectName().toStdString();
+    if (receiver != window_)
+        args.focused = receiver->objectName().toStdString();
     return raiseWindowEvent(ControlEvent::KeyDown, args) && args.cancel;
 }
 

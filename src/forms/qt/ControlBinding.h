@@ -46,9 +46,12 @@ public:
     // Raises one of the window's own events on its name; `args` carries the answer. False
     // when the logic is gone or does not handle it.
     bool raiseWindowEvent(ControlEvent event, EventArgs &args);
-    // A key press as the window's KeyDown, with the focused control; true when the key goes
-    // no further.
-    bool raiseKeyDown(const QKeyEvent &key, const QWidget *focused);
+    // A key press sent to `receiver` (the focused control, or the window) as the window's
+    // KeyDown; true when the key goes no further. A key travels from the widget it was sent
+    // to up through its parents, and a window that watches them all sees it each time: it is
+    // raised at its first sight only, even when a message it opened has taken the focus away
+    // meanwhile.
+    bool raiseKeyDown(const QKeyEvent &key, QWidget *receiver);
     // The program's name of a key.
     static Key keyName(int qtKey);
 
@@ -81,6 +84,9 @@ private:
     std::vector<QPointer<QWidget>> textBoxes_;
     std::set<std::string> unknown_;
     bool applying_ = false;
+    // The key press raised last and where it was sent, while it travels on to the parents.
+    const QKeyEvent *travelling_ = nullptr;
+    QPointer<QWidget> travelFrom_;
 };
 
 } // namespace tb
