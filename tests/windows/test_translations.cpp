@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +19,7 @@
 
 #include <optional>
 #include <set>
+#include <tuple>
 
 namespace tb::test {
 namespace {
@@ -119,6 +121,93 @@ TEST_F(Translated, EveryWindowAndMessageShowsTranslatedTextsOnly)
     for (const ShownMessage &shown : messages.shown)
         EXPECT_TRUE(shown.text.starts_with("[")) << shown.text;
 }
+
+// Each language's texts fit their windows: no caption, button or list entry is cut, no
+// window needs more than a small laptop's screen and no menu more than half of it. Pictures of the
+// windows are kept for a person to look at.
+class InLanguage : public WindowsFixture, public ::testing::WithParamInterface<const char *>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(catalogue.load(qs(":/i18n/tallybell_%1.qm").arg(qs(GetParam()))));
+        QCoreApplication::installTranslator(&catalogue);
+        translating.emplace(&translator);
+        WindowsFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        WindowsFixture::TearDown();
+        translating.reset();
+        QCoreApplication::removeTranslator(&catalogue);
+    }
+
+    // The controls of `window` whose text is wider than the control shows.
+    static std::vector<std::string> cut(QWidget *window)
+    {
+        std::vector<std::string> found;
+        QCoreApplication::processEvents();
+        const auto widgets = window->findChildren<QWidget *>();
+        for (QWidget *widget : widgets) {
+            if (kData.count(widget->objectName()) || !widget->isVisibleTo(window))
+                continue;
+            auto *label = qobject_cast<QLabel *>(widget);
+            const bool shows = (label && !label->wordWrap() && !label->text().isEmpty())
+                || qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget);
+            if (shows && widget->sizeHint().width() > widget->width())
+                found.push_back(widget->objectName().toStdString() + " "
+                                + std::to_string(widget->sizeHint().width()) + ">"
+                                + std::to_string(widget->width()));
+        }
+        const QSize least = window->minimumSizeHint();
+        // A small laptop's screen, less its panel.
+        if (least.width() > 1024 || least.height() > 560)
+            found.push_back("the window needs " + std::to_string(least.width()) + "x"
+                            + std::to_string(least.height()));
+        const auto menus = window->findChildren<QMenu *>();
+        for (QMenu *menu : menus) {
+            if (menu->sizeHint().width() > 512)
+                found.push_back(menu->objectName().toStdString() + " is wider than 512");
+        }
+        return found;
+    }
+    void keepShot(QWidget *shown, const char *name) const
+    {
+        const QString shots = qEnvironmentVariable("TALLYBELL_SHOT_DIR");
+        if (!shots.isEmpty() && QDir().mkpath(shots))
+            shown->grab().save(shots + qs("/%1-%2.png").arg(qs(GetParam()), qs(name)));
+    }
+
+    QTranslator catalogue;
+    QtTranslator translator;
+    std::optional<ScopedTranslator> translating;
+};
+
+TEST_P(InLanguage, EveryTextFitsItsWindow)
+{
+    EXPECT_EQ(cut(window.get()), std::vector<std::string> {});
+    keepShot(window.get(), "main");
+    window->findChild<QAbstractButton *>(qs("cmdstartstop"))->click();
+    window->findChild<QAbstractButton *>(qs("cmdpause"))->click();
+    EXPECT_EQ(cut(window.get()), std::vector<std::string> {}) << "paused";
+    keepShot(window.get(), "paused");
+    window->findChild<QAbstractButton *>(qs("cmdstartstop"))->click();
+    for (const auto &[entry, id, name] : {std::tuple {"optionsalm", FormId::Options, "options"},
+                                          {"fileedit", FormId::TaskEditor, "taskeditor"},
+                                          {"editfilesong", FormId::ListEditor, "listeditor"},
+                                          {"helpabout", FormId::About, "about"},
+                                          {"filejournal", FormId::Journal, "journal"}}) {
+        SCOPED_TRACE(entry);
+        window->findChild<QAction *>(qs(entry))->trigger();
+        QWidget *dialog = windows->window(id);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        EXPECT_EQ(cut(dialog), std::vector<std::string> {});
+        keepShot(dialog, name);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogues, InLanguage, ::testing::Values("de", "es", "fr", "it"));
 
 } // namespace
 } // namespace tb::test
