@@ -4,17 +4,22 @@
 
 #include "WindowsFixture.h"
 #include "forms/qt/ControlBinding.h"
+#include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtTranslator.h"
 #include "support/Soon.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QTranslator>
 
 #include <optional>
@@ -131,7 +136,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(catalogue.load(qs(":/i18n/tallybell_%1.qm").arg(qs(GetParam()))));
+        ASSERT_TRUE(qtCatalogue.load(QLocale(qs(GetParam())), qs("qtbase"), qs("_"),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            << "Qt's own catalogues are missing";
         QCoreApplication::installTranslator(&catalogue);
+        QCoreApplication::installTranslator(&qtCatalogue);
         translating.emplace(&translator);
         WindowsFixture::SetUp();
     }
@@ -139,6 +148,7 @@ protected:
     {
         WindowsFixture::TearDown();
         translating.reset();
+        QCoreApplication::removeTranslator(&qtCatalogue);
         QCoreApplication::removeTranslator(&catalogue);
     }
 
@@ -179,6 +189,7 @@ protected:
     }
 
     QTranslator catalogue;
+    QTranslator qtCatalogue;
     QtTranslator translator;
     std::optional<ScopedTranslator> translating;
 };
@@ -205,6 +216,18 @@ TEST_P(InLanguage, EveryTextFitsItsWindow)
         EXPECT_EQ(cut(dialog), std::vector<std::string> {});
         keepShot(dialog, name);
     }
+    // A real message box, with Qt's own buttons in the language too.
+    QTimer::singleShot(100, [this] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(cut(box), std::vector<std::string> {});
+        for (const QAbstractButton *button : box->findChildren<QAbstractButton *>())
+            EXPECT_NE(button->text(), qs("&Yes")) << "Qt's buttons in the language";
+        keepShot(box, "message");
+        box->close();
+    });
+    QtMessageBox().show(trText("MainForm", "The time is up on this task"), "Tallybell",
+                        MsgIcon::Information, MsgButtons::YesNo);
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogues, InLanguage, ::testing::Values("de", "es", "fr", "it"));
