@@ -179,7 +179,7 @@ int main(int argc, char *argv[])
         const std::optional<tb::RemoteCommand> asked = tb::commandFromWord(word.toStdString());
         if (!asked)
             return tb::LocalSingleInstance::CommandAnswer {2, QByteArray()};
-        const tb::CommandReply reply = tb::queueCommand(remote, *asked, &window);
+        const tb::CommandReply reply = tb::queueCommand(remote, *asked, window);
         return tb::LocalSingleInstance::CommandAnswer {reply.done ? 0 : 1,
                                                        QByteArray::fromStdString(reply.text)};
     });
@@ -203,7 +203,8 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &tb::LocalSingleInstance::raiseRequested, &window, bringForward);
     remote.setShowWindow(bringForward);
     if (command == tb::RemoteCommand::Start)
-        QTimer::singleShot(0, &window, [&remote] { remote.run(tb::RemoteCommand::Start); });
+        QMetaObject::invokeMethod(
+            &window, [&remote] { remote.run(tb::RemoteCommand::Start); }, Qt::QueuedConnection);
 
     const int code = tb::GuardedApplication::exec();
     // The message box goes before the application object does.

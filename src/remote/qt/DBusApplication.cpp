@@ -55,7 +55,7 @@ void DBusApplication::ActivateAction(const QString &action, const QVariantList &
     for (const auto &[name, command] : kActions) {
         if (action == QLatin1StringView(name)) {
             // A refused action is as a click on a disabled button: nothing happens.
-            queueCommand(remote_, command, this);
+            queueCommand(remote_, command, *this);
             return;
         }
     }

@@ -118,7 +118,7 @@ qlonglong MprisPlayer::position() const
 
 void MprisPlayer::command(RemoteCommand command)
 {
-    queueCommand(service_->remote(), command, service_);
+    queueCommand(service_->remote(), command, *service_);
 }
 
 void MprisPlayer::Next()
