@@ -104,6 +104,8 @@ void OptionsForm::Form_Load()
     controls_["txtsoundfile"].text = list_.Soundfile();
     controls_["txttasklist"].text = list_.inifilename();
     showSwitches();
+    if (list_.options().readAloud)
+        s_.speech.prepare();
     Form_Paint();
 }
 
@@ -193,8 +195,12 @@ void OptionsForm::cbwarn_Click()
 
 void OptionsForm::chkreadaloud_Click()
 {
-    if (controls_.at("chkreadaloud").checked != list_.options().readAloud)
-        list_.setReadAloud(controls_.at("chkreadaloud").checked);
+    const bool on = controls_.at("chkreadaloud").checked;
+    // The engine starts now, so that the dialog can tell at once when it cannot speak.
+    if (on)
+        s_.speech.prepare();
+    if (on != list_.options().readAloud)
+        list_.setReadAloud(on);
 }
 
 void OptionsForm::cbspeechrate_Click()

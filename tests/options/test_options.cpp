@@ -65,6 +65,7 @@ TEST_F(Options, TheCuesAreStoredAsChosenAndReadingAloudNeedsAnEngine)
     option("chkreadaloud").checked = true;
     click("chkreadaloud");
     EXPECT_TRUE(list().options().readAloud);
+    EXPECT_EQ(speech.prepared, 1) << "the engine starts when reading aloud is chosen";
     EXPECT_EQ(read("options", "Read tasks aloud"), "True");
     EXPECT_TRUE(option("chkreadaloud").enabled);
 

@@ -274,7 +274,7 @@ TEST_F(Cues, Sound_TheWarningSoundsAtItsLeadBeforeTheBellAndSpeechFollowsIt)
     MainForm &f = makeForm("testmode");
     ASSERT_TRUE(f.Form_Load());
     // Only the session's end is to be heard, and not the seconds an engine takes to start.
-    realSpeech.unavailable();
+    realSpeech.prepare();
     QTest::qWaitFor([&] { return realSpeech.state() != QtSpeech::State::Trying; }, 20000);
     const bool speaks = realSpeech.state() == QtSpeech::State::Ready;
     QElapsedTimer started;

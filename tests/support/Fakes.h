@@ -113,6 +113,7 @@ public:
         int rate = 0;
     };
     bool unavailable() override { return missing; }
+    void prepare() override { ++prepared; }
     void say(const std::string &text, int delayMs, int rate) override
     {
         said.push_back({text, delayMs, rate});
@@ -121,6 +122,7 @@ public:
     bool missing = false;
     std::vector<Said> said;
     int stops = 0;
+    int prepared = 0;
 };
 
 // Records "blank" and "restore" in order.

@@ -120,8 +120,14 @@ SpeechWorker *QtSpeech::worker()
 
 bool QtSpeech::unavailable()
 {
-    worker();
+    if (state_ == State::Untried && QTextToSpeech::availableEngines().isEmpty())
+        state_ = State::Unavailable;
     return state_ == State::Unavailable;
+}
+
+void QtSpeech::prepare()
+{
+    worker();
 }
 
 void QtSpeech::say(const std::string &text, int delayMs, int rate)

@@ -23,6 +23,7 @@ public:
     QtSpeech &operator=(const QtSpeech &) = delete;
 
     bool unavailable() override;
+    void prepare() override;
     void say(const std::string &text, int delayMs, int rate) override;
     void stop() override;
 
