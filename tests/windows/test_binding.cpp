@@ -147,15 +147,15 @@ TEST(Binding, EachFieldReachesEachKindOfControlAndOnlyWhatChangedIsApplied)
         QPalette palette = window.palette();
         palette.setColor(QPalette::Window, background);
         window.setPalette(palette);
-        const QColor plain = label->palette().color(QPalette::WindowText);
+        const QColor usual = label->palette().color(QPalette::WindowText);
         c["label"].emphasis = true;
         binding.apply();
         const QColor shown = label->palette().color(QPalette::WindowText);
-        EXPECT_NE(shown, plain);
+        EXPECT_NE(shown, usual);
         EXPECT_GT(std::abs(shown.lightness() - background.lightness()), 100);
         c["label"].emphasis = false;
         binding.apply();
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), plain);
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), usual);
     }
 
     // The logic places the caret and the focus, in bytes of its text.
