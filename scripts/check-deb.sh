@@ -209,11 +209,13 @@ chroot --userspec="$user:$user" "$root" /usr/bin/env -i HOME="$home" USER="$user
 program=$!
 
 main_window() {
-    # A visible top-level window titled Tallybell that is not the splash.
-    local w
+    # A visible top-level window titled Tallybell other than the splash, and whose type can
+    # still be read: a splash that closed between the search and the question has none.
+    local w type
     for w in $(DISPLAY=$display xdotool search --onlyvisible --name '^Tallybell$' 2>/dev/null)
     do
-        if ! DISPLAY=$display xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q SPLASH; then
+        type=$(DISPLAY=$display xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null) || continue
+        if [[ $type == *"(ATOM) = "* && $type != *SPLASH* ]]; then
             echo "$w"
             return 0
         fi
@@ -260,6 +262,15 @@ for _ in 1 2 3 4 5; do
     done
 done
 if kill -0 "$program" 2>/dev/null; then
+    echo "what it wrote:" >&2
+    sed 's/^/  /' "$root/tmp/tallybell.log" >&2
+    echo "its windows:" >&2
+    for w in $(DISPLAY=$display xdotool search --onlyvisible --name . 2>/dev/null); do
+        echo "  $w $(DISPLAY=$display xprop -id "$w" WM_NAME _NET_WM_WINDOW_TYPE 2>&1 |
+            tr '\n' ' ')" >&2
+    done
+    DISPLAY=$display import -window root "$cache/alt-q.png" 2>/dev/null &&
+        echo "the screen: $cache/alt-q.png" >&2
     fail "tallybell did not quit on Alt+Q"
 fi
 status=0

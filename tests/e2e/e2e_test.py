@@ -104,11 +104,13 @@ class TallybellCase(unittest.TestCase):
         return self.xdotool("search", "--onlyvisible", "--name", name)
 
     def main_windows(self):
-        # Visible top-level windows titled Tallybell, other than the splash.
+        # Visible top-level windows titled Tallybell other than the splash, and whose type can
+        # still be read: a splash that closed between the search and the question has none.
+        def kind(w):
+            return subprocess.run(["xprop", "-id", w, "_NET_WM_WINDOW_TYPE"], env=self.env,
+                                  capture_output=True, text=True).stdout
         return [w for w in self.windows("^Tallybell$")
-                if "SPLASH" not in subprocess.run(["xprop", "-id", w, "_NET_WM_WINDOW_TYPE"],
-                                                  env=self.env, capture_output=True,
-                                                  text=True).stdout]
+                if "(ATOM) = " in (k := kind(w)) and "SPLASH" not in k]
 
     def wait_main_window(self):
         found = wait_for(self.main_windows, 15)
