@@ -30,7 +30,7 @@ public:
         for (const char *name : {"speechd", "flite"}) {
             if (!QTextToSpeech::availableEngines().contains(QLatin1String(name)))
                 continue;
-            auto engine = std::make_unique<QTextToSpeech>(QLatin1String(name));
+            auto engine = open(QLatin1String(name));
             if (engine->state() == QTextToSpeech::Error)
                 continue;
             const QList<QLocale> locales = engine->availableLocales();
@@ -39,16 +39,28 @@ public:
                               [&](const QLocale &l) { return l.language() == locale.language(); });
             if (!speaksIt)
                 continue;
-            engine->setLocale(locale);
-            engine_ = std::move(engine);
+            engineName_ = QLatin1String(name);
+            // speech-dispatcher ends itself seconds after its last client has gone, and
+            // starting it again takes seconds: its connection stays open, and costs nothing
+            // while silent. The flite engine's own thread wakes some fifty times a second for
+            // as long as the engine exists, so it is made for each text and let go after it.
+            keepOpen_ = engineName_ == QLatin1String("speechd");
+            if (keepOpen_) {
+                engine->setLocale(locale);
+                engine_ = std::move(engine);
+            }
             break;
         }
-        state_ = engine_ ? QtSpeech::State::Ready : QtSpeech::State::Unavailable;
+        state_ = engineName_.isEmpty() ? QtSpeech::State::Unavailable : QtSpeech::State::Ready;
     }
 
     void say(const QString &text, int delayMs, int rate)
     {
         stop();
+        if (engineName_.isEmpty())
+            return;
+        if (!engine_)
+            engine_ = open(engineName_);
         text_ = text;
         rate_ = rate;
         waiting_->start(std::max(delayMs, 0));
@@ -57,8 +69,11 @@ public:
     void stop()
     {
         waiting_->stop();
-        if (engine_)
-            engine_->stop();
+        if (!engine_)
+            return;
+        engine_->stop();
+        if (!keepOpen_)
+            engine_.reset();
     }
 
     void finish()
@@ -70,6 +85,28 @@ public:
     }
 
 private:
+    std::unique_ptr<QTextToSpeech> open(const QString &name)
+    {
+        auto engine = std::make_unique<QTextToSpeech>(name);
+        if (!engineName_.isEmpty())
+            engine->setLocale(QLocale(language_));
+        // Let go once a text has been spoken: not from within the engine's own signal, but
+        // on the next turn of this thread's loop.
+        QObject::connect(engine.get(), &QTextToSpeech::stateChanged, this,
+                         [this, spoke = false](QTextToSpeech::State state) mutable {
+                             spoke = spoke || state == QTextToSpeech::Speaking;
+                             if (spoke && state == QTextToSpeech::Ready && !keepOpen_)
+                                 QTimer::singleShot(0, this, [this] { letGoIfSilent(); });
+                         });
+        return engine;
+    }
+
+    void letGoIfSilent()
+    {
+        if (engine_ && !waiting_->isActive() && engine_->state() == QTextToSpeech::Ready)
+            engine_.reset();
+    }
+
     void speakWaiting()
     {
         if (!engine_)
@@ -84,6 +121,8 @@ private:
     QString language_;
     std::unique_ptr<QTimer> waiting_;
     std::unique_ptr<QTextToSpeech> engine_;
+    QString engineName_; // the engine that speaks the language, once found
+    bool keepOpen_ = false;
     QString text_;
     int rate_ = 0;
 };
