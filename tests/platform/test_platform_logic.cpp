@@ -5,6 +5,7 @@
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "support/WaveFile.h"
+#include "tallybell/Version.h"
 #include "text/Encoding.h"
 
 #include <chrono>
@@ -54,7 +55,8 @@ TEST(PlatformLogic, SoundOnlyWithACardAndMailAddressesCannotAddHeaderFields)
     tb::test::FakeShell shell;
     tb::OpenMailMessage(shell, "a?cc=b@x.org&bcc=c@x.org#f%41");
     tb::OpenMailMessage(shell, " \r\n\x7f\xc3\xa9+first.last-1_x~y@x.org,b@x.org");
-    const std::string subject = "?subject=Tallybell%201.1.0%20Comment";
+    const std::string subject
+        = std::string("?subject=Tallybell%20") + tb::version::kVersionText + "%20Comment";
     EXPECT_EQ(shell.opened,
               (Texts {"mailto:a%3Fcc%3Db@x.org%26bcc%3Dc@x.org%23f%2541" + subject,
                       "mailto:%20%0D%0A%7F%C3%A9+first.last-1_x~y@x.org,b@x.org" + subject}));

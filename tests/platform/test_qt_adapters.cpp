@@ -8,6 +8,7 @@
 #include "platform/qt/QtShell.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
+#include "tallybell/Version.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -182,7 +183,7 @@ TEST(QtShell, OnlyWebAndMailAddressesGoOutAndOnesNoProgramTakesAreShownToTheUser
     EXPECT_EQ(mail.scheme() + u':' + mail.path(QUrl::FullyDecoded),
               QStringLiteral("mailto:a?cc=b@x.org&body=hi"));
     EXPECT_EQ(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
-              QStringLiteral("Tallybell 1.1.0 Comment"));
+              QStringLiteral("Tallybell %1 Comment").arg(QLatin1String(tb::version::kVersionText)));
     // The address ends the message, alone on its line, ready to be copied.
     ASSERT_EQ(messages.shown.size(), 3u);
     for (const tb::test::ShownMessage &m : messages.shown)
