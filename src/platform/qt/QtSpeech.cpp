@@ -2,15 +2,39 @@
 
 #include "platform/Translator.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLocale>
 #include <QStringList>
 #include <QTextToSpeech>
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace tb {
+namespace {
+
+// A call for the speech thread, carried there as an event: the event queue owns it until it
+// has been run.
+class Call final : public QEvent
+{
+public:
+    static constexpr QEvent::Type kType = QEvent::User;
+    explicit Call(std::function<void()> run) : QEvent(kType), run_(std::move(run)) { }
+    void operator()() const { run_(); }
+
+private:
+    std::function<void()> run_;
+};
+
+void post(QObject *to, std::function<void()> run)
+{
+    QCoreApplication::postEvent(to, new Call(std::move(run)));
+}
+
+} // namespace
 
 // Owns the engine and the wait before a text, on the speech thread.
 class SpeechWorker : public QObject
@@ -26,6 +50,9 @@ public:
         waiting_ = std::make_unique<QTimer>();
         waiting_->setSingleShot(true);
         QObject::connect(waiting_.get(), &QTimer::timeout, this, [this] { speakWaiting(); });
+        letGo_ = std::make_unique<QTimer>();
+        letGo_->setSingleShot(true);
+        QObject::connect(letGo_.get(), &QTimer::timeout, this, [this] { letGoIfSilent(); });
         const QLocale locale(language_);
         for (const char *name : {"speechd", "flite"}) {
             if (!QTextToSpeech::availableEngines().contains(QLatin1String(name)))
@@ -81,7 +108,17 @@ public:
         stop();
         engine_.reset();
         waiting_.reset();
+        letGo_.reset();
         thread()->quit();
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != Call::kType)
+            return QObject::event(event);
+        (*static_cast<Call *>(event))();
+        return true;
     }
 
 private:
@@ -96,7 +133,7 @@ private:
                          [this, spoke = false](QTextToSpeech::State state) mutable {
                              spoke = spoke || state == QTextToSpeech::Speaking;
                              if (spoke && state == QTextToSpeech::Ready && !keepOpen_)
-                                 QTimer::singleShot(0, this, [this] { letGoIfSilent(); });
+                                 letGo_->start(0);
                          });
         return engine;
     }
@@ -120,6 +157,7 @@ private:
     std::atomic<QtSpeech::State> &state_;
     QString language_;
     std::unique_ptr<QTimer> waiting_;
+    std::unique_ptr<QTimer> letGo_;
     std::unique_ptr<QTextToSpeech> engine_;
     QString engineName_; // the engine that speaks the language, once found
     bool keepOpen_ = false;
@@ -135,7 +173,7 @@ QtSpeech::QtSpeech()
 QtSpeech::~QtSpeech()
 {
     if (worker_) {
-        QMetaObject::invokeMethod(worker_, [w = worker_] { w->finish(); });
+        post(worker_, [w = worker_] { w->finish(); });
         thread_.wait();
         delete worker_;
     }
@@ -152,7 +190,7 @@ SpeechWorker *QtSpeech::worker()
         worker_ = new SpeechWorker(state_, QString::fromStdString(uiLanguage()));
         worker_->moveToThread(&thread_);
         thread_.start(QThread::LowPriority);
-        QMetaObject::invokeMethod(worker_, [w = worker_] { w->start(); });
+        post(worker_, [w = worker_] { w->start(); });
     }
     return worker_;
 }
@@ -172,7 +210,7 @@ void QtSpeech::prepare()
 void QtSpeech::say(const std::string &text, int delayMs, int rate)
 {
     if (SpeechWorker *w = worker())
-        QMetaObject::invokeMethod(w, [w, said = QString::fromStdString(text), delayMs, rate] {
+        post(w, [w, said = QString::fromStdString(text), delayMs, rate] {
             w->say(said, delayMs, rate);
         });
 }
@@ -180,7 +218,7 @@ void QtSpeech::say(const std::string &text, int delayMs, int rate)
 void QtSpeech::stop()
 {
     if (worker_)
-        QMetaObject::invokeMethod(worker_, [w = worker_] { w->stop(); });
+        post(worker_, [w = worker_] { w->stop(); });
 }
 
 } // namespace tb
