@@ -535,7 +535,7 @@ void MainForm::ringBell()
 
 SoundPlayed MainForm::playCue(const std::string &file)
 {
-    const SoundPlayed played = PlaySoundFile(s_.sound, SoundCardOnSystem, file);
+    SoundPlayed played = PlaySoundFile(s_.sound, SoundCardOnSystem, file);
     // Said once a run for each sound: a session of many tasks rings it many times.
     if (!played.problem.empty() && saidBells_.insert(file).second)
         s_.messages.show(fillIn(trText("MainForm", "Couldn't play the sound\r\n\r\n%1\r\n\r\n%2"),

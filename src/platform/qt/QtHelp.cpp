@@ -23,7 +23,7 @@ QString resourcePath(const QUrl &page)
 QString languageFolder()
 {
     static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}$"));
-    const QString language = QString::fromStdString(uiLanguage());
+    QString language = QString::fromStdString(uiLanguage());
     if (language == QLatin1String("en") || !code.match(language).hasMatch())
         return {};
     return language;
@@ -62,7 +62,7 @@ QUrl QtHelp::page(const QString &name)
 {
     const QString folder = languageFolder();
     if (!folder.isEmpty()) {
-        const QUrl translated(QStringLiteral("qrc:/help/%1/%2").arg(folder, name));
+        QUrl translated(QStringLiteral("qrc:/help/%1/%2").arg(folder, name));
         if (QFile::exists(resourcePath(translated)))
             return translated;
     }

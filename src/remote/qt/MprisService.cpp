@@ -10,9 +10,20 @@
 namespace tb {
 namespace {
 
-const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
-const QString kName = QStringLiteral("org.mpris.MediaPlayer2.tallybell");
-const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+QString objectPath()
+{
+    return QStringLiteral("/org/mpris/MediaPlayer2");
+}
+
+QString serviceName()
+{
+    return QStringLiteral("org.mpris.MediaPlayer2.tallybell");
+}
+
+QString playerInterface()
+{
+    return QStringLiteral("org.mpris.MediaPlayer2.Player");
+}
 
 } // namespace
 
@@ -28,8 +39,8 @@ MprisService::~MprisService()
 {
     if (held_) {
         QDBusConnection bus = QDBusConnection::sessionBus();
-        bus.unregisterService(kName);
-        bus.unregisterObject(kPath);
+        bus.unregisterService(serviceName());
+        bus.unregisterObject(objectPath());
     }
 }
 
@@ -51,10 +62,10 @@ void MprisService::update()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (changes.wanted && bus.isConnected()) {
         if (player_.wanted()) {
-            held_ = bus.registerObject(kPath, this) && bus.registerService(kName);
+            held_ = bus.registerObject(objectPath(), this) && bus.registerService(serviceName());
         } else if (held_) {
-            bus.unregisterService(kName);
-            bus.unregisterObject(kPath);
+            bus.unregisterService(serviceName());
+            bus.unregisterObject(objectPath());
             held_ = false;
         }
         return;
@@ -76,10 +87,10 @@ void MprisService::update()
 
 void MprisService::propertiesChanged(const QVariantMap &changed)
 {
-    QDBusMessage signal
-        = QDBusMessage::createSignal(kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                     QStringLiteral("PropertiesChanged"));
-    signal << kPlayerInterface << changed << QStringList();
+    QDBusMessage signal = QDBusMessage::createSignal(
+        objectPath(), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("PropertiesChanged"));
+    signal << playerInterface() << changed << QStringList();
     QDBusConnection::sessionBus().send(signal);
 }
 
