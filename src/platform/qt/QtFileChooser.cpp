@@ -115,8 +115,9 @@ FileChosen QtFileChooser::choose(const FileChoice &choice)
     // A desktop dialog shows the label as it is: its mnemonics are written otherwise.
     if (!choice.acceptLabel.empty()) {
         QString label = fromFileBytes(choice.acceptLabel);
+        static const QRegularExpression mnemonic(QStringLiteral("&(?!&)"));
         if (desktopDialog)
-            label.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+            label.remove(mnemonic);
         dialog.setLabelText(QFileDialog::Accept, label);
     }
     dialog.setDefaultSuffix(fromPath(choice.defaultExt));

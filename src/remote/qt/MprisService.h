@@ -47,13 +47,13 @@ class MprisRoot final : public QDBusAbstractAdaptor
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
-    Q_PROPERTY(bool CanQuit READ canQuit)
-    Q_PROPERTY(bool CanRaise READ canRaise)
-    Q_PROPERTY(bool HasTrackList READ hasTrackList)
-    Q_PROPERTY(QString Identity READ identity)
-    Q_PROPERTY(QString DesktopEntry READ desktopEntry)
-    Q_PROPERTY(QStringList SupportedUriSchemes READ none)
-    Q_PROPERTY(QStringList SupportedMimeTypes READ none)
+    Q_PROPERTY(bool CanQuit READ canQuit CONSTANT)
+    Q_PROPERTY(bool CanRaise READ canRaise CONSTANT)
+    Q_PROPERTY(bool HasTrackList READ hasTrackList CONSTANT)
+    Q_PROPERTY(QString Identity READ identity CONSTANT)
+    Q_PROPERTY(QString DesktopEntry READ desktopEntry CONSTANT)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ none CONSTANT)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ none CONSTANT)
 public:
     explicit MprisRoot(MprisService *service);
     bool canQuit() const { return false; }
@@ -76,19 +76,21 @@ class MprisPlayer final : public QDBusAbstractAdaptor
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
-    Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
-    Q_PROPERTY(double Rate READ one)
-    Q_PROPERTY(double MinimumRate READ one)
-    Q_PROPERTY(double MaximumRate READ one)
-    Q_PROPERTY(double Volume READ one)
-    Q_PROPERTY(QVariantMap Metadata READ metadata)
-    Q_PROPERTY(qlonglong Position READ position)
-    Q_PROPERTY(bool CanGoNext READ yes)
-    Q_PROPERTY(bool CanGoPrevious READ no)
-    Q_PROPERTY(bool CanPlay READ yes)
-    Q_PROPERTY(bool CanPause READ yes)
-    Q_PROPERTY(bool CanSeek READ no)
-    Q_PROPERTY(bool CanControl READ yes)
+    // PlaybackStatus, Metadata and Position change: the bus hears of it by PropertiesChanged,
+    // sent by hand, and a Qt notify signal would have no one to tell.
+    Q_PROPERTY(QString PlaybackStatus READ playbackStatus) // clazy:exclude=qproperty-without-notify
+    Q_PROPERTY(double Rate READ one CONSTANT)
+    Q_PROPERTY(double MinimumRate READ one CONSTANT)
+    Q_PROPERTY(double MaximumRate READ one CONSTANT)
+    Q_PROPERTY(double Volume READ one CONSTANT)
+    Q_PROPERTY(QVariantMap Metadata READ metadata) // clazy:exclude=qproperty-without-notify
+    Q_PROPERTY(qlonglong Position READ position) // clazy:exclude=qproperty-without-notify
+    Q_PROPERTY(bool CanGoNext READ yes CONSTANT)
+    Q_PROPERTY(bool CanGoPrevious READ no CONSTANT)
+    Q_PROPERTY(bool CanPlay READ yes CONSTANT)
+    Q_PROPERTY(bool CanPause READ yes CONSTANT)
+    Q_PROPERTY(bool CanSeek READ no CONSTANT)
+    Q_PROPERTY(bool CanControl READ yes CONSTANT)
 public:
     explicit MprisPlayer(MprisService *service);
     QString playbackStatus() const;
