@@ -122,14 +122,6 @@ TEST(JournalFile, UpgradesTheFirstLayoutAndReadsBackNewestFirstAndByDay)
 class SessionJournal : public ProgramFixture
 {
 protected:
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advance(1);
-            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
-        }
-    }
-    void click(const char *name) { program->dispatch(FormId::Main, name, ControlEvent::Click); }
     std::string at(int secondsAgo) const { return dateTimeText(clock.t - secondsAgo); }
 
     static constexpr const char *kDone = "All Tasks Completed, Congratulations!!!";
