@@ -129,17 +129,14 @@ protected:
 
 TEST_F(SessionJournal, TasksAndSessionsAreRecordedAfterTheBellAndTheMessage)
 {
-    ini = folder.file("tasks.ini");
-    useSettingsFile(ini);
-    writeTasks(ini, 3);
-    IniWrite("Task2", "description1", "Play%list1%slowly", ini);
     writeFile(folder.file("List1.txt"), "Etude 1\r\nEtude 2\r\n");
-    IniWrite("List Group Number 1", "Current Item", "Etude 2", ini);
-    IniWrite("List Group Number 1", "Change Song", "100", ini);
-    IniWrite("options", "Play Sound", "True", ini);
-    IniWrite("options", "wavefile", "/bell.wav", ini);
-    IniWrite("options", "Stop Between tasks", "True", ini);
-    ASSERT_TRUE(makeForm("testmode").Form_Load()); // ten seconds a task
+    loaded(3, "testmode", // ten seconds a task
+           {{"Task2", "description1", "Play%list1%slowly"},
+            {"List Group Number 1", "Current Item", "Etude 2"},
+            {"List Group Number 1", "Change Song", "100"},
+            {"options", "Play Sound", "True"},
+            {"options", "wavefile", "/bell.wav"},
+            {"options", "Stop Between tasks", "True"}});
     messages.whileOpen = [&] {
         EXPECT_EQ(sound.played.size(), 1u);
         EXPECT_EQ(journal.tasks().size(), 1u) << "task 2 is recorded after the bell and message";

@@ -565,10 +565,7 @@ TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
 {
     start(2);
     auto calls = realSystemCalls();
-    calls.write = [](int, const void *, size_t) -> ssize_t {
-        errno = ENOSPC;
-        return -1;
-    };
+    calls.write = failWith(ENOSPC);
     ScopedSystemCalls fullDisk(calls);
     const std::string before = readFile(ini);
     click("cmdstartstop");
