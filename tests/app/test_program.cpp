@@ -60,13 +60,6 @@ protected:
         chooser.answers = {file};
         click(FormId::Main, "fileopen");
     }
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advance(1);
-            click(FormId::Main, "timemaintime", ControlEvent::Timer);
-        }
-    }
     std::string title() { return at(FormId::TaskEditor, "frmeditfile").caption; }
 
     std::string a;

@@ -14,7 +14,6 @@ import time
 import unittest
 
 NOBODY = 65534
-SHIPPED = ["List1.txt", "List2.txt", "PINGPONG.WAV"]
 ONE_TASK = "[Task1]\r\ndescription1=Warm up\r\n"  # ten seconds in testmode
 TWO_TASKS = ONE_TASK + "[Task2]\r\ndescription1=Scales\r\n"
 
@@ -29,6 +28,10 @@ def wait_for(predicate, timeout):
     while not (value := predicate()) and time.monotonic() < end:
         time.sleep(0.1)
     return value
+
+
+def files(folder):
+    return {name: read(os.path.join(folder, name)) for name in os.listdir(folder)}
 
 
 def write(path, text):
@@ -83,6 +86,14 @@ class TallybellCase(unittest.TestCase):
                                                stderr=subprocess.STDOUT))
         return self.procs[-1]
 
+    def use_task_list(self, text):
+        # A program that has run before, its task list in the program folder.
+        tasks = os.path.join(self.folder, "tallywork.ini")
+        write(tasks, text)
+        write(self.store, "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\n"
+                          f"FirstRun=sz:\"2026-01-05 10:00:00\"\nSettings File=sz:\"{tasks}\"\n")
+        return tasks
+
     def run_as_unprivileged(self):
         # Root writes into any folder: the program runs as a user without that power, who
         # owns the home and runtime folders.
@@ -129,17 +140,23 @@ class TallybellCase(unittest.TestCase):
                 break
         self.assertEqual(proc.wait(5), 0)
 
+    def open_from_file_menu(self, wid, key, title):
+        self.press(wid, "alt+f")
+        self.xdotool("key", key)
+        found = wait_for(lambda: self.windows(title), 10)
+        self.assertTrue(found, f"{title} did not open")
+        return found[0]
+
 
 class FirstStart(TallybellCase):
-    def test_first_start_hands_a_second_start_over_and_runs_a_session(self):
+    def test_first_start_puts_the_default_list_in_place_and_a_second_start_hands_over(self):
         tasks = os.path.join(self.folder, "tallywork.ini")
         write(os.path.join(self.folder, "tallydef.ini"), ONE_TASK)
         first = self.launch("testmode")
         wid = self.wait_main_window()
         self.assertFalse(os.path.exists(os.path.join(self.folder, "tallydef.ini")))
         stored = read(self.store).decode()
-        self.assertIn(tasks, stored)
-        self.assertIn("FirstRun", stored)
+        self.assertTrue(tasks in stored and "FirstRun" in stored, stored)
 
         # Minimise the first, then start again: the second ends at once, the first comes back.
         self.xdotool("windowminimize", "--sync", wid)
@@ -150,29 +167,13 @@ class FirstStart(TallybellCase):
         self.assertTrue(wait_for(lambda: self.main_windows() == [wid], 5))
         self.assertEqual(read(self.store).decode(), stored)
 
-        # The real timer runs the session to its end; the journal is in the user's data folder.
-        self.press(wid, "alt+s")
-        self.assertTrue(wait_for(lambda: b"Sessions Completed=1" in read(tasks), 15),
-                        "the session did not complete")
-        journal = sqlite3.connect(os.path.join(self.data, "journal.sqlite"))
-        self.assertEqual(journal.execute("SELECT text, practised, task_list, completed "
-                                         "FROM task, session").fetchall(),
-                         [("Warm up", 10, tasks, 1)])
-        journal.close()
-
 
 class ReadOnlyProgramFolder(TallybellCase):
     def test_a_failed_save_is_said_while_the_session_goes_on_and_nothing_changes(self):
-        tasks = os.path.join(self.folder, "tallywork.ini")
-        write(tasks, ONE_TASK)
-        write(self.store, f"[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\n"
-                          f"FirstRun=sz:\"2026-01-05 10:00:00\"\nSettings File=sz:\"{tasks}\"\n")
+        self.use_task_list(ONE_TASK)
         self.run_as_unprivileged()
         os.chmod(self.folder, 0o555)
-
-        def files():
-            return {name: read(os.path.join(self.folder, name)) for name in os.listdir(self.folder)}
-        before = files()
+        before = files(self.folder)
         first = self.launch("testmode")
         wid = self.wait_main_window()
         self.assertFalse(self.windows("Disk Error"), "nothing is said before a save")
@@ -183,7 +184,7 @@ class ReadOnlyProgramFolder(TallybellCase):
         self.assertTrue(wait_for(lambda: not self.windows("Disk Error"), 5))
         self.press(wid, "alt+s")  # the session went on: this stops it
         self.quit(wid, first)
-        self.assertEqual(files(), before)
+        self.assertEqual(files(self.folder), before)
 
 
 class NewListInDesktopDialog(TallybellCase):
@@ -191,22 +192,15 @@ class NewListInDesktopDialog(TallybellCase):
         # GTK's dialog, as a GNOME user gets it: an open dialog there picks only existing
         # files, so a new name is typed into a save dialog.
         self.env["QT_QPA_PLATFORMTHEME"] = "gtk3"
-        write(os.path.join(self.folder, "tallywork.ini"), ONE_TASK)
-        proc = self.launch("testmode")
-        wid = self.wait_main_window()
-        self.press(wid, "alt+f")
-        self.xdotool("key", "t")  # Edit Current Task List
-        editor = wait_for(lambda: self.windows("^Tallybell - tallywork$"), 10)
-        self.assertTrue(editor, "the task list editor did not open")
-        self.press(editor[0], "alt+f")
-        self.xdotool("key", "n")  # Create a new Task List
-        dialog = wait_for(lambda: self.windows("^Create a new task list$"), 10)
-        self.assertTrue(dialog, "the desktop's dialog did not open")
-        self.xdotool("windowfocus", "--sync", dialog[0])
+        tasks = self.use_task_list(ONE_TASK)
+        self.launch("testmode")
+        editor = self.open_from_file_menu(self.wait_main_window(), "t", "^Tallybell - tallywork$")
+        dialog = self.open_from_file_menu(editor, "n", "^Create a new task list$")
+        self.xdotool("windowfocus", "--sync", dialog)
         self.xdotool("type", "--delay", "20", "Morning")
         # GTK may still be completing the typed name: Return again until the dialog is gone.
         for _ in range(5):
-            self.press(dialog[0], "Return")
+            self.press(dialog, "Return")
             if wait_for(lambda: not self.windows("^Create a new task list$"), 2):
                 break
         self.assertTrue(wait_for(lambda: self.windows("^Tallybell - Morning$"), 10),
@@ -214,12 +208,11 @@ class NewListInDesktopDialog(TallybellCase):
         created = os.path.join(self.folder, "Morning.ini")
         self.assertTrue(read(created).startswith(b"[options]\r\ndisable ScreenSaver=False\r\n"))
         self.assertIn(created, read(self.store).decode())
-        self.assertEqual(read(os.path.join(self.folder, "tallywork.ini")), ONE_TASK.encode())
-        proc.kill()
+        self.assertEqual(read(tasks), ONE_TASK.encode())
 
 
 class WallClockSteps(TallybellCase):
-    def test_a_step_of_the_wall_clock_neither_ends_nor_stretches_a_task(self):
+    def test_the_real_timer_runs_a_session_that_wall_clock_steps_neither_end_nor_stretch(self):
         # libfaketime moves the program's wall clock by what the file says, read at every
         # call, and leaves the monotonic and boot-time clocks alone.
         library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
@@ -230,15 +223,10 @@ class WallClockSteps(TallybellCase):
             write(offset + ".new", f"{seconds:+d}\n")
             os.replace(offset + ".new", offset)
         step_to(0)
-        tasks = os.path.join(self.folder, "tallywork.ini")
-        write(tasks, TWO_TASKS)
-        write(self.store, f"[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Tallybell]\n"
-                          f"FirstRun=sz:\"2026-01-05 10:00:00\"\nSettings File=sz:\"{tasks}\"\n")
-        plain = self.env
-        self.env = dict(plain, LD_PRELOAD=library[0], FAKETIME_TIMESTAMP_FILE=offset,
+        tasks = self.use_task_list(TWO_TASKS)
+        self.env.update(LD_PRELOAD=library[0], FAKETIME_TIMESTAMP_FILE=offset,
                         FAKETIME_NO_CACHE="1", FAKETIME_DONT_FAKE_MONOTONIC="1")
         self.launch("testmode")
-        self.env = plain
         wid = self.wait_main_window()
 
         # Ten seconds a task: two hours forward three seconds into the first, and back again
@@ -252,16 +240,18 @@ class WallClockSteps(TallybellCase):
         done = wait_for(lambda: b"Sessions Completed=1" in read(tasks), 30)
         took = time.monotonic() - started
         self.assertTrue(done, "the session did not complete")
-        self.assertGreater(took, 18)
-        self.assertLess(took, 25)
+        self.assertTrue(18 < took < 25, took)
 
-        # The practice is counted in full. The wall times are as the program read them: each
-        # task's span takes in the step, so the program did see it.
-        journal = sqlite3.connect(os.path.join(self.data, "journal.sqlite"))
-        records = journal.execute("SELECT number, practised, started, ended FROM task "
-                                  "ORDER BY id").fetchall()
-        journal.close()
-        self.assertEqual([record[:2] for record in records], [(1, 10), (2, 10)])
+        # The journal, in the user's data folder, counts the practice in full. The wall times
+        # are as the program read them: each task's span takes in the step, so it was seen.
+        # The session's own row follows its last task's.
+        def journal():
+            with sqlite3.connect(os.path.join(self.data, "journal.sqlite")) as db:
+                return db.execute("SELECT number, text, practised, task_list, completed, "
+                                  "task.started, task.ended FROM task, session").fetchall()
+        records = wait_for(journal, 5)
+        self.assertEqual([record[:5] for record in records],
+                         [(1, "Warm up", 10, tasks, 1), (2, "Scales", 10, tasks, 1)])
         spans = [(datetime.datetime.fromisoformat(ended)
                   - datetime.datetime.fromisoformat(started)).total_seconds()
                  for *_, started, ended in records]
@@ -275,8 +265,8 @@ class InstalledProgram(TallybellCase):
         subprocess.run([os.environ["TALLYBELL_CMAKE"], "--install",
                         os.environ["TALLYBELL_BUILD_DIR"], "--prefix", "/usr"], check=True,
                        env=dict(os.environ, DESTDIR=stage), stdout=subprocess.DEVNULL)
-        for folder, _, files in os.walk(stage):
-            for path in [os.path.join(folder, name) for name in files]:
+        for folder, _, names in os.walk(stage):
+            for path in [os.path.join(folder, name) for name in names]:
                 os.chmod(path, os.stat(path).st_mode & ~0o222)
             os.chmod(folder, 0o555)
         self.shared = os.path.join(stage, "usr", "share", "tallybell")
@@ -289,7 +279,7 @@ class InstalledProgram(TallybellCase):
         wid = self.wait_main_window()
         self.assertEqual(os.stat(self.data).st_mode & 0o777, 0o700)
         self.assertFalse(os.path.exists(os.path.join(self.data, "tallydef.ini")))
-        for name in SHIPPED:
+        for name in ["List1.txt", "List2.txt", "PINGPONG.WAV"]:
             self.assertEqual(read(os.path.join(self.data, name)),
                              read(os.path.join(self.shared, name)), name)
         # Written into the renamed default list at the first start: the list is the user's.
@@ -300,17 +290,11 @@ class InstalledProgram(TallybellCase):
         # The user's own list is kept, the default task list is not brought back, and the
         # second start finds its first start done.
         write(os.path.join(self.data, "List1.txt"), "My own piece\r\n")
-
-        def program_files():
-            return {name: read(os.path.join(self.data, name)) for name in os.listdir(self.data)
-                    if name in SHIPPED + ["tallydef.ini", "tallywork.ini"]}
-        before = program_files()
-        stored = read(self.store)
+        before, stored = files(self.data), read(self.store)
         second = self.launch("testmode")
         self.wait_main_window()
         self.assertIsNone(second.poll())
-        self.assertEqual(program_files(), before)
-        self.assertEqual(read(self.store), stored)
+        self.assertEqual((files(self.data), read(self.store)), (before, stored))
 
 
 if __name__ == "__main__":

@@ -12,7 +12,6 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +22,6 @@
 #include <QTableView>
 
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tb::test {
@@ -33,13 +31,6 @@ class JournalWindow : public WindowsFixture
 {
 protected:
     void add(const TaskRecord &task) { ASSERT_TRUE(journal.addTask(task).ok); }
-    QWidget *open(const char *entry, FormId id)
-    {
-        window->findChild<QAction *>(qs(entry))->trigger();
-        QWidget *dialog = windows->window(id);
-        EXPECT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
-        return dialog;
-    }
     static QAbstractItemModel *rows(QWidget *dialog)
     {
         return dialog->findChild<QTableView *>(qs("tblrecords"))->model();
@@ -190,18 +181,6 @@ TEST_F(JournalWindow, JournalAndAboutFitASmallScreenAndEveryColumnShowsWhole)
             << column;
 }
 
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        double sum = 0.05;
-        for (const auto &[v, w] :
-             {std::pair {c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
-            sum += w * (v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
-        return sum;
-    };
-    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
-}
-
 TEST_F(JournalWindow, AboutBoxReadsInALightAndADarkPaletteAndScreenshotsAreKept)
 {
     for (int day = 0; day < 7; ++day) // a week of practice for the pictures
@@ -226,11 +205,10 @@ TEST_F(JournalWindow, AboutBoxReadsInALightAndADarkPaletteAndScreenshotsAreKept)
             EXPECT_GE(contrast(label->palette().color(label->foregroundRole()), back), 4.5)
                 << label->objectName().toStdString();
         // One set of pictures, at double scale, for a person to look at.
-        const QString shots = qEnvironmentVariable("TALLYBELL_SHOT_DIR");
         const QString theme = qs(isDark ? "-dark.png" : "-light.png");
-        if (about->devicePixelRatio() == 2 && !shots.isEmpty() && QDir().mkpath(shots)) {
-            about->grab().save(shots + qs("/about") + theme);
-            open("filejournal", FormId::Journal)->grab().save(shots + qs("/journal") + theme);
+        if (about->devicePixelRatio() == 2) {
+            keepShot(about, qs("about") + theme);
+            keepShot(open("filejournal", FormId::Journal), qs("journal") + theme);
         }
     }
     QApplication::setPalette(before);

@@ -122,14 +122,6 @@ TEST(JournalFile, UpgradesTheFirstLayoutAndReadsBackNewestFirstAndByDay)
 class SessionJournal : public ProgramFixture
 {
 protected:
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advance(1);
-            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
-        }
-    }
-    void click(const char *name) { program->dispatch(FormId::Main, name, ControlEvent::Click); }
     std::string at(int secondsAgo) const { return dateTimeText(clock.t - secondsAgo); }
 
     static constexpr const char *kDone = "All Tasks Completed, Congratulations!!!";
@@ -137,17 +129,14 @@ protected:
 
 TEST_F(SessionJournal, TasksAndSessionsAreRecordedAfterTheBellAndTheMessage)
 {
-    ini = folder.file("tasks.ini");
-    useSettingsFile(ini);
-    writeTasks(ini, 3);
-    IniWrite("Task2", "description1", "Play%list1%slowly", ini);
     writeFile(folder.file("List1.txt"), "Etude 1\r\nEtude 2\r\n");
-    IniWrite("List Group Number 1", "Current Item", "Etude 2", ini);
-    IniWrite("List Group Number 1", "Change Song", "100", ini);
-    IniWrite("options", "Play Sound", "True", ini);
-    IniWrite("options", "wavefile", "/bell.wav", ini);
-    IniWrite("options", "Stop Between tasks", "True", ini);
-    ASSERT_TRUE(makeForm("testmode").Form_Load()); // ten seconds a task
+    loaded(3, "testmode", // ten seconds a task
+           {{"Task2", "description1", "Play%list1%slowly"},
+            {"List Group Number 1", "Current Item", "Etude 2"},
+            {"List Group Number 1", "Change Song", "100"},
+            {"options", "Play Sound", "True"},
+            {"options", "wavefile", "/bell.wav"},
+            {"options", "Stop Between tasks", "True"}});
     messages.whileOpen = [&] {
         EXPECT_EQ(sound.played.size(), 1u);
         EXPECT_EQ(journal.tasks().size(), 1u) << "task 2 is recorded after the bell and message";

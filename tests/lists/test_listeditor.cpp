@@ -84,10 +84,7 @@ TEST_F(ListEditor, AFailedSaveKeepsTheWindowTheListAndTheOldFile)
     c("txtsongentry").text = "New";
     click("cmdAdd");
     SystemCalls calls = realSystemCalls();
-    calls.rename = [](const char *, const char *) {
-        errno = ENOSPC;
-        return -1;
-    };
+    calls.rename = failWith(ENOSPC);
     std::optional<ScopedSystemCalls> full(std::in_place, calls);
     messages.defaultAnswer = MsgResult::Yes;
     for (const char *action : {"cmdOK", "SpinListNumberUp", "FileExit"})

@@ -261,18 +261,13 @@ TEST_F(Cues, Sound_TheWarningSoundsAtItsLeadBeforeTheBellAndSpeechFollowsIt)
     if (qEnvironmentVariable("TB_SOUND_SERVER") != QLatin1String("1"))
         GTEST_SKIP() << "run through tests/platform/with-pulseaudio.sh";
     std::filesystem::copy_file(TB_WARNING_WAV, folder.file("WARNING.WAV"));
-    ini = folder.file("tasks.ini");
-    useSettingsFile(ini);
-    writeTasks(ini, 1);
     // One task of the ten minutes: in test mode ten seconds, and two minutes' lead two.
-    for (const auto &[key, value] : {std::pair {"Warn before end", "120"},
-                                     {"Play Sound", "True"},
-                                     {"wavefile", TB_PINGPONG_WAV},
-                                     {"Read tasks aloud", "False"}})
-        IniWrite("options", key, value, ini);
-    IniWrite("TotalTime", "Time", "0", ini);
-    MainForm &f = makeForm("testmode");
-    ASSERT_TRUE(f.Form_Load());
+    MainForm &f = loaded(1, "testmode",
+                         {{"options", "Warn before end", "120"},
+                          {"options", "Play Sound", "True"},
+                          {"options", "wavefile", TB_PINGPONG_WAV},
+                          {"options", "Read tasks aloud", "False"},
+                          {"TotalTime", "Time", "0"}});
     // Only the session's end is to be heard, and not the seconds an engine takes to start.
     realSpeech.prepare();
     const bool settled
@@ -285,8 +280,7 @@ TEST_F(Cues, Sound_TheWarningSoundsAtItsLeadBeforeTheBellAndSpeechFollowsIt)
         list().setReadAloud(speaks);
         for (int second = 1; f.sessionRunning() && second < 15; ++second) {
             QTest::qWait(int(second * 1000 - started.elapsed()));
-            clock.advance(1);
-            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
+            tick(1);
         }
     });
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;

@@ -20,24 +20,9 @@ protected:
     // on or off.
     void startWith(int tasks, bool messageAtEnd = false)
     {
-        ini = folder.file("tasks.ini");
-        std::filesystem::remove(ini);
-        useSettingsFile(ini);
-        writeTasks(ini, tasks);
-        IniWrite("options", "Stop Between tasks", messageAtEnd ? "True" : "False", ini);
-        ASSERT_TRUE(makeForm("testmode").Form_Load());
+        loaded(tasks, "testmode",
+               {{"options", "Stop Between tasks", messageAtEnd ? "True" : "False"}});
         program->remote().setShowWindow([this] { ++shown; });
-    }
-    void click(const char *control)
-    {
-        program->dispatch(FormId::Main, control, ControlEvent::Click);
-    }
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advance(1);
-            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
-        }
     }
     // `command` in `state`: its reply, taken while the time-up message is open for TimeUp.
     CommandReply runIn(State state, RemoteCommand command)

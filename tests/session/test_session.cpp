@@ -26,26 +26,11 @@ class Session : public ProgramFixture
 {
 protected:
     Session() { ini = workList; }
-    // A loaded program over a fresh list of `tasks` tasks and `entries`; in "testmode" each
-    // task is ten seconds long.
+    // In "testmode" each task is ten seconds long.
     MainForm &start(int tasks, std::initializer_list<Entry> entries = {},
                     const std::string &commandLine = "testmode")
     {
-        ini = folder.file("tasks.ini");
-        fs::remove(ini);
-        useSettingsFile(ini);
-        writeTasks(ini, tasks);
-        for (const auto &[section, key, value] : entries)
-            IniWrite(section, key, value, ini);
-        EXPECT_TRUE(makeForm(commandLine).Form_Load());
-        return *form;
-    }
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advance(1);
-            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
-        }
+        return loaded(tasks, commandLine, entries);
     }
     // Running, Stop, Pause and Skip are offered, and not the start task or Exit.
     bool layoutIs(bool running) const
@@ -580,13 +565,10 @@ TEST_F(Session, AFailedSaveIsSaidOnceAndTheSessionGoesOn)
 {
     start(2);
     auto calls = realSystemCalls();
-    calls.write = [](int, const void *, size_t) -> ssize_t {
-        errno = ENOSPC;
-        return -1;
-    };
+    calls.write = failWith(ENOSPC);
     ScopedSystemCalls fullDisk(calls);
     const std::string before = readFile(ini);
-    program->dispatch(FormId::Main, "cmdstartstop", ControlEvent::Click);
+    click("cmdstartstop");
     tick(20);
     EXPECT_FALSE(form->sessionRunning()) << "the session goes on to its end";
     ASSERT_EQ(messages.shown.size(), 1u) << "later failures of the same file are not repeated";
@@ -604,9 +586,6 @@ TEST_F(Session, StoppedTheWindowLooksAheadAndChangesNothing)
            {"Task1", "description2", "Arpeggios"}});
     writeFile(folder.file("List1.txt"), "Minuet\r\nWaltz\r\n");
     const std::string before = readFile(ini);
-    const auto click = [this](const char *control) {
-        program->dispatch(FormId::Main, control, ControlEvent::Click);
-    };
     click("startfromspinDown"); // an event: the window looks again
     EXPECT_EQ(ctl("txtmessage"), "Scales in \u266A major\r\nthen  Minuet ");
     EXPECT_FALSE(form->controls().at("txtmessage").enabled);

@@ -22,9 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A system call that fails with `error`, whatever its arguments.
-const auto failWith = [](int error) { return [error](auto...) { return errno = error, -1; }; };
-
 class IniFileTest : public ::testing::Test
 {
 protected:

@@ -9,6 +9,8 @@
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
+#include <array>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -64,17 +66,34 @@ protected:
             IniWrite("Task" + std::to_string(n), "description1", prefix + std::to_string(n), file);
     }
 
-    // A loaded program with `tasks` tasks in its settings file.
-    MainForm &loaded(int tasks, const std::string &commandLine = {})
+    // A loaded program over a fresh settings file of `tasks` tasks and `entries`, each a
+    // section, a key and a value.
+    MainForm &loaded(int tasks, const std::string &commandLine = {},
+                     std::initializer_list<std::array<const char *, 3>> entries = {})
     {
         ini = folder.file("tasks.ini");
+        std::filesystem::remove(ini);
         useSettingsFile(ini);
         writeTasks(ini, tasks);
+        for (const auto &[section, key, value] : entries)
+            IniWrite(section, key, value, ini);
         MainForm &f = makeForm(commandLine);
         EXPECT_TRUE(f.Form_Load());
         return f;
     }
 
+    // `seconds` of the countdown: the clock moves on a second before each tick.
+    void tick(int seconds)
+    {
+        for (int i = 0; i < seconds; ++i) {
+            clock.advance(1);
+            program->dispatch(FormId::Main, "timemaintime", ControlEvent::Timer);
+        }
+    }
+    void click(const char *control)
+    {
+        program->dispatch(FormId::Main, control, ControlEvent::Click);
+    }
     std::string ctl(const char *name) const { return form->controls().at(name).caption; }
     // The logic of a loaded window, or null.
     template<typename F> F *loadedForm(FormId id) { return dynamic_cast<F *>(program->form(id)); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,6 +9,12 @@
 #include <string>
 
 namespace tb::test {
+
+// A system call that fails with `error`, whatever its arguments.
+inline auto failWith(int error)
+{
+    return [error](auto...) { return errno = error, -1; };
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir

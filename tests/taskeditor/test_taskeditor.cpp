@@ -44,6 +44,12 @@ protected:
         for (int i = 0; i < times; ++i)
             program->dispatch(FormId::TaskEditor, control, event);
     }
+    // Text typed into the description box.
+    void type(const std::string &text)
+    {
+        c("txtdescription").text = text;
+        click("txtdescription", 1, ControlEvent::Change);
+    }
     std::string shown() { return c("txtdescription").text; }
     std::string position() { return c("lblTaskNum").caption + "." + c("lblAltTaskNum").caption; }
     std::string cell(int t, int d)
@@ -70,16 +76,12 @@ TEST_F(TaskEditor, ReadsAndSavesPackedEmptyingOldKeysAndLeavingTheRestAlone)
     click("alttaskspinUp", 2);
     click("TaskDelete");
     click("TaskspinUp");
-    c("txtdescription").text = "Scales\nArpeggios\r\n"; // a settings line holds no break
-    click("txtdescription", 1, ControlEvent::Change);
+    type("Scales\nArpeggios\r\n"); // a settings line holds no break
     click("TaskInsertTask"); // an empty task, left empty
     form->currenttask = 3;
 
     SystemCalls calls = realSystemCalls();
-    calls.write = [](int, const void *, std::size_t) -> ssize_t {
-        errno = ENOSPC;
-        return -1;
-    };
+    calls.write = failWith(ENOSPC);
     std::optional<ScopedSystemCalls> full(std::in_place, calls);
     click("cmdOK"); // a failed save is named; the edits and the old file stay whole
     full.reset();
@@ -150,8 +152,7 @@ TEST_F(TaskEditor, TasksChangedElsewhereAreSavedOverOnlyWhenTheUserSaysSo)
     for (const MsgResult answer : {MsgResult::Yes, MsgResult::No, MsgResult::Cancel}) {
         SCOPED_TRACE(static_cast<int>(answer));
         openList(2);
-        c("txtdescription").text = "Mine";
-        click("txtdescription", 1, ControlEvent::Change);
+        type("Mine");
         IniWrite("task1", "Alternatetask", "2", ini);
         IniWrite("currenttask", "number", "2", ini);
         IniWrite("Task2", "description1", "Theirs", ini);
@@ -168,8 +169,7 @@ TEST_F(TaskEditor, TasksChangedElsewhereAreSavedOverOnlyWhenTheUserSaysSo)
         }
     }
     program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
-    c("txtdescription").text = "Mine";
-    click("txtdescription", 1, ControlEvent::Change);
+    type("Mine");
     IniWrite("task1", "Alternatetask", "4", ini);
     click("cmdOK");
     EXPECT_EQ(asked(), "") << "the session's own entries are no change of the tasks";
@@ -180,14 +180,10 @@ TEST_F(TaskEditor, TasksChangedElsewhereAreSavedOverOnlyWhenTheUserSaysSo)
 TEST_F(TaskEditor, ASaveOverAFileThatCannotBeReadIsRefused)
 {
     openList(1);
-    c("txtdescription").text = "Mine";
-    click("txtdescription", 1, ControlEvent::Change);
+    type("Mine");
     const std::string before = readFile(ini);
     SystemCalls calls = realSystemCalls();
-    calls.read = [](int, void *, std::size_t) -> ssize_t {
-        errno = EIO;
-        return -1;
-    };
+    calls.read = failWith(EIO);
     std::optional<ScopedSystemCalls> failing(std::in_place, calls);
     click("cmdOK");
     failing.reset();
@@ -212,8 +208,7 @@ TEST_F(TaskEditor, ADescriptionTakesWhatTheFileReadsBackAndNoMore)
         click("TaskDelete");
         for (std::size_t i = 0; i < typed; ++i) { // typed at the end, one by one
             c("txtdescription").selStart = static_cast<int>(shown().size() + strlen(letter));
-            c("txtdescription").text = shown() + letter;
-            click("txtdescription", 1, ControlEvent::Change);
+            type(shown() + letter);
         }
         std::string whole;
         for (std::size_t i = 0; i < kept; ++i)
@@ -230,16 +225,13 @@ TEST_F(TaskEditor, ADescriptionTakesWhatTheFileReadsBackAndNoMore)
     openList(1);
     messages.beeps = 0;
     const std::string full(251, 'x');
-    c("txtdescription").text = full;
-    click("txtdescription", 1, ControlEvent::Change);
+    type(full);
     c("txtdescription").selStart = 251;
     click("insertnote");
-    c("txtdescription").text = full + "\r\n";
-    click("txtdescription", 1, ControlEvent::Change);
+    type(full + "\r\n");
     EXPECT_TRUE(shown() == full);
     EXPECT_EQ(messages.beeps, 2);
-    c("txtdescription").text = full + "abc";
-    click("txtdescription", 1, ControlEvent::Change);
+    type(full + "abc");
     EXPECT_EQ(shown().size(), 254u);
 }
 
@@ -276,8 +268,7 @@ TEST_F(TaskEditor, TheSessionLengthRulesTheSessionOnLeavingTheBoxAndTheFileByOk)
 
     for (const bool choose : {false, true}) {
         program->dispatch(FormId::Main, "fileedit", ControlEvent::Click);
-        c("txtdescription").text = "Scales and chords";
-        click("txtdescription", 1, ControlEvent::Change);
+        type("Scales and chords");
         if (choose) {
             c("cbtotaltime").listIndex = 3;
             click("cbtotaltime", 1, ControlEvent::LostFocus);

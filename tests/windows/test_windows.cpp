@@ -4,12 +4,10 @@
 
 #include "WindowsFixture.h"
 #include "about/frmSplash.h"
-#include "forms/qt/ControlBinding.h"
 #include "support/Soon.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,7 +16,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTextCursor>
@@ -26,7 +23,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 
 namespace tb::test {
 namespace {
@@ -43,22 +39,8 @@ protected:
     {
         QTest::mouseClick(find(name), button);
     }
-    // Opens the dialog `id` from the main window's menu entry `entry`.
-    void open(const char *entry, FormId id)
-    {
-        window->findChild<QAction *>(qs(entry))->trigger();
-        dialog = windows->window(id);
-        ASSERT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
-    }
     QString text(const char *label) const { return find<QLabel>(label)->text(); }
     bool shown(const char *name) const { return find(name)->isVisibleTo(window.get()); }
-    // Keeps a picture of the window for a person to look at.
-    void keepShot(const char *name) const
-    {
-        const QString shots = qEnvironmentVariable("TALLYBELL_SHOT_DIR");
-        if (!shots.isEmpty() && QDir().mkpath(shots))
-            window->grab().save(shots + u'/' + qs(name));
-    }
     bool running(bool yes) const
     {
         return find<QPushButton>("cmdstartstop")->text() == qs(yes ? "&Stop" : "&Start")
@@ -72,6 +54,12 @@ protected:
         window->resize(width, height);
         ASSERT_SOON_EQ(window->size(), QSize(width, height));
         QCoreApplication::processEvents();
+    }
+
+    void open(const char *entry, FormId id)
+    {
+        dialog = WindowsFixture::open(entry, id);
+        ASSERT_TRUE(dialog);
     }
 
     QPointer<QWidget> dialog; // null once the dialog has closed
@@ -112,18 +100,6 @@ TEST_F(Windows, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
               (std::vector<std::string> {"blank", "restore", "blank", "restore"}));
 }
 
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        double sum = 0.05;
-        for (const auto &[v, w] :
-             {std::pair {c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
-            sum += w * (v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
-        return sum;
-    };
-    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
-}
-
 TEST_F(Windows, TimerTextAndBarStayReadableInALightAndADarkPalette)
 {
     const QPalette before = QApplication::palette();
@@ -156,7 +132,7 @@ TEST_F(Windows, TimerTextAndBarStayReadableInALightAndADarkPalette)
         const QColor groove = bar.pixelColor(bar.width() * 3 / 4, bar.height() / 2);
         EXPECT_GE(contrast(chunk, groove), 4.5);
         EXPECT_EQ(groove.lightness() < 128, isDark);
-        keepShot(isDark ? "main-dark.png" : "main-light.png");
+        keepShot(window.get(), qs(isDark ? "main-dark.png" : "main-light.png"));
     }
     QApplication::setPalette(before);
 }
@@ -208,7 +184,7 @@ TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
         if (task == shortText) {
             shortTextPoints = points();
             EXPECT_GE(shortTextPoints, 32.0);
-            keepShot("main-full-screen.png");
+            keepShot(window.get(), qs("main-full-screen.png"));
         }
         EXPECT_TRUE(task == shortText || points() < shortTextPoints) << "smaller, to fit";
     }
@@ -236,7 +212,6 @@ TEST_F(Windows, ALongTaskTextFitsWhenStartOrTheNextTaskBringsIt)
     EXPECT_LT(label->font().pointSizeF(), firstPoints);
 }
 
-// A name the logic gives to no control of its window would be a change nobody sees.
 TEST_F(Windows, WithThePanelOptionClosingHidesTheWindowAndTheSessionGoesOn)
 {
     QAction *keep = find<QAction>("optionKeepInPanel");
@@ -255,47 +230,6 @@ TEST_F(Windows, WithThePanelOptionClosingHidesTheWindowAndTheSessionGoesOn)
     window->close();
     ASSERT_SOON(!window->isVisible());
     EXPECT_TRUE(running(true)) << "the session goes on in the panel";
-}
-
-TEST_F(Windows, EveryControlTheLogicDescribesIsInItsWindow)
-{
-    EXPECT_EQ(window->binding().unknownNames(), std::set<std::string> {});
-    for (const auto &[entry, id] : {std::pair {"optionsalm", FormId::Options},
-                                    {"fileedit", FormId::TaskEditor},
-                                    {"editfilesong", FormId::ListEditor},
-                                    {"helpabout", FormId::About},
-                                    {"filejournal", FormId::Journal}}) {
-        SCOPED_TRACE(entry);
-        open(entry, id);
-        auto *binding = dialog->findChild<ControlBinding *>();
-        ASSERT_NE(binding, nullptr);
-        EXPECT_EQ(binding->unknownNames(), std::set<std::string> {});
-    }
-    dialog = nullptr;
-    press("cmdstartstop"); // the running layout too
-    EXPECT_TRUE(running(true));
-    EXPECT_EQ(window->binding().unknownNames(), std::set<std::string> {});
-}
-
-// Every window fits a screen of 1280x720 logical pixels (a 2560x1440 screen at double
-// scale), and opens within the screen it is on: the offscreen screen of the tests is smaller.
-TEST_F(Windows, EveryWindowFitsTheScreen)
-{
-    const QRect screen = window->screen()->availableGeometry();
-    const auto fits = [&screen](QWidget *widget) {
-        const QSize least = widget->minimumSizeHint();
-        const QRect frame = widget->frameGeometry();
-        return least.width() <= 1280 && least.height() <= 720 && screen.contains(frame);
-    };
-    EXPECT_TRUE(fits(window.get()));
-    for (const auto &[entry, id] : {std::pair {"optionsalm", FormId::Options},
-                                    {"fileedit", FormId::TaskEditor},
-                                    {"editfilesong", FormId::ListEditor}}) {
-        SCOPED_TRACE(entry);
-        open(entry, id);
-        EXPECT_TRUE(fits(dialog)) << dialog->frameGeometry().width() << "x"
-                                  << dialog->frameGeometry().height();
-    }
 }
 
 TEST_F(Windows, KeysPauseWithoutPressingTheFocusedButtonAndMnemonicsAndHelpReachTheirControls)
