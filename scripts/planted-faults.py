@@ -532,10 +532,12 @@ FAULTS = [
     F("win-journal-columns", "windows", "src/journal/frmjournal.cpp",
       "std::max(header->sectionSizeHint(column), table->sizeHintForColumn(column));",
       "header->sectionSizeHint(column);", "a column is as wide as its header, not its content"),
+    # (Not planted: dropping the journal's bound to the screen in its resize. Qt fits a new
+    # window's first geometry into its screen by itself, so that fault changes nothing.)
     F("win-journal-screen", "windows", "src/journal/frmjournal.cpp",
-      "resize(size().boundedTo(room).expandedTo(minimumSizeHint()));",
-      "resize(size().expandedTo(minimumSizeHint()));",
-      "the journal opens taller than a small screen, its buttons below the edge"),
+      "    if (room.height() < height())\n        ui->chartdays",
+      "    if (false)\n        ui->chartdays",
+      "on a low screen the journal's chart keeps its height and the table shows barely a row"),
     F("win-about-height", "windows", "src/about/frmAbout.cpp",
       "    const int width = sizeHint().width();\n    resize(width, heightForWidth(width));",
       "    adjustSize();", "the about box cuts its notice short on a small screen"),
