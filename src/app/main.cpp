@@ -106,7 +106,16 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The countdown repaints a digit or two a second. Through the X server's shared memory Qt
+    // waits for the server after each such repaint, a round trip that wakes two threads; sent
+    // over the connection, a repaint this small needs no wait (docs/performance.md). Only
+    // this program's own connection: the environment is put back for the programs it starts.
+    const bool sharedMemoryChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (!sharedMemoryChosen)
+        qputenv("QT_XCB_NO_MITSHM", "1");
     tb::GuardedApplication app(argc, argv);
+    if (!sharedMemoryChosen)
+        qunsetenv("QT_XCB_NO_MITSHM");
     nameTheProgram();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYBELL_APP_ID));
