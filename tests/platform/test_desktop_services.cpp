@@ -275,8 +275,8 @@ TEST_F(Cues, Sound_TheWarningSoundsAtItsLeadBeforeTheBellAndSpeechFollowsIt)
     ASSERT_TRUE(f.Form_Load());
     // Only the session's end is to be heard, and not the seconds an engine takes to start.
     realSpeech.prepare();
-    const bool settled =
-        QTest::qWaitFor([&] { return realSpeech.state() != QtSpeech::State::Trying; }, 20000);
+    const bool settled
+        = QTest::qWaitFor([&] { return realSpeech.state() != QtSpeech::State::Trying; }, 20000);
     const bool speaks = settled && realSpeech.state() == QtSpeech::State::Ready;
     QElapsedTimer started;
     const std::vector<bool> loud = record(folder.file("raw"), speaks ? 4500 : 1500, [&] {

@@ -2,8 +2,8 @@
 
 #include "remote/RemoteControl.h"
 
-#include <QTimer>
 #include <QObject>
+#include <QTimer>
 
 namespace tb {
 
