@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -181,8 +182,9 @@ TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
     const std::string word(254, 'x');
     const std::string lines = std::string("Long line. ").append(60, '\n').append("The end");
     double shortTextPoints = 0;
-    for (const std::string &task : {shortText, longText, word, word + " " + word,
-                                    std::string(600, 'y'), lines, word + "\r\n" + lines}) {
+    for (const std::string &task :
+         {shortText, longText, word, std::string(word).append(" ").append(word),
+          std::string(600, 'y'), lines, std::string(word).append("\r\n").append(lines)}) {
         SCOPED_TRACE(task.size());
         resizeTo(600, 500); // the designed look; a text too long for it shrinks to fit
         logic->controls()["txtmessage"].caption = task;
@@ -243,7 +245,8 @@ TEST_F(Windows, ATickRepaintsOnlyTheDigitsThatChangedAndLeavesTheWholeTimerRight
             QCoreApplication::processEvents();
             paints.region = QRegion();
             clock.advance(seconds);
-            ASSERT_SOON(text("lblTimer") == qs(shown) && !paints.region.isEmpty());
+            const QString expected = qs(shown);
+            ASSERT_SOON(text("lblTimer") == expected && !paints.region.isEmpty());
             const QRect drawn = paints.region.boundingRect();
             const int digitWidth = timer->fontMetrics().horizontalAdvance(u'0');
             // The digits changed, a neighbour on each side and the glyphs' overhang.
@@ -525,6 +528,22 @@ TEST(Splash, EndsWhenItsTimeIsUpOrAtAKeyOrAClickAndThenShowsTheNextWindow)
         EXPECT_EQ(next.splashUp, std::vector<bool> {false});
         EXPECT_EQ(finished.count(), 1);
     }
+}
+
+TEST(Splash, ShownFirstItGivesWayToAQuestionAndThenHandsOverAtOnce)
+{
+    QWidget next;
+    frmSplash splash(std::chrono::hours(1));
+    splash.showFirst();
+    EXPECT_TRUE(splash.isVisible());
+    QMessageBox question(QMessageBox::Question, qs("Tallybell"), qs("Start anyway?"));
+    question.setModal(true);
+    question.show();
+    ASSERT_SOON(!splash.isVisible());
+    question.close();
+    splash.handOverTo(&next);
+    ASSERT_SOON(next.isVisible());
+    EXPECT_FALSE(splash.isVisible());
 }
 
 } // namespace
