@@ -16,6 +16,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     scdoc lintian debootstrap
     playerctl libglib2.0-bin python3-dbus python3-gi
+    weston qt6-wayland
 )
 
 missing=()

@@ -4,6 +4,8 @@
 #include "forms/qt/ControlBinding.h"
 #include "ui_frmSplash.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -12,6 +14,12 @@
 #include <QTimer>
 
 namespace tb {
+namespace {
+
+// A window system that shows nothing within this time is not waited for longer.
+constexpr int kLongestWaitToBeDrawn = 1000;
+
+} // namespace
 
 frmSplash::frmSplash(std::chrono::milliseconds showFor, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
@@ -33,9 +41,9 @@ frmSplash::frmSplash(std::chrono::milliseconds showFor, QWidget *parent)
 
 frmSplash::~frmSplash() = default;
 
-void frmSplash::handOverTo(QWidget *next)
+void frmSplash::showCentred()
 {
-    next_ = next;
+    shown_ = true;
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -44,6 +52,63 @@ void frmSplash::handOverTo(QWidget *next)
     activateWindow();
     setFocus();
     timer_->start();
+}
+
+void frmSplash::showFirst()
+{
+    showCentred();
+    watchForQuestions(true);
+    // Drawn before the program goes on to make its other windows: never an empty frame.
+    // Only the window system's events meanwhile; keys, clicks and other programs' calls wait
+    // for the program's own event loop.
+    if (drawn_)
+        return;
+    QEventLoop waiting;
+    waiting_ = &waiting;
+    QTimer givingUp;
+    givingUp.setSingleShot(true);
+    connect(&givingUp, &QTimer::timeout, &waiting, &QEventLoop::quit);
+    givingUp.start(kLongestWaitToBeDrawn);
+    waiting.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+    waiting_ = nullptr;
+}
+
+void frmSplash::handOverTo(QWidget *next)
+{
+    watchForQuestions(false);
+    next_ = next;
+    if (!shown_)
+        showCentred();
+    else if (ended_)
+        finish();
+}
+
+void frmSplash::watchForQuestions(bool watch)
+{
+    if (watch != watching_)
+        watch ? qApp->installEventFilter(this) : qApp->removeEventFilter(this);
+    watching_ = watch;
+}
+
+bool frmSplash::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+        const auto *window = static_cast<QWidget *>(watched);
+        if (window->isWindow() && window->isModal()) {
+            watchForQuestions(false);
+            ended_ = true;
+            hide();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSplash::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    drawn_ = true;
+    if (waiting_)
+        waiting_->quit();
 }
 
 void frmSplash::bringToFront()
@@ -66,7 +131,8 @@ void frmSplash::mousePressEvent(QMouseEvent *event)
 
 void frmSplash::finish()
 {
-    if (finished_)
+    ended_ = true;
+    if (finished_ || !next_)
         return;
     finished_ = true;
     timer_->stop();

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 
+class QEventLoop;
 class QTimer;
 
 namespace Ui {
@@ -27,7 +28,13 @@ public:
                        QWidget *parent = nullptr);
     ~frmSplash() override;
 
-    // Shows the splash; when its time is up or a key is pressed it hides and shows `next`.
+    // Shows the splash at once, before the next window is made, and returns once it has
+    // been drawn: the program's first window. Its time starts now; a time up or a key before
+    // handOverTo waits for the next window. A question the program asks meanwhile ends it,
+    // so that the question is never hidden under it.
+    void showFirst();
+    // Shows the splash unless it is up already; when its time is up or a key is pressed it
+    // hides and shows `next`.
     void handOverTo(QWidget *next);
     // True from handOverTo until the splash has gone.
     bool isUp() const { return next_ && !finished_; }
@@ -40,17 +47,26 @@ Q_SIGNALS:
     void finished();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     // Window managers may give a splash no keyboard focus: a click ends it too.
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void showCentred();
+    void watchForQuestions(bool watch);
     void finish();
 
     std::unique_ptr<Ui::frmSplash> ui;
     SplashForm logic_;
     QTimer *timer_;
     QPointer<QWidget> next_;
+    QEventLoop *waiting_ = nullptr; // while showFirst waits for the first drawing
+    bool watching_ = false; // for a question before handOverTo
+    bool shown_ = false;
+    bool drawn_ = false;
+    bool ended_ = false; // its time is up, or a key or a click ended it
     bool finished_ = false;
 };
 

@@ -62,10 +62,11 @@ void print(std::FILE *to, const QString &text)
 int main(int argc, char *argv[])
 {
     // The command line is read without a display: --help, --version and the commands for a
-    // running Tallybell need none.
+    // running Tallybell need none. A start without arguments, the usual one, has nothing to
+    // read and goes straight on to its first window.
     std::optional<tb::RemoteCommand> command;
     QString words;
-    {
+    if (argc > 1) {
         QCoreApplication parsing(argc, argv);
         nameTheProgram();
         tb::QtTranslator translator;
@@ -106,7 +107,16 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The countdown repaints a digit or two a second. Through the X server's shared memory Qt
+    // waits for the server after each such repaint, a round trip that wakes two threads; sent
+    // over the connection, a repaint this small needs no wait (docs/performance.md). Only
+    // this program's own connection: the environment is put back for the programs it starts.
+    const bool sharedMemoryChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (!sharedMemoryChosen)
+        qputenv("QT_XCB_NO_MITSHM", "1");
     tb::GuardedApplication app(argc, argv);
+    if (!sharedMemoryChosen)
+        qunsetenv("QT_XCB_NO_MITSHM");
     nameTheProgram();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYBELL_APP_ID));
@@ -115,17 +125,33 @@ int main(int argc, char *argv[])
     translator.install(QLocale());
     const tb::ScopedTranslator translating(&translator);
 
-    tb::SystemClock clock;
-    tb::StdRandom random;
     tb::QtMessageBox messages;
     app.setMessages(&messages);
+    // The splash is the first window, drawn before anything else is made or loaded: the sound
+    // system, the session bus, the journal and the main window come after it. Not for a later
+    // start, which hands over to the running copy without showing anything. Until the program
+    // has made its windows nothing answers other programs: the single-instance socket's
+    // calls wait for the event loop, and nothing is on the session bus yet.
+    tb::LocalSingleInstance instance;
+    const auto makeSplash = [] {
+        auto *made = new tb::frmSplash;
+        QObject::connect(made, &tb::frmSplash::finished, made, &QObject::deleteLater);
+        return made;
+    };
+    tb::frmSplash *splash = nullptr;
+    if (instance.checkForRunningInstance().outcome == tb::InstanceCheck::Outcome::Proceed) {
+        splash = makeSplash();
+        splash->showFirst();
+    }
+
+    tb::SystemClock clock;
+    tb::StdRandom random;
     tb::QtSound sound;
     tb::QtSpeech speech;
     tb::DBusScreenSaver screenSaver;
     tb::DBusNotifier notifier;
     tb::QtHelp help;
     tb::QtShell shell(&messages);
-    tb::LocalSingleInstance instance;
     tb::QtWindowOps windowOps;
     tb::QtFileChooser fileChooser;
     tb::Registry registry(
@@ -187,8 +213,8 @@ int main(int argc, char *argv[])
     if (const QScreen *screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
 
-    auto *splash = new tb::frmSplash;
-    QObject::connect(splash, &tb::frmSplash::finished, splash, &QObject::deleteLater);
+    if (!splash)
+        splash = makeSplash();
     splash->handOverTo(&window);
 
     QPointer<tb::frmSplash> showingSplash(splash);

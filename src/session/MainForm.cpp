@@ -154,9 +154,15 @@ std::string MainForm::formatTime(int seconds)
     return twoDigits(minutes) + ":" + twoDigits(seconds - minutes * 60);
 }
 
+bool MainForm::soundOutput() const
+{
+    if (!soundCardOnSystem_)
+        soundCardOnSystem_ = s_.sound.hasOutputDevice();
+    return *soundCardOnSystem_;
+}
+
 bool MainForm::Form_Load()
 {
-    SoundCardOnSystem = s_.sound.hasOutputDevice();
     controls_["LabelAppTitle"].caption = version::kProductName;
 
     const InstanceCheck instance = s_.instance.checkForRunningInstance();
@@ -535,7 +541,7 @@ void MainForm::ringBell()
 
 SoundPlayed MainForm::playCue(const std::string &file)
 {
-    SoundPlayed played = PlaySoundFile(s_.sound, SoundCardOnSystem, file);
+    SoundPlayed played = PlaySoundFile(s_.sound, !file.empty() && soundOutput(), file);
     // Said once a run for each sound: a session of many tasks rings it many times.
     if (!played.problem.empty() && saidBells_.insert(file).second)
         s_.messages.show(fillIn(trText("MainForm", "Couldn't play the sound\r\n\r\n%1\r\n\r\n%2"),

@@ -8,6 +8,7 @@
 #include "tasklist/Session.h"
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -59,7 +60,6 @@ public:
     std::int16_t currenttask = 0;
     std::int16_t delay = 0;
     bool Taskspaused = false;
-    bool SoundCardOnSystem = false;
     std::int64_t StartPaused = 0; // on the monotonic clock
     std::int16_t totaltasks = 1;
     bool skippedtonext = false;
@@ -82,7 +82,9 @@ public:
     bool sessionPaused() const override { return Taskspaused; }
     int sessionTask() const override { return currenttask; }
     int sessionTaskCount() const override { return totaltasks - 1; }
-    bool soundOutput() const override { return SoundCardOnSystem; }
+    // Asked of the sound system at the first cue or question, not at start: the window shows
+    // before the sound system is loaded, and a run that plays nothing never loads it.
+    bool soundOutput() const override;
     void taskListEdited() override;
 
     // What the panel, the media keys and the commands from outside show of the session.
@@ -229,6 +231,7 @@ private:
     std::set<std::string> saidFailedSaves_;
     std::set<std::string> saidBells_;
     ScopedWriteFailureListener saveWatch_;
+    mutable std::optional<bool> soundCardOnSystem_;
 };
 
 } // namespace tb

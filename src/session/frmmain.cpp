@@ -1,6 +1,7 @@
 #include "session/frmmain.h"
 
 #include "forms/qt/ControlBinding.h"
+#include "forms/qt/LabelText.h"
 #include "platform/qt/LocalSingleInstance.h"
 #include "session/MainForm.h"
 #include "ui_frmmain.h"
@@ -158,6 +159,8 @@ frmmain::frmmain(FormHost &host, QWidget *parent)
     textFont_ = ui->txtmessage->font();
     setTimerFont(ui->lblTimer, timerFont_);
     alignInLayout(centralWidget()->layout(), ui->lblTimer, Qt::AlignCenter);
+    // A tick changes a digit or two of the timer: only those are drawn and sent.
+    repaintChangedCharactersOnly(ui->lblTimer);
     applyColours();
 
     // The running and stopped layouts differ only in what is shown: keep the rest still.

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
@@ -23,6 +25,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <tuple>
 
 namespace tb::test {
 namespace {
@@ -155,8 +159,9 @@ TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
     const std::string word(254, 'x');
     const std::string lines = std::string("Long line. ").append(60, '\n').append("The end");
     double shortTextPoints = 0;
-    for (const std::string &task : {shortText, longText, word, word + " " + word,
-                                    std::string(600, 'y'), lines, word + "\r\n" + lines}) {
+    for (const std::string &task :
+         {shortText, longText, word, std::string(word).append(" ").append(word),
+          std::string(600, 'y'), lines, std::string(word).append("\r\n").append(lines)}) {
         SCOPED_TRACE(task.size());
         resizeTo(600, 500); // the designed look; a text too long for it shrinks to fit
         logic->controls()["txtmessage"].caption = task;
@@ -187,6 +192,60 @@ TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
             keepShot(window.get(), qs("main-full-screen.png"));
         }
         EXPECT_TRUE(task == shortText || points() < shortTextPoints) << "smaller, to fit";
+    }
+}
+
+// A tick draws only the digits that changed, and the window then shows what a whole repaint
+// draws: in the designed size and in a window grown to full screen, where the timer is large.
+TEST_F(Windows, ATickRepaintsOnlyTheDigitsThatChangedAndLeavesTheWholeTimerRight)
+{
+    struct Paints : QObject {
+        QRegion region;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent *>(event)->region();
+            return false;
+        }
+    } paints;
+    auto *timer = find<QLabel>("lblTimer");
+    timer->installEventFilter(&paints);
+    find<QTimer>("timemaintime")->setInterval(10); // the fake clock says what a tick shows
+    press("cmdstartstop");
+    for (const QSize size : {QSize(600, 500), QSize(1920, 1080)}) {
+        SCOPED_TRACE(size.width());
+        resizeTo(size.width(), size.height());
+        // From the start of a task of 10:00: every digit, then one, then two.
+        for (const auto &[seconds, shown, digits] :
+             {std::tuple {1, "09:59", 4}, {1, "09:58", 1}, {2, "09:56", 1}, {16, "09:40", 2}}) {
+            SCOPED_TRACE(shown);
+            QCoreApplication::processEvents();
+            paints.region = QRegion();
+            clock.advance(seconds);
+            const QString expected = qs(shown);
+            ASSERT_SOON(text("lblTimer") == expected && !paints.region.isEmpty());
+            const QRect drawn = paints.region.boundingRect();
+            const int digitWidth = timer->fontMetrics().horizontalAdvance(u'0');
+            // The digits changed, a neighbour on each side and the glyphs' overhang.
+            EXPECT_LE(drawn.width(), (digits + 2) * digitWidth + digitWidth / 2) << drawn.width();
+            EXPECT_EQ(drawn.height(), timer->height());
+            // The window system's copy of the timer against a fresh drawing of it.
+            const QRect onWindow(timer->mapTo(window.get(), QPoint(0, 0)), timer->size());
+            const QImage shownImage = window->screen()
+                                          ->grabWindow(window->winId(), onWindow.x(), onWindow.y(),
+                                                       onWindow.width(), onWindow.height())
+                                          .toImage()
+                                          .convertToFormat(QImage::Format_RGB32);
+            const QImage whole
+                = window->grab(onWindow).toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(shownImage.size(), whole.size());
+            EXPECT_TRUE(shownImage == whole) << "the repainted part fits the rest";
+        }
+        clock.advance(20); // on to a full minute for the next size's table
+        ASSERT_SOON_EQ(text("lblTimer"), qs("09:20"));
+        press("cmdstartstop");
+        press("cmdstartstop");
+        ASSERT_SOON_EQ(text("lblTimer"), qs("10:00"));
     }
 }
 
@@ -404,6 +463,22 @@ TEST(Splash, EndsWhenItsTimeIsUpOrAtAKeyOrAClickAndThenShowsTheNextWindow)
         EXPECT_EQ(next.splashUp, std::vector<bool> {false});
         EXPECT_EQ(finished.count(), 1);
     }
+}
+
+TEST(Splash, ShownFirstItGivesWayToAQuestionAndThenHandsOverAtOnce)
+{
+    QWidget next;
+    frmSplash splash(std::chrono::hours(1));
+    splash.showFirst();
+    EXPECT_TRUE(splash.isVisible());
+    QMessageBox question(QMessageBox::Question, qs("Tallybell"), qs("Start anyway?"));
+    question.setModal(true);
+    question.show();
+    ASSERT_SOON(!splash.isVisible());
+    question.close();
+    splash.handOverTo(&next);
+    ASSERT_SOON(next.isVisible());
+    EXPECT_FALSE(splash.isVisible());
 }
 
 } // namespace

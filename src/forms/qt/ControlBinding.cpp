@@ -1,5 +1,6 @@
 #include "forms/qt/ControlBinding.h"
 
+#include "forms/qt/LabelText.h"
 #include "platform/qt/Text.h"
 #include "text/Encoding.h"
 
@@ -445,7 +446,7 @@ void ControlBinding::applyOne(QObject *object, const ControlState &state,
         if (object == window_)
             window_->setWindowTitle(fromFileBytes(state.caption));
         else if (auto *label = qobject_cast<QLabel *>(object))
-            label->setText(shownText(state.caption));
+            setLabelText(label, shownText(state.caption));
         else if (auto *button = qobject_cast<QAbstractButton *>(object))
             button->setText(fromFileBytes(state.caption));
         else if (auto *group = qobject_cast<QGroupBox *>(object))

@@ -127,12 +127,16 @@ InstanceCheck LocalSingleInstance::checkForRunningInstance()
     using Outcome = InstanceCheck::Outcome;
     if (isListening())
         return {Outcome::Proceed, {}};
+    if (handedOver_)
+        return {Outcome::HandedOver, {}};
     const QString refusal = findSafePlace();
     if (!refusal.isEmpty())
         return {Outcome::Refused, refusal.toStdString()};
     if (const Answer answer = askRunningInstance(kRaiseRequest); answer != Answer::None) {
-        if (answer == Answer::Greeting)
+        if (answer == Answer::Greeting) {
+            handedOver_ = true;
             return {Outcome::HandedOver, {}};
+        }
         const QString other = QCoreApplication::translate("LocalSingleInstance",
                                                           "%1 answers, but not as Tallybell does.")
                                   .arg(serverName_);

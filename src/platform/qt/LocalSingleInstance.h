@@ -40,6 +40,8 @@ public:
                         QObject *parent = nullptr);
     ~LocalSingleInstance() override;
 
+    // A check that handed over says so again without asking the running copy a second
+    // time: the program checks before its first window and the main window's logic again.
     InstanceCheck checkForRunningInstance() override;
 
     // True once this instance listens for later starts.
@@ -79,6 +81,7 @@ private:
     QString fallbackFolder_;
     QString serverName_;
     QLocalServer *server_ = nullptr;
+    bool handedOver_ = false;
     CommandHandler commandHandler_;
 };
 
