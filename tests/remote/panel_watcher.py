@@ -17,8 +17,6 @@ PROPERTIES = "org.freedesktop.DBus.Properties"
 INTROSPECTION = f"""<node>
  <interface name="{WATCHER}">
   <method name="RegisterStatusNotifierItem"><arg type="s" direction="in"/></method>
-  <method name="RegisterStatusNotifierHost"><arg type="s" direction="in"/></method>
-  <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
   <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
   <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
   <property name="ProtocolVersion" type="i" access="read"/>
@@ -46,15 +44,6 @@ class Watcher(dbus.service.Object):
         name, path = (sender, service) if service.startswith("/") else (service, "/StatusNotifierItem")
         self.items.append(name + path)
         report(registered=name, path=path)
-        self.StatusNotifierItemRegistered(name + path)
-
-    @dbus.service.method(WATCHER, in_signature="s")
-    def RegisterStatusNotifierHost(self, service):
-        pass
-
-    @dbus.service.signal(WATCHER, signature="s")
-    def StatusNotifierItemRegistered(self, item):
-        pass
 
     @dbus.service.method("org.freedesktop.DBus.Introspectable", out_signature="s")
     def Introspect(self):

@@ -1,12 +1,10 @@
 // The panel icon's pixmaps as the adapter draws them: the ring shows the share of the task
-// left, the pause and the minutes show, and a picture of them is kept for a person to see.
+// left, the pause and the minutes show.
 
 #include "remote/qt/PanelIcon.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
-#include <QPainter>
 #include <QPalette>
 #include <QtMath>
 
@@ -54,22 +52,6 @@ TEST(PanelIcon, TheRingShowsTheTaskLeftAndTheIconsOfEachStateDiffer)
     EXPECT_NE(icons[1], icons[2]);
     EXPECT_NE(PanelIcon::draw({S::Counting, 12, 7}, kSize, palette).toImage(), icons[1])
         << "the minutes are written on the icon";
-
-    // Stopped, counting at three quarters and paused, large and as a panel shows them.
-    const QString shots = qEnvironmentVariable("TALLYBELL_SHOT_DIR");
-    if (shots.isEmpty() || !QDir().mkpath(shots))
-        return;
-    QImage sheet(3 * (kSize + 16) + 16, kSize + 22 + 40, QImage::Format_ARGB32);
-    sheet.fill(palette.color(QPalette::Window));
-    QPainter painter(&sheet);
-    for (int i = 0; i < 3; ++i) {
-        const int x = 16 + i * (kSize + 16);
-        painter.drawImage(x, 16, icons[i]);
-        painter.drawPixmap(x + (kSize - 22) / 2, kSize + 28,
-                           PanelIcon::draw(looks[i], 22, palette));
-    }
-    painter.end();
-    EXPECT_TRUE(sheet.save(shots + QStringLiteral("/panel-icon.png")));
 }
 
 } // namespace

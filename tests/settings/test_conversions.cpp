@@ -40,8 +40,6 @@ TEST(TextToBool, WordsOrWholeNumbers)
     for (const char *text : {"False", "false", "FALSE", "0", "0.0", "-0", " 0 ", "", "yes", "on",
                              "Truee", "T", "1abc", "2 apples", "True!", "1e", "-"})
         EXPECT_FALSE(textToBool(text)) << '"' << text << '"';
-    EXPECT_EQ(boolToText(true), "True");
-    EXPECT_EQ(boolToText(false), "False");
 }
 
 TEST(DateText, CalendarDatesInTheCommonForms)
