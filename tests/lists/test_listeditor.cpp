@@ -51,14 +51,13 @@ TEST_F(ListEditor, TheIntervalStaysBetweenOneAnd32767)
         {"often", "spindaysUp", "1 practice session", "1"}, // no number: read as 0
     };
     for (const auto &[before, button, shown, after] : cases) {
+        SCOPED_TRACE(std::string(before ? before : "none") + ", " + button);
         if (before)
             IniWrite(TaskListFile::listGroupSection(1), "Change Song", before, ini);
         open();
         click(button);
-        EXPECT_EQ(c("labdayschange").caption + "|"
-                      + read("List Group Number 1", "Change Song", "none"),
-                  std::string("Change list item after ") + shown + "|" + after)
-            << (before ? before : "none") << ", " << button;
+        EXPECT_EQ(c("labdayschange").caption, std::string("Change list item after ") + shown);
+        EXPECT_EQ(read("List Group Number 1", "Change Song", "none"), after);
         click("cmdOK");
     }
     // The selection is stored at once, exactly as the rotation reads it.
