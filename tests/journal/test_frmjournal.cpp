@@ -77,14 +77,11 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     EXPECT_EQ(rows->index(2, 2).data(Qt::ToolTipRole).toString(), qs("Play Etude 2 ,\n\"slowly\""));
 
     // The search reads every column as shown, with case and blanks folded.
-    auto *search = dialog->findChild<QLineEdit *>(qs("txtsearch"));
-    EXPECT_TRUE(search->hasFocus());
-    for (const auto &[query, found] : {std::pair {"SKIPPED", 1},
-                                       {"2:05", 1},
-                                       {"10:00", 3},
-                                       {"etude 3", 1},
-                                       {"\"slowly", 1},
-                                       {"time up", 1}}) {
+    EXPECT_TRUE(dialog->findChild<QLineEdit *>(qs("txtsearch"))->hasFocus());
+    const std::pair<const char *, int> searches[] = {
+        {"SKIPPED", 1}, {"2:05", 1}, {"10:00", 3}, {"etude 3", 1}, {"\"slowly", 1}, {"time up", 1},
+    };
+    for (const auto &[query, found] : searches) {
         typeSearch(dialog, qs(query));
         EXPECT_EQ(rows->rowCount(), found) << query;
     }
@@ -94,8 +91,7 @@ TEST_F(JournalWindow, ShowsSearchesExportsAndFollowsTheJournal)
     EXPECT_EQ(label("lblshown"), qs("1 of 3 tasks"));
     chooser.answers = {folder.file("out.csv")};
     QTest::mouseClick(dialog->findChild<QPushButton *>(qs("cmdexport")), Qt::LeftButton);
-    ASSERT_EQ(chooser.asked.size(), 1u);
-    EXPECT_TRUE(chooser.asked[0].save);
+    EXPECT_TRUE(chooser.asked.at(0).save);
     const std::string exported = readFile(folder.file("out.csv"));
     EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 3) << exported;
     EXPECT_NE(exported.find("\"Play Etude 2 ,\r\n\"\"slowly\"\"\""), std::string::npos);
@@ -186,14 +182,10 @@ TEST_F(JournalWindow, JournalAndAboutFitASmallScreenAndEveryColumnShowsWhole)
 
 TEST_F(JournalWindow, AboutBoxReadsInALightAndADarkPaletteAndScreenshotsAreKept)
 {
-    for (int day = 0; day < 7; ++day) // a week of practice for the pictures
-        add({dateTimeText(clock.t - 3600 - day * 86400),
-             "",
-             2,
-             "Romanza",
-             {},
-             1200,
-             600 + 90 * day});
+    for (int day = 0; day < 7; ++day) { // a week of practice for the pictures
+        const std::int64_t started = clock.t - 3600 - day * 86400;
+        add({dateTimeText(started), "", 2, "Romanza", {}, 1200, 600 + 90 * day});
+    }
     const QPalette before = QApplication::palette();
     QPalette dark(QColor(0x32, 0x32, 0x32), QColor(0x32, 0x32, 0x32)); // like Adwaita dark
     dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));

@@ -154,7 +154,6 @@ TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
     }
     ASSERT_EQ(messages.shown.size(), 1u); // the folder's
     EXPECT_EQ(messages.shown[0].text,
-              "A disk error has occurred trying to open the song "
-              "list\r\n\r\n"
+              "A disk error has occurred trying to open the song list\r\n\r\n"
                   + dir.file("list1.txt") + "\r\n\r\nIs a directory");
 }

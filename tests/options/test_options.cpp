@@ -134,25 +134,20 @@ TEST_F(Options, EachChoiceIsADialogOfItsOwnKind)
     list().setSoundfile(folder.file("nowhere/bell.wav"));
     for (const char *button : {"cmdselectsndfile", "cmdselecttaskfile", "cmdnewtaskfile"})
         click(button); // each cancelled
-    const std::tuple<const char *, const char *, bool, const char *> rows[] = {
-        {"Please select a sound file", "Sound Files", false, ""},
-        {"Please select a Task File", "Setting files", false, ""},
-        {"Create a new task list", "Setting files", true, "&Create"},
-    };
-    ASSERT_EQ(chooser.asked.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        const auto &[title, files, save, accept] = rows[i];
-        const FileChoice &asked = chooser.asked[i];
-        SCOPED_TRACE(title);
-        EXPECT_EQ(asked.title, title);
-        EXPECT_EQ(asked.folder, folder.path().string()) << "the list's or the program's folder";
-        EXPECT_EQ(asked.filters.at(0).first, files);
-        EXPECT_EQ(asked.fileName, i == 0 ? "*.wav" : "*.ini");
-        EXPECT_EQ(asked.save, save);
-        EXPECT_FALSE(asked.mustExist);
-        EXPECT_FALSE(save && asked.confirmOverwrite);
-        EXPECT_EQ(asked.acceptLabel, accept);
+    // Each dialog's title, first filter, name, save or open (nothing need exist, and a save
+    // asks nothing about an existing file) and button; all in the list's or the program's folder.
+    std::string asked;
+    for (const FileChoice &c : chooser.asked) {
+        EXPECT_EQ(c.folder, folder.path().string());
+        asked += c.title + "|" + c.filters.at(0).first + "|" + c.fileName + "|"
+            + (c.save ? "save" : "open")
+            + (c.mustExist || (c.save && c.confirmOverwrite) ? "!" : "") + "|" + c.acceptLabel
+            + "\n";
     }
+    EXPECT_EQ(asked,
+              "Please select a sound file|Sound Files|*.wav|open|\n"
+              "Please select a Task File|Setting files|*.ini|open|\n"
+              "Create a new task list|Setting files|*.ini|save|&Create\n");
 }
 
 TEST_F(Options, ANewTaskListGetsTheSixOptionsAndReplacesAnOldOneWholeAfterAYes)
