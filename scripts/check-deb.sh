@@ -4,7 +4,8 @@
 #      validators, and the metainfo's releases are the changelog's;
 #   2. it installs with apt-get, with nothing but its own Depends, on a clean Debian 12
 #      system: a minimal debootstrap root, entered with chroot;
-#   3. there, started by an ordinary user, its main window maps on an X display and the
+#   3. there, an ordinary user's `tallybell --version` names the package's version, and
+#      started by that user, its main window maps on an X display and the
 #      user's data folder gets the shipped task list, lists and bell;
 #   4. purged, it leaves nothing of its own under /usr.
 #
@@ -190,8 +191,16 @@ in_root dpkg-query -W -f "\${Status}\n" tallybell | grep -qx 'install ok install
     fail "the package is not installed"
 
 # --- 3. Its program, started by an ordinary user -----------------------------------------------
-step "starting tallybell as $user on an X display of the check's own"
 in_root useradd --create-home --shell /bin/sh "$user"
+step "tallybell --version as $user, with no display"
+version=$(chroot --userspec="$user:$user" "$root" /usr/bin/env -i HOME="/home/$user" \
+    PATH=/usr/bin:/bin LANG=C.UTF-8 tallybell --version 2>&1) ||
+    fail "tallybell --version ended with an error: $version"
+expected="Tallybell $(dpkg-deb --field "$deb" Version)"
+[ "$version" = "$expected" ] || fail "tallybell --version says \"$version\", not \"$expected\""
+echo "$version"
+
+step "starting tallybell as $user on an X display of the check's own"
 # The display runs outside the root, so that nothing of X but the package's own Depends is
 # in it; the program reaches it through its socket.
 mkdir -p /tmp/.X11-unix
