@@ -132,9 +132,9 @@ ProgramFolder chooseProgramFolder(const std::string &executableFolder,
             copy(source, name);
     }
     // What a copy killed at a start before left behind.
-    for (const char *name :
-         {kDefaultList, kWorkList, "List1.txt", "List2.txt", "PINGPONG.WAV", "WARNING.WAV"})
+    for (const char *name : kShipped)
         removeStaleTemporaryFiles(folder, name);
+    removeStaleTemporaryFiles(folder, kWorkList);
 
     ProgramFolder chosen {folder, {}};
     // Said once, when the list is taken along, unless the list in use is another one.

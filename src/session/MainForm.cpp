@@ -195,10 +195,7 @@ bool MainForm::Form_Load()
     showTotalTime();
     setdelay();
     controls_["lblStartFrom"].caption = numberToText(currenttask);
-    controls_["optionScreenSave"].checked = list_.Disabless();
-    controls_["optionMuteCues"].checked = list_.options().muteCues;
-    controls_["optionKeepInPanel"].checked = list_.keepInPanel();
-    controls_["optionMediaKeys"].checked = list_.mediaKeys();
+    showOptionTicks();
     for (int i = 0; i < kTimeMenuEntries; ++i)
         controls_[timeMenuName(i)].caption
             = fillIn(trText("MainForm", "%1 Minutes"), {std::to_string((i + 1) * 10)});
@@ -367,10 +364,7 @@ void MainForm::refresh()
     }
     if (list_.revision() != seenRevision_) {
         seenRevision_ = list_.revision();
-        controls_["optionScreenSave"].checked = list_.Disabless();
-        controls_["optionMuteCues"].checked = list_.options().muteCues;
-        controls_["optionKeepInPanel"].checked = list_.keepInPanel();
-        controls_["optionMediaKeys"].checked = list_.mediaKeys();
+        showOptionTicks();
         // A length chosen elsewhere is in force at once; stopped, the tasks may have been
         // changed too.
         if (list_.TempTotalTime() != shownTotalTime_) {
@@ -831,16 +825,24 @@ void MainForm::Timemenu_Click(int index)
     setdelay();
 }
 
+void MainForm::showOptionTicks()
+{
+    controls_["optionScreenSave"].checked = list_.Disabless();
+    controls_["optionMuteCues"].checked = list_.options().muteCues;
+    controls_["optionKeepInPanel"].checked = list_.keepInPanel();
+    controls_["optionMediaKeys"].checked = list_.mediaKeys();
+}
+
 void MainForm::optionScreenSave_Click()
 {
     list_.setDisabless(!list_.Disabless());
-    controls_["optionScreenSave"].checked = list_.Disabless();
+    showOptionTicks();
 }
 
 void MainForm::optionMuteCues_Click()
 {
     list_.setMuteCues(!list_.options().muteCues);
-    controls_["optionMuteCues"].checked = list_.options().muteCues;
+    showOptionTicks();
     if (list_.options().muteCues)
         s_.speech.stop();
 }
@@ -848,13 +850,13 @@ void MainForm::optionMuteCues_Click()
 void MainForm::optionKeepInPanel_Click()
 {
     list_.setKeepInPanel(!list_.keepInPanel());
-    controls_["optionKeepInPanel"].checked = list_.keepInPanel();
+    showOptionTicks();
 }
 
 void MainForm::optionMediaKeys_Click()
 {
     list_.setMediaKeys(!list_.mediaKeys());
-    controls_["optionMediaKeys"].checked = list_.mediaKeys();
+    showOptionTicks();
 }
 
 void MainForm::setPanelAvailable(bool available)

@@ -165,6 +165,8 @@ private:
     // Reads `text` aloud when the option is on and the cues are not muted: after the bell,
     // when one is ringing.
     void speak(const std::string &text);
+    // The Options menu's switches as the task list has them.
+    void showOptionTicks();
     void blankScreenSaver();
     void restoreScreenSaver();
     bool askToAddTasks();

@@ -137,9 +137,7 @@ InstanceCheck LocalSingleInstance::checkForRunningInstance()
             handedOver_ = true;
             return {Outcome::HandedOver, {}};
         }
-        const QString other = QCoreApplication::translate("LocalSingleInstance",
-                                                          "%1 answers, but not as Tallybell does.")
-                                  .arg(serverName_);
+        const QString other = notTallybell();
         return {Outcome::Refused, other.toStdString()};
     }
     if (!listen()) {
@@ -184,6 +182,13 @@ QString LocalSingleInstance::findSafePlace()
     return {};
 }
 
+QString LocalSingleInstance::notTallybell() const
+{
+    return QCoreApplication::translate("LocalSingleInstance",
+                                       "%1 answers, but not as Tallybell does.")
+        .arg(serverName_);
+}
+
 std::optional<LocalSingleInstance::CommandAnswer>
 LocalSingleInstance::sendCommand(const QString &word, QString *problem)
 {
@@ -197,9 +202,7 @@ LocalSingleInstance::sendCommand(const QString &word, QString *problem)
     case Answer::None:
         return std::nullopt;
     case Answer::Other:
-        *problem = QCoreApplication::translate("LocalSingleInstance",
-                                               "%1 answers, but not as Tallybell does.")
-                       .arg(serverName_);
+        *problem = notTallybell();
         return std::nullopt;
     case Answer::Greeting:
         break;

@@ -72,6 +72,8 @@ private:
     enum class Answer { None, Greeting, Other };
 
     QString findSafePlace();
+    // Said when another program listens at the socket's name.
+    QString notTallybell() const;
     Answer askRunningInstance(QByteArrayView request, QByteArray *reply = nullptr);
     bool listen();
     void acceptConnections();

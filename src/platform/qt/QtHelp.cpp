@@ -61,12 +61,9 @@ QtHelp::~QtHelp()
 QUrl QtHelp::page(const QString &name)
 {
     const QString folder = languageFolder();
-    if (!folder.isEmpty()) {
-        QUrl translated(QStringLiteral("qrc:/help/%1/%2").arg(folder, name));
-        if (QFile::exists(resourcePath(translated)))
-            return translated;
-    }
-    return QUrl(QStringLiteral("qrc:/help/") + name);
+    if (folder.isEmpty())
+        return QUrl(QStringLiteral("qrc:/help/") + name);
+    return existing(QUrl(QStringLiteral("qrc:/help/%1/%2").arg(folder, name)));
 }
 
 QUrl QtHelp::existing(const QUrl &url)

@@ -37,11 +37,17 @@ MprisService::MprisService(MediaPlayer &player, RemoteControl &remote, QString d
 
 MprisService::~MprisService()
 {
-    if (held_) {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        bus.unregisterService(serviceName());
-        bus.unregisterObject(objectPath());
-    }
+    release();
+}
+
+void MprisService::release()
+{
+    if (!held_)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterService(serviceName());
+    bus.unregisterObject(objectPath());
+    held_ = false;
 }
 
 QVariantMap MprisService::metadata() const
@@ -61,13 +67,10 @@ void MprisService::update()
     const MediaPlayer::Changes changes = player_.look();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (changes.wanted && bus.isConnected()) {
-        if (player_.wanted()) {
+        if (player_.wanted())
             held_ = bus.registerObject(objectPath(), this) && bus.registerService(serviceName());
-        } else if (held_) {
-            bus.unregisterService(serviceName());
-            bus.unregisterObject(objectPath());
-            held_ = false;
-        }
+        else
+            release();
         return;
     }
     if (!held_)

@@ -35,6 +35,8 @@ public:
 
 private:
     void propertiesChanged(const QVariantMap &changed);
+    // Lets go of the player's name on the bus, when held.
+    void release();
 
     MediaPlayer &player_;
     RemoteControl &remote_;
