@@ -238,7 +238,7 @@ class Tallybell(Program):
         shutil.copy2(binary, os.path.join(self.folder, "tallybell"))
         source = os.path.dirname(os.path.abspath(binary))
         for entry in os.listdir(source):  # the files the build ships beside the program
-            if entry.lower().endswith((".wav", ".txt")):
+            if entry.lower().endswith((".wav", ".txt", ".so")):
                 shutil.copy2(os.path.join(source, entry), self.folder)
         with open(os.path.join(self.folder, "tallydef.ini"), "wb") as f:
             f.write(TASK_LIST)

@@ -189,6 +189,11 @@ grep -E '^(Need to get|After this operation)' "$root/tmp/install.log" || true
 in_root dpkg-query -L tallybell | sort >"$unpacked/installed.txt"
 in_root dpkg-query -W -f "\${Status}\n" tallybell | grep -qx 'install ok installed' ||
     fail "the package is not installed"
+# The sound and speech module is loaded at run time, from beside the program's library folder:
+# it is installed there, and everything it links with came with the Depends.
+module=$(grep -E '^/usr/lib/([^/]+/)?tallybell/tallybell-media\.so$' "$unpacked/installed.txt") || fail "the package has no sound module in its library folder"
+missing=$(in_root ldd "$module" | grep 'not found' || true)
+[ -z "$missing" ] || fail "the sound module's libraries are not installed: $missing"
 
 # --- 3. Its program, started by an ordinary user -----------------------------------------------
 in_root useradd --create-home --shell /bin/sh "$user"

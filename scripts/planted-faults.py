@@ -465,6 +465,13 @@ FAULTS = [
       "{tasksCounted(static_cast<std::int64_t>(tasks_.size())), chosen.path}",
       "the export names every task, not those exported"),
     # --- platform logic and windows
+    F("media-broken-first", "platform", "src/platform/qt/MediaModule.cpp",
+      "            tried << library_.errorString();\n            continue;",
+      "            tried << library_.errorString();\n            break;",
+      "a broken module file ends the search for the sound module"),
+    F("media-sound-forward", "platform", "src/platform/qt/MediaModule.cpp",
+      "return sound && sound->hasOutputDevice();", "return sound != nullptr;",
+      "a loaded sound module is taken for an output device"),
     F("utf8-surrogate", "platform", "src/text/Encoding.cpp",
       "(code >= 0xD800 && code <= 0xDFFF) || ", "", "a surrogate counts as UTF-8"),
     F("utf8-overlong", "platform", "src/text/Encoding.cpp",

@@ -26,8 +26,10 @@ frmSplash::frmSplash(std::chrono::milliseconds showFor, QWidget *parent)
       ui(std::make_unique<Ui::frmSplash>()), timer_(new QTimer(this))
 {
     ui->setupUi(this);
+    // The splash is the first window: its picture is drawn ahead, so that the SVG engine is
+    // loaded after it is up (splash.png and splash@2x.png are picture2.svg at its size).
     ui->imgLogo->setPixmap(
-        QIcon(QStringLiteral(":/icons/picture2.svg")).pixmap(ui->imgLogo->maximumSize()));
+        QIcon(QStringLiteral(":/icons/splash.png")).pixmap(ui->imgLogo->maximumSize()));
     logic_.Form_Load();
     new ControlBinding(
         this, [this] { return &logic_; }, nullptr);

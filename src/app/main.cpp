@@ -9,12 +9,11 @@
 #include "platform/qt/DBusNotifier.h"
 #include "platform/qt/DBusScreenSaver.h"
 #include "platform/qt/LocalSingleInstance.h"
+#include "platform/qt/MediaModule.h"
 #include "platform/qt/QtFileChooser.h"
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtShell.h"
-#include "platform/qt/QtSound.h"
-#include "platform/qt/QtSpeech.h"
 #include "platform/qt/QtTranslator.h"
 #include "platform/qt/QtWindowOps.h"
 #include "remote/MediaPlayer.h"
@@ -118,7 +117,6 @@ int main(int argc, char *argv[])
     if (!sharedMemoryChosen)
         qunsetenv("QT_XCB_NO_MITSHM");
     nameTheProgram();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYBELL_APP_ID));
     // The user's language, before any text is made.
     tb::QtTranslator translator;
@@ -143,11 +141,13 @@ int main(int argc, char *argv[])
         splash = makeSplash();
         splash->showFirst();
     }
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
 
     tb::SystemClock clock;
     tb::StdRandom random;
-    tb::QtSound sound;
-    tb::QtSpeech speech;
+    tb::MediaModule media;
+    tb::ModuleSound sound(media);
+    tb::ModuleSpeech speech(media);
     tb::DBusScreenSaver screenSaver;
     tb::DBusNotifier notifier;
     tb::QtHelp help;

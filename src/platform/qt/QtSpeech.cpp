@@ -1,7 +1,5 @@
 #include "platform/qt/QtSpeech.h"
 
-#include "platform/Translator.h"
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
@@ -165,7 +163,7 @@ private:
     int rate_ = 0;
 };
 
-QtSpeech::QtSpeech()
+QtSpeech::QtSpeech(std::string (*language)()) : language_(language)
 {
     thread_.setObjectName(QStringLiteral("speech"));
 }
@@ -187,7 +185,7 @@ SpeechWorker *QtSpeech::worker()
             return nullptr;
         }
         state_ = State::Trying;
-        worker_ = new SpeechWorker(state_, QString::fromStdString(uiLanguage()));
+        worker_ = new SpeechWorker(state_, QString::fromStdString(language_()));
         worker_->moveToThread(&thread_);
         thread_.start(QThread::LowPriority);
         post(worker_, [w = worker_] { w->start(); });

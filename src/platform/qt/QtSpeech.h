@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/Speech.h"
+#include "platform/Translator.h"
 
 #include <QThread>
 
 #include <atomic>
+#include <string>
 
 namespace tb {
 
@@ -17,7 +19,8 @@ class SpeechWorker;
 class QtSpeech final : public Speech
 {
 public:
-    QtSpeech();
+    // `language` names the language to speak in, as the program shows its texts.
+    explicit QtSpeech(std::string (*language)() = uiLanguage);
     ~QtSpeech() override;
     QtSpeech(const QtSpeech &) = delete;
     QtSpeech &operator=(const QtSpeech &) = delete;
@@ -33,6 +36,7 @@ public:
 private:
     SpeechWorker *worker();
 
+    std::string (*language_)();
     QThread thread_;
     SpeechWorker *worker_ = nullptr;
     std::atomic<State> state_ {State::Untried};
