@@ -4,14 +4,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QWidget>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace tb {
@@ -96,6 +99,156 @@ QString makePrivateFolder(const QString &folder)
     return refusal;
 }
 
+// A file descriptor closed with its owner.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : fd_(fd) { }
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The socket's address; false when the path is too long for one.
+bool socketAddress(const QString &path, sockaddr_un &address)
+{
+    const QByteArray name = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (name.isEmpty() || static_cast<std::size_t>(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    return true;
+}
+
+const sockaddr *asAddress(const sockaddr_un &address)
+{
+    return reinterpret_cast<const sockaddr *>(&address);
+}
+
+// Waits until `fd` can be read (or written): false when the time is up first.
+bool waitFor(int fd, short events, int timeoutMs)
+{
+    pollfd watched {fd, events, 0};
+    int ready = 0;
+    do
+        ready = ::poll(&watched, 1, timeoutMs);
+    while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
+
+// Sends all of `bytes`, waiting at most `timeoutMs` each time the socket is full.
+bool sendAll(int fd, QByteArrayView bytes, int timeoutMs)
+{
+    while (!bytes.isEmpty()) {
+        const ssize_t sent
+            = ::send(fd, bytes.data(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
+        if (sent > 0)
+            bytes = bytes.sliced(sent);
+        else if (sent == 0
+                 || (errno != EINTR && (errno != EAGAIN || !waitFor(fd, POLLOUT, timeoutMs))))
+            return false;
+    }
+    return true;
+}
+
+// Appends what can be read from `fd` now to `to`: false when the peer has hung up (or the
+// connection failed) and nothing more will come.
+bool receive(int fd, QByteArray &to)
+{
+    char buffer[512];
+    for (;;) {
+        const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
+        if (got > 0)
+            to.append(buffer, got);
+        else if (got < 0 && errno == EINTR)
+            continue;
+        else
+            return got < 0 && errno == EAGAIN;
+        // Nothing sent to us is longer than a line or two: more is no request.
+        if (to.size() > 4096)
+            return false;
+    }
+}
+
+// One connection of a later start: it is greeted, what it sends is answered as it arrives,
+// and the connection ends once the answer is out or when the peer hangs up.
+class Peer final : public QObject
+{
+public:
+    // Answers what has arrived; true when the connection is done with.
+    using Handler = std::function<bool(QByteArray &received, QByteArray &answer)>;
+
+    Peer(int fd, QByteArrayView greeting, Handler handler, QObject *parent)
+        : QObject(parent), fd_(fd), reading_(fd, QSocketNotifier::Read),
+          writing_(fd, QSocketNotifier::Write), handler_(std::move(handler)),
+          out_(greeting.toByteArray())
+    {
+        connect(&reading_, &QSocketNotifier::activated, this, &Peer::read);
+        connect(&writing_, &QSocketNotifier::activated, this, &Peer::write);
+        write();
+    }
+    ~Peer() override
+    {
+        reading_.setEnabled(false);
+        writing_.setEnabled(false);
+    }
+    Peer(const Peer &) = delete;
+    Peer &operator=(const Peer &) = delete;
+
+private:
+    void read()
+    {
+        const bool open = receive(fd_.get(), in_);
+        // The answer may wait for a question to the user: meanwhile nothing more is read.
+        reading_.setEnabled(false);
+        done_ = handler_(in_, out_) || !open;
+        if (!done_)
+            reading_.setEnabled(true);
+        write();
+    }
+
+    void write()
+    {
+        while (!out_.isEmpty()) {
+            const ssize_t sent = ::send(fd_.get(), out_.constData(),
+                                        static_cast<std::size_t>(out_.size()), MSG_NOSIGNAL);
+            if (sent > 0) {
+                out_.remove(0, sent);
+            } else if (sent < 0 && errno == EINTR) {
+                continue;
+            } else if (sent < 0 && errno == EAGAIN) {
+                writing_.setEnabled(true);
+                return;
+            } else {
+                out_.clear();
+                done_ = true;
+            }
+        }
+        writing_.setEnabled(false);
+        if (done_) {
+            reading_.setEnabled(false);
+            deleteLater();
+        }
+    }
+
+    Descriptor fd_;
+    QSocketNotifier reading_;
+    QSocketNotifier writing_;
+    Handler handler_;
+    QByteArray in_;
+    QByteArray out_;
+    bool done_ = false;
+};
+
 } // namespace
 
 LocalSingleInstance::LocalSingleInstance(QObject *parent)
@@ -110,7 +263,15 @@ LocalSingleInstance::LocalSingleInstance(const QString &runtimeFolder,
 {
 }
 
-LocalSingleInstance::~LocalSingleInstance() = default;
+LocalSingleInstance::~LocalSingleInstance()
+{
+    if (listening_ < 0)
+        return;
+    delete connections_;
+    ::close(listening_);
+    // The socket goes with the program that listened at it.
+    ::unlink(QFile::encodeName(serverName_).constData());
+}
 
 QString LocalSingleInstance::socketFileName()
 {
@@ -119,7 +280,7 @@ QString LocalSingleInstance::socketFileName()
 
 bool LocalSingleInstance::isListening() const
 {
-    return server_ && server_->isListening();
+    return listening_ >= 0;
 }
 
 InstanceCheck LocalSingleInstance::checkForRunningInstance()
@@ -140,13 +301,11 @@ InstanceCheck LocalSingleInstance::checkForRunningInstance()
         const QString other = notTallybell();
         return {Outcome::Refused, other.toStdString()};
     }
-    if (!listen()) {
+    if (const QString why = listen(); !why.isEmpty()) {
         const QString cannotListen
             = QCoreApplication::translate("LocalSingleInstance",
                                           "%1 cannot be opened for later starts: %2.")
-                  .arg(serverName_, server_->errorString());
-        delete server_;
-        server_ = nullptr;
+                  .arg(serverName_, why);
         return {Outcome::Refused, cannotListen.toStdString()};
     }
     return {Outcome::Proceed, {}};
@@ -221,76 +380,101 @@ LocalSingleInstance::sendCommand(const QString &word, QString *problem)
 LocalSingleInstance::Answer LocalSingleInstance::askRunningInstance(QByteArrayView request,
                                                                     QByteArray *reply)
 {
-    // A local connection is accepted or refused at once, so the wait is only a safeguard.
-    QLocalSocket socket;
-    socket.connectToServer(serverName_);
-    if (!socket.waitForConnected(kConnectTimeoutMs))
+    sockaddr_un address;
+    if (!socketAddress(serverName_, address))
         return Answer::None;
-    while (!socket.canReadLine() && socket.bytesAvailable() < kGreeting.size()
-           && socket.waitForReadyRead(kGreetingTimeoutMs)) { }
-    if (socket.readLine(kGreeting.size() + 1) != kGreeting)
-        return Answer::Other;
-    socket.write(request.data(), request.size());
-    socket.waitForBytesWritten(kWriteTimeoutMs);
-    if (reply) {
-        // The answer ends where the running copy hangs up.
-        while (socket.state() == QLocalSocket::ConnectedState
-               && socket.waitForReadyRead(kAnswerTimeoutMs))
-            reply->append(socket.readAll());
-        reply->append(socket.readAll());
-        return Answer::Greeting;
+    const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (socket.get() < 0)
+        return Answer::None;
+    // A local connection is accepted or refused at once; only a full queue of a busy
+    // running copy is waited for, a moment.
+    const auto giveUp
+        = std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectTimeoutMs);
+    while (::connect(socket.get(), asAddress(address), sizeof address) != 0) {
+        if (errno != EINTR && (errno != EAGAIN || std::chrono::steady_clock::now() > giveUp))
+            return Answer::None;
+        if (errno == EAGAIN)
+            ::poll(nullptr, 0, 10);
     }
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(kWriteTimeoutMs);
+    QByteArray received;
+    while (!received.contains('\n') && received.size() < kGreeting.size()
+           && waitFor(socket.get(), POLLIN, kGreetingTimeoutMs)
+           && receive(socket.get(), received)) { }
+    if (received.left(kGreeting.size()) != kGreeting)
+        return Answer::Other;
+    received.remove(0, kGreeting.size());
+    if (!sendAll(socket.get(), request, kWriteTimeoutMs) || !reply)
+        return Answer::Greeting;
+    // The answer ends where the running copy hangs up.
+    while (waitFor(socket.get(), POLLIN, kAnswerTimeoutMs) && receive(socket.get(), received)) { }
+    *reply = received;
     return Answer::Greeting;
 }
 
-bool LocalSingleInstance::listen()
+QString LocalSingleInstance::listen()
 {
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &LocalSingleInstance::acceptConnections);
-    if (server_->listen(serverName_))
-        return true;
+    sockaddr_un address;
+    if (!socketAddress(serverName_, address))
+        return errnoText(ENAMETOOLONG);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return errnoText(errno);
+    bool bound = ::bind(fd, asAddress(address), sizeof address) == 0;
     // Nobody answered, so a socket left in our own folder belongs to a program that has gone.
-    if (server_->serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalServer::removeServer(serverName_);
-        if (server_->listen(serverName_))
-            return true;
+    if (!bound && errno == EADDRINUSE && ::unlink(address.sun_path) == 0)
+        bound = ::bind(fd, asAddress(address), sizeof address) == 0;
+    if (!bound || ::chmod(address.sun_path, S_IRWXU) != 0 || ::listen(fd, SOMAXCONN) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return errnoText(error);
     }
-    return false;
+    listening_ = fd;
+    connections_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(connections_, &QSocketNotifier::activated, this,
+            &LocalSingleInstance::acceptConnections);
+    return {};
 }
 
 void LocalSingleInstance::acceptConnections()
 {
-    while (QLocalSocket *socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        socket->write(kGreeting.data(), kGreeting.size());
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        if (socket->bytesAvailable() > 0)
-            readRequest(socket);
+    for (;;) {
+        const int fd = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0 && errno == EINTR)
+            continue;
+        if (fd < 0)
+            return;
+        new Peer(
+            fd, kGreeting,
+            [this](QByteArray &received, QByteArray &answer) {
+                return readRequest(received, answer);
+            },
+            this);
     }
 }
 
-void LocalSingleInstance::readRequest(QLocalSocket *socket)
+bool LocalSingleInstance::readRequest(QByteArray &received, QByteArray &answer)
 {
-    while (socket->canReadLine()) {
-        const QByteArray line = socket->readLine(64);
+    // Requests are short lines: anything longer is no request, and the peer is let go.
+    constexpr qsizetype kLongestLine = 64;
+    for (qsizetype end = received.indexOf('\n'); end >= 0; end = received.indexOf('\n')) {
+        if (end >= kLongestLine)
+            break;
+        const QByteArray line = received.left(end + 1);
+        received.remove(0, end + 1);
         if (line == kRaiseRequest)
             Q_EMIT raiseRequested();
-        if (line.startsWith(kCommandRequest) && line.endsWith('\n')) {
+        if (line.startsWith(kCommandRequest)) {
             const QString word = QString::fromUtf8(line.mid(kCommandRequest.size()).chopped(1));
-            const CommandAnswer answer
+            const CommandAnswer result
                 = commandHandler_ ? commandHandler_(word) : CommandAnswer {1, QByteArray()};
-            socket->write(QByteArray::number(answer.exitCode) + '\n' + answer.text);
-            socket->disconnectFromServer();
-            return;
+            answer += QByteArray::number(result.exitCode) + '\n' + result.text;
+            return true;
         }
     }
-    // Nothing longer than a request is expected from a peer.
-    if (socket->bytesAvailable() > 64)
-        socket->abort();
+    if (received.size() < kLongestLine)
+        return false;
+    answer.clear();
+    return true;
 }
 
 void restoreAndRaise(QWidget *window)

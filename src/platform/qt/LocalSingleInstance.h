@@ -9,13 +9,15 @@
 #include <functional>
 #include <optional>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 class QWidget;
 
 namespace tb {
 
 // One running program per user, over a local socket in a folder only the user may enter.
+// The socket is the system's own (a Unix domain socket watched by the event loop): Qt's
+// network library, which would bring a dozen libraries more to every start, is not needed
+// for one short line each way.
 // The first instance listens and greets each connection; a later one connects, and when
 // it is greeted, sends a raise request and ends. The first instance then emits
 // raiseRequested(), which the main window answers by coming back from the task bar and to
@@ -75,14 +77,18 @@ private:
     // Said when another program listens at the socket's name.
     QString notTallybell() const;
     Answer askRunningInstance(QByteArrayView request, QByteArray *reply = nullptr);
-    bool listen();
+    // Listens at serverName_; the system's reason when it cannot.
+    QString listen();
     void acceptConnections();
-    void readRequest(QLocalSocket *socket);
+    // Answers what `peer` (a connection of a later start) has sent so far; true when the
+    // connection is done with.
+    bool readRequest(QByteArray &received, QByteArray &answer);
 
     QString runtimeFolder_;
     QString fallbackFolder_;
     QString serverName_;
-    QLocalServer *server_ = nullptr;
+    int listening_ = -1; // the socket, while this instance listens
+    QSocketNotifier *connections_ = nullptr;
     bool handedOver_ = false;
     CommandHandler commandHandler_;
 };
