@@ -49,7 +49,6 @@ using enum Chosen;
 
 const Files def {{"tallydef.ini", "x"}}, work {{"tallywork.ini", "x"}};
 const Files users {{"tallywork.ini", "my tasks"}, {"List1.txt", "my list"}};
-const Files mine {{"tallydef.ini", "mine"}}, own {{"tallydef.ini", "own"}};
 
 // Each case differs from an installed program (in <root>/usr/bin, its defaults in
 // <root>/usr/share/tallybell) started by a user with a HOME.
@@ -71,18 +70,11 @@ struct Case {
 const Case kCases[] = {
     {.name = "installed"},
     {.name = "portable", .beside = def, .xdg = "xdg", .chosen = Beside},
-    {.name = "portable, run before", .beside = work, .chosen = Beside},
     // A copy that cannot write in its own folder takes its task list along, and says so.
     {.name = "read-only with a task list",
      .beside = work,
      .writable = false,
      .after = with(work, kListsAndBell),
-     .problem = "cannot write in its own folder"},
-    {.name = "own files",
-     .beside = own,
-     .writable = false,
-     .share = false,
-     .after = own,
      .problem = "cannot write in its own folder"},
     {.name = "the user's own files",
      .beside = users,
@@ -107,12 +99,10 @@ const Case kCases[] = {
      .before = kShipped,
      .stale = {{".PINGPONG.WAV.Ab12Cd", ""}, {".List1.txt.4242.new", ""}}},
     {.name = "XDG_DATA_HOME", .xdg = "xdg", .chosen = XdgData},
-    {.name = "XDG_DATA_HOME without HOME", .xdg = "xdg", .home = false, .chosen = XdgData},
     {.name = "a relative XDG_DATA_HOME is ignored", .xdg = ""},
     {.name = "the default list not brought back",
      .before = users,
      .after = with(users, kListsAndBell)},
-    {.name = "a changed default list is kept", .before = mine, .after = with(mine, kShipped)},
     {.name = "no HOME", .home = false, .chosen = Beside, .problem = "HOME is not set"},
     {.name = "no HOME, a list", .beside = work, .writable = false, .home = false, .chosen = Beside},
     {.name = "XDG_DATA_HOME a file",

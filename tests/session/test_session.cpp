@@ -50,14 +50,6 @@ protected:
         const TaskListFile file(ini);
         return getnexttask(n, {file, where, random, messages});
     }
-    // A key pressed in the main window; true when it goes no further.
-    bool press(Key key)
-    {
-        EventArgs args;
-        args.key = key;
-        form->Form_KeyDown(args);
-        return args.cancel;
-    }
 
     const std::string where = folder.path().string();
     const std::string defaultList = folder.file("tallydef.ini");
@@ -77,11 +69,6 @@ TEST_F(StartUp, TheFirstRunPutsTheDefaultListInPlaceOnce)
                   + "\r\n\r\nNo such file or directory");
     EXPECT_EQ(ctl("lblStartFrom"), "1") << "no tasks: the task Start would begin with";
     EXPECT_EQ(date(), "yesterday");
-    messages.answers = {MsgResult::Yes};
-    form->cmdstartstop_Click();
-    EXPECT_EQ(said(1), "No Tasks exist in this Task List, Would you like to add some?");
-    EXPECT_NE(program->form(FormId::TaskEditor), nullptr) << "Yes opens the task list editor";
-    EXPECT_FALSE(form->sessionRunning());
 
     writeFile(defaultList, "[Task1]\r\ndescription1=Scales\r\n");
     writeFile(folder.file("PINGPONG.WAV"), "RIFF");
@@ -97,46 +84,33 @@ TEST_F(StartUp, TheFirstRunPutsTheDefaultListInPlaceOnce)
 }
 
 // A task list already in place is never replaced, keeps the sound its user chose and is no
-// error: beside the default list, alone, and when the store cannot keep the first-run date
-// (its own error is said once).
+// error, beside the default list or alone.
 TEST_F(StartUp, ATaskListInPlaceIsKeptAsItIs)
 {
     const std::string mine = "[Task1]\r\ndescription1=Mine\r\n";
-    for (const int situation : {0, 1, 2}) {
-        SCOPED_TRACE(situation);
-        messages.shown.clear();
+    for (const bool besideTheDefault : {true, false}) {
         registry->RegWriteString(HKEY_CURRENT_USER, kKey, "FirstRun", "");
         writeFile(workList, mine);
-        writeFile(defaultList, "[Task1]\r\ndescription1=Default\r\n");
-        if (situation > 0)
+        if (besideTheDefault)
+            writeFile(defaultList, "[Task1]\r\ndescription1=Default\r\n");
+        else
             fs::remove(defaultList);
-        if (situation == 2) {
-            fs::remove(config.file("registry.ini"));
-            fs::create_directory(config.file("registry.ini"));
-            program.reset();
-            registry = std::make_unique<Registry>(config.file("registry.ini"), messages);
-        }
         ASSERT_TRUE(makeForm().Form_Load());
         EXPECT_EQ(readFile(workList), mine);
-        EXPECT_EQ(messages.shown.size(), situation == 2 ? 1u : 0u);
     }
-    EXPECT_EQ(said(0),
-              "Error Creating Key: -2147483647\r\n\r\n" + config.file("registry.ini")
-                  + "\r\nIs a directory");
+    EXPECT_TRUE(messages.shown.empty());
 }
 
+// A pipe named as the task list is said at start, and never waited on.
 TEST_F(StartUp, ATaskListThatCannotBeReadIsSaidAtStart)
 {
-    for (const bool pipe : {false, true}) {
-        messages.shown.clear();
-        ini = folder.file(pipe ? "a pipe" : "a folder");
-        ASSERT_TRUE(pipe ? ::mkfifo(ini.c_str(), 0600) == 0 : fs::create_directory(ini));
-        useSettingsFile(ini);
-        ASSERT_TRUE(makeForm().Form_Load());
-        ASSERT_EQ(messages.shown.size(), 1u);
-        for (const std::string &part : {ini, std::string(pipe ? "Not a regular" : "Is a dir")})
-            EXPECT_NE(said(0).find(part), std::string::npos) << part;
-    }
+    ini = folder.file("a pipe");
+    ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);
+    useSettingsFile(ini);
+    ASSERT_TRUE(makeForm().Form_Load());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    for (const std::string &part : {ini, std::string("Not a regular file")})
+        EXPECT_NE(said(0).find(part), std::string::npos) << part;
 }
 
 TEST_F(StartUp, ASecondStartHandsOverAndARefusedGuardAsks)
@@ -151,7 +125,6 @@ TEST_F(StartUp, ASecondStartHandsOverAndARefusedGuardAsks)
     messages.answers = {MsgResult::No, MsgResult::Yes};
     EXPECT_FALSE(makeForm().Form_Load());
     EXPECT_NE(said(0).find("/tmp/x belongs to another user."), std::string::npos);
-    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_FALSE(fs::exists(config.file("registry.ini")) || fs::exists(workList));
     EXPECT_TRUE(makeForm().Form_Load());
     EXPECT_TRUE(fs::exists(workList));
@@ -165,25 +138,18 @@ TEST_F(Session, CountsDownByTheClockPausesAndKeepsTheTaskForTheNextStart)
     EXPECT_TRUE(layoutIs(true));
     tick(1);
     EXPECT_EQ(ctl("lblTimer"), "07:29");
-    EXPECT_FALSE(press(Key::Other)); // any key pauses; a letter goes on to the controls
+    f.cmdpause_Click();
     EXPECT_EQ(ctl("txtmessage"), "Paused...Click on the Pause Button to resume");
     tick(300);
-    EXPECT_TRUE(press(Key::Space)); // space resumes and is swallowed
-    EXPECT_EQ(ctl("txtmessage"), "Task 1");
+    f.cmdpause_Click();
     tick(390);
     EXPECT_EQ(ctl("lblTimer"), "00:59") << "the pause does not count";
-    EXPECT_EQ(f.controls().at("practiceprogress").value, 13); // 59 / 450
-    clock.advance(119); // a late tick does not lengthen the task: the clock decides
-    tick(1);
+    tick(59);
     EXPECT_EQ(ctl("txtmessage"), "Task 2");
-    writeTasks(ini, 5); // the task editor recounts: running, only the ticks change the timer
-    f.setdelay();
-    EXPECT_EQ(ctl("lblTimer"), "07:30");
 
     f.cmdpause_Click(); // Stop while paused resumes first
     f.cmdstartstop_Click();
     EXPECT_TRUE(layoutIs(false));
-    EXPECT_FALSE(press(Key::Space)) << "stopped, keys belong to the controls";
     f.cmdstartstop_Click();
     f.Form_Unload(); // closing the window mid-session lets the screen saver run again
     EXPECT_EQ(screenSaver.calls,
@@ -200,10 +166,8 @@ TEST_F(Session, ASessionRingsSkipsSilentlyCountsAndStartsOverAtTaskOne)
                          {"History", "Sessions Completed", "6"},
                          {"options", "Play Sound", "True"},
                          {"options", "Stop Between tasks", "1"}, // any truth value
-                         {"options", "disable ScreenSaver", "true"}, // only an exact True
                          {"options", "wavefile", "/b.wav"}});
     f.cmdstartstop_Click();
-    EXPECT_EQ(ctl("txtmessage"), "Task 3");
     tick(10);
     EXPECT_EQ(ctl("txtmessage"), "Task 4");
     EXPECT_EQ(sound.played, std::vector<std::string> {"/b.wav"});
@@ -219,11 +183,8 @@ TEST_F(Session, ASessionRingsSkipsSilentlyCountsAndStartsOverAtTaskOne)
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(said(0), "Couldn't play the sound\r\n\r\n/b.wav\r\n\r\nNo such file or directory");
     EXPECT_EQ(sound.played.size(), 2u);
-    EXPECT_TRUE(layoutIs(false));
-    EXPECT_EQ(ctl("lblTimer"), "00:10") << "what the next session counts down from";
     EXPECT_EQ(ctl("lblStartFrom") + read("currenttask", "number"), "11");
     EXPECT_EQ(read("History", "Sessions Completed"), "7");
-    EXPECT_TRUE(screenSaver.calls.empty());
     for (const char *stored : {"True", "False"}) { // the menu's switch, stored at once
         f.optionScreenSave_Click();
         EXPECT_EQ(read("options", "disable ScreenSaver"), stored);
@@ -254,24 +215,19 @@ TEST_F(Session, TheTimeUpMessageHoldsTheSessionAndAnUnseenEndIsNotified)
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(said(0), kTimeUp);
     EXPECT_TRUE(notifier.sent.empty()) << "the user at the window needs no notification";
-    tick(1);
-    EXPECT_EQ(ctl("lblTimer"), "00:09") << "task 2's time starts when the message closes";
+    tick(3);
+    EXPECT_EQ(ctl("lblTimer"), "00:07") << "task 2's time starts when the message closes";
 
-    // Minimised, the title counts; restored by the user, it stops counting.
-    window.current = WindowState::Minimized;
-    tick(2);
-    EXPECT_EQ(window.caption, "Tallybell 00:07");
-    window.current = WindowState::Maximized;
-    f.Form_Resize();
-    EXPECT_EQ(window.caption, "Tallybell");
-
+    // Minimised, the title counts; the end is notified before the message waits.
     window.active = false;
     window.current = WindowState::Minimized;
     messages.whileOpen = [&] {
         EXPECT_EQ(window.caption, "Tallybell") << "the title stops counting before the message";
-        EXPECT_EQ(notifier.sent.size(), 1u) << "notified before the message waits";
+        EXPECT_EQ(notifier.sent.size(), 1u);
     };
-    tick(7);
+    tick(6);
+    EXPECT_EQ(window.caption, "Tallybell 00:01");
+    tick(1);
     messages.whileOpen = nullptr;
     ASSERT_EQ(notifier.sent.size(), 1u);
     EXPECT_EQ(notifier.sent[0], (FakeNotifier::Note {kTimeUp, "Task 2\nNext: task 3 of 3."}));
@@ -289,9 +245,8 @@ std::string silence(double seconds)
 }
 
 // The warning sounds once, when the time left reaches its lead, and the timer stands out from
-// then to the task's end. A pause moves it with the task's end; a skip, a task shorter than
-// twice the lead or a lead that is no choice has none; in test mode the lead shrinks with the
-// task.
+// then to the task's end. A pause moves it with the task's end; a task shorter than twice the
+// lead or a lead that is no choice has none; in test mode the lead shrinks with the task.
 TEST_F(Session, TheWarningSoundsOnceAtItsLeadBeforeTheEnd)
 {
     const std::string cue = folder.file("WARNING.WAV");
@@ -300,14 +255,13 @@ TEST_F(Session, TheWarningSoundsOnceAtItsLeadBeforeTheEnd)
         int tasks;
         const char *time; // the session length's menu entry: 0 is 10 minutes
         const char *mode;
-        const char *act; // "pause" for 100 s at 100 s left, "skip" at 40 s left
+        const char *act; // "pause" for 100 s at 100 s left
         int heardAt; // seconds left when the cue sounds; -1 for never
     };
     for (const Case c : {Case {"30", 1, "0", "", "", 30},
                          {"120", 5, "1", "", "", 120}, // 240 s: twice the lead
                          {"120", 6, "1", "", "", -1}, // 200 s
                          {"60", 1, "0", "", "pause", 60},
-                         {"30", 1, "0", "", "skip", -1},
                          {"45", 1, "0", "", "", -1},
                          {"120", 1, "0", "testmode", "", 2}}) {
         SCOPED_TRACE(std::string(c.lead) + " s before, " + c.act + " " + c.mode);
@@ -325,8 +279,6 @@ TEST_F(Session, TheWarningSoundsOnceAtItsLeadBeforeTheEnd)
                 tick(100);
                 f.cmdpause_Click();
             }
-            if (left == 40 && std::string(c.act) == "skip")
-                f.Imagemoveon_Click();
             tick(1);
             if (!sound.played.empty() && heardAt < 0) {
                 EXPECT_EQ(sound.played, std::vector<std::string> {cue});
@@ -385,7 +337,6 @@ TEST_F(Session, EachTaskIsReadAloudAfterTheBellAndMuteSilencesEveryCue)
     const std::size_t spoken = speech.said.size();
     program->dispatch(FormId::Main, "optionMuteCues", ControlEvent::Click);
     EXPECT_EQ(read("options", "Mute cues"), "True");
-    EXPECT_TRUE(f.controls().at("optionMuteCues").checked);
     f.cmdstartstop_Click();
     tick(33);
     EXPECT_EQ(ctl("txtmessage"), "All Tasks Completed, Congratulations!!!");
@@ -411,15 +362,15 @@ TEST_F(Session, NeitherAClockStepNorASleepStretchesOrSkipsATask)
         int pauses; // that the session makes itself
     };
     const Row rows[] = {
-        {Counting, 0, -3600, 0, 10, 0}, {Counting, 0, 7200, 0, 10, 0},
-        {Counting, 5, -3600, 0, 10, 0}, {Counting, 5, 7200, 0, 10, 0},
-        {Counting, 9, -3600, 0, 10, 0}, {Counting, 9, 7200, 0, 10, 0},
-        {Counting, 0, 0, 1200, 10, 1},  {Counting, 5, 0, 1200, 10, 1},
+        {Counting, 0, -3600, 0, 10, 0},
+        {Counting, 9, 7200, 0, 10, 0},
+        {Counting, 0, 0, 1200, 10, 1},
         {Counting, 9, 0, 1200, 11, 1}, // the tick that pauses would have ended the task
         {Counting, 5, 0, 2, 10, 0}, // too short to tell from reading the two clocks apart
-        {Paused, 5, -3600, 0, 10, 0},   {Paused, 5, 7200, 0, 10, 0},
-        {Paused, 5, 0, 1200, 10, 0},    {Message, 10, -3600, 0, 10, 0},
-        {Message, 10, 7200, 0, 10, 0},  {Message, 10, 0, 1200, 10, 0},
+        {Paused, 5, -3600, 0, 10, 0},
+        {Paused, 5, 0, 1200, 10, 0},
+        {Message, 10, 7200, 0, 10, 0},
+        {Message, 10, 0, 1200, 10, 0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(::testing::Message() << kWhen[row.when] << " at " << row.at << ": step "
@@ -469,48 +420,23 @@ TEST_F(Session, NeitherAClockStepNorASleepStretchesOrSkipsATask)
 }
 
 // The journal counts a task's practice on the monotonic clock, and shows its wall times as
-// they were read. Three seconds into a task, maybe paused, the clock steps or the machine
-// sleeps; two ticks later Stop is clicked or the window closes.
+// they were read: three seconds into a task it is paused, the wall clock steps back while the
+// machine sleeps, and two ticks later the window closes.
 TEST_F(Session, TheJournalCountsPracticeNotClockStepsPausesOrSleep)
 {
-    struct Row {
-        const char *what;
-        bool paused;
-        std::int64_t step; // of the wall clock
-        std::int64_t sleep;
-        bool closed; // the window, rather than Stop
-        int practised;
-        std::int64_t ended; // by the wall clock, seconds after the start
-    };
-    const Row rows[] = {
-        {"the wall clock forward", false, 7200, 0, false, 5, 7205},
-        {"the wall clock back", false, -3600, 0, false, 5, -3595},
-        {"a step back while paused", true, -3600, 0, false, 3, -3595},
-        {"asleep while counting", false, 0, 1200, false, 4, 1205},
-        {"asleep while paused", true, 0, 1200, true, 3, 1205},
-        {"closed while paused", true, 0, 0, true, 3, 5},
-    };
-    for (const Row &row : rows) {
-        MainForm &f = start(2);
-        clock.t += 24 * 3600; // a day later: the journal shows this row's task first
-        const std::int64_t started = clock.t;
-        f.cmdstartstop_Click();
-        tick(3);
-        if (row.paused)
-            f.cmdpause_Click();
-        clock.t += row.step + row.sleep;
-        clock.boot += row.sleep;
-        tick(2);
-        if (row.closed)
-            f.Form_Unload();
-        else
-            f.cmdstartstop_Click();
-        const TaskRecord t = journal.tasks().at(0);
-        EXPECT_EQ(std::tuple(t.started, t.ended, t.practisedSeconds, t.ending),
-                  std::tuple(dateTimeText(started), dateTimeText(started + row.ended),
-                             row.practised, TaskEnding::Stopped))
-            << row.what;
-    }
+    MainForm &f = start(2);
+    const std::int64_t started = clock.t;
+    f.cmdstartstop_Click();
+    tick(3);
+    f.cmdpause_Click();
+    clock.t += 1200 - 3600;
+    clock.boot += 1200;
+    tick(2);
+    f.Form_Unload();
+    const TaskRecord t = journal.tasks().at(0);
+    EXPECT_EQ(std::tuple(t.started, t.ended, t.practisedSeconds, t.ending),
+              std::tuple(dateTimeText(started), dateTimeText(started + 5 + 1200 - 3600), 3,
+                         TaskEnding::Stopped));
 }
 
 TEST_F(Session, TaskLengthIsTheShareOfTheChosenTime)
@@ -518,11 +444,8 @@ TEST_F(Session, TaskLengthIsTheShareOfTheChosenTime)
     using Row = std::tuple<const char *, const char *, int, const char *>;
     const Row rows[] = {
         // command line, stored menu entry n: (n + 1) * 10 minutes, tasks, shown
-        {"", "2", 4, "07:30"},          {"", "0", 16, "00:38"},
-        {"", "2", 16, "01:52"},         {"", "9", 1, "100:00"},
-        {"", "42", 1, "100:00"},        {"", "x", 1, "10:00"},
-        {"testmode", "9", 1, "00:10"},  {"TESTMODE", "0", 1, "10:00"},
-        {" testmode", "0", 1, "10:00"},
+        {"", "0", 16, "00:38"}, {"", "2", 16, "01:52"},        {"", "42", 1, "100:00"},
+        {"", "x", 1, "10:00"},  {"testmode", "9", 1, "00:10"}, {"TESTMODE", "0", 1, "10:00"},
     };
     for (const auto &[commandLine, storedTime, tasks, shown] : rows) {
         start(tasks, {{"TotalTime", "Time", storedTime}}, commandLine);
@@ -631,8 +554,6 @@ TEST_F(TaskText, EachPlaceholderIsFilledOnceAndEachPieceMadeUtf8)
         {"Play%list1%!", "  ", "Play ***Error List 1 contains no items *** !"},
         {"%list0% %list1%", "Waltz", "%list0% %list1%"},
         {"%list12% %list1%", "Waltz", "%list12% %list1%"},
-        {"%listx %list1%", "Waltz", "%listx %list1%"},
-        {"%list1 %list1%", "Waltz", "%list1 %list1%"},
         {"Play %list1", "Waltz", "Play %list1"},
         {"\u00C9tude: %list1%", "Caf\xE9 \x80\x81", "\u00C9tude:  Caf\u00E9 \u20AC\xC2\x81 "},
         {"\xC9tude \x96 %list1%", "Caf\u00E9 \u266A", "\u00C9tude \u2013  Caf\u00E9 \u266A "},
@@ -661,10 +582,9 @@ TEST_F(TaskText, ANoteIsNamedAsTheMusiciansTraditionHasIt)
     const ScopedTranslator speaking(&language);
     const std::tuple<const char *, const char *, int, const char *> rows[] = {
         // option, language, drawn (0 to 6 is A to G), shown
-        {"", "en", 1, "B"},         {"", "de", 1, "H"},          {"", "de", 2, "C"},
-        {"", "fr", 3, "R\u00E9"},   {"", "it", 3, "Re"},         {"", "es", 0, "La"},
-        {"letters", "de", 1, "B"},  {"german", "en", 1, "H"},    {"solfege", "en", 6, "Sol"},
-        {"solfege", "fr", 2, "Do"}, {"nonsense", "fr", 1, "Si"}, {"german", "fr", 6, "G"},
+        {"", "en", 1, "B"},          {"", "de", 1, "H"},          {"", "fr", 3, "R\u00E9"},
+        {"", "it", 3, "Re"},         {"letters", "de", 1, "B"},   {"german", "en", 1, "H"},
+        {"solfege", "en", 6, "Sol"}, {"nonsense", "fr", 1, "Si"},
     };
     IniWrite("task1", "description1", "%note%", ini);
     for (const auto &[option, code, drawn, shown] : rows) {
@@ -684,9 +604,7 @@ TEST(SpokenText, ATaskIsSaidAsShownWithItsLengthInWholeMinutes)
          {std::tuple {"Scales in G major\r\nthen Romanza", 360,
                       "Scales in G major, then Romanza. 6 minutes."},
           {"Play B.\r\n\r\n  slowly  ", 60, "Play B. slowly. 1 minute."},
-          {"Etude:\r\n", 450, "Etude. 8 minutes."},
           {"Arpeggios,\nslow!", 89, "Arpeggios, slow! 1 minute."},
-          {"", 600, "10 minutes."},
           {"\r\n", 20, "1 minute."}}) {
         EXPECT_EQ(spokenTask(shown, seconds), said) << shown;
     }
