@@ -39,7 +39,6 @@ TEST(JournalFile, LivesInAPrivateFolderMadeAtTheFirstWrite)
 {
     EXPECT_EQ(journalPath("/data/", "/home/u"), "/data/Tallybell/journal.sqlite");
     EXPECT_EQ(journalPath("data", "/home/u"), "/home/u/.local/share/Tallybell/journal.sqlite");
-    EXPECT_EQ(journalPath(nullptr, "/home/u"), "/home/u/.local/share/Tallybell/journal.sqlite");
     EXPECT_EQ(journalPath("", nullptr), "");
 
     TempDir dir;

@@ -6,8 +6,6 @@
 #include "platform/qt/DBusNotifier.h"
 #include "platform/qt/DBusScreenSaver.h"
 #include "platform/qt/QtSound.h"
-#include "platform/qt/QtSpeech.h"
-#include "support/ProgramFixture.h"
 #include "support/TempDir.h"
 #include "support/WaveFile.h"
 
@@ -225,78 +223,6 @@ TEST(Sound, TheFrameworkStopsWorkingOnAFileOnceItsBellsTimeIsUp)
     const double before = processorSeconds();
     QTest::qWait(1000);
     EXPECT_LT(processorSeconds() - before, 0.2);
-}
-
-// A session in test mode with the real sound and speech, its clock kept with the real one:
-// the warning sounds at the lead before the task's end, the bell at the end, and then the
-// session's end is read aloud.
-class Cues : public test::ProgramFixture
-{
-protected:
-    Sound &soundOut() override { return realSound; }
-    Speech &speechOut() override { return realSpeech; }
-    QtSound realSound;
-    QtSpeech realSpeech;
-};
-
-// The first loud stretch of `loud` (20 ms windows) from `from` on, as [start, end) in
-// windows; {-1, -1} when there is none. A stretch ends after `gap` quiet windows.
-std::pair<int, int> loudStretch(const std::vector<bool> &loud, int from, int gap)
-{
-    int start = -1;
-    int quiet = 0;
-    for (int w = std::max(from, 0); w < int(loud.size()); ++w) {
-        if (loud[std::size_t(w)]) {
-            start = start < 0 ? w : start;
-            quiet = 0;
-        } else if (start >= 0 && ++quiet >= gap) {
-            return {start, w - quiet + 1};
-        }
-    }
-    return start < 0 ? std::pair {-1, -1} : std::pair {start, int(loud.size())};
-}
-
-TEST_F(Cues, Sound_TheWarningSoundsAtItsLeadBeforeTheBellAndSpeechFollowsIt)
-{
-    if (qEnvironmentVariable("TB_SOUND_SERVER") != QLatin1String("1"))
-        GTEST_SKIP() << "run through tests/platform/with-pulseaudio.sh";
-    std::filesystem::copy_file(TB_WARNING_WAV, folder.file("WARNING.WAV"));
-    // One task of the ten minutes: in test mode ten seconds, and two minutes' lead two.
-    MainForm &f = loaded(1, "testmode",
-                         {{"options", "Warn before end", "120"},
-                          {"options", "Play Sound", "True"},
-                          {"options", "wavefile", TB_PINGPONG_WAV},
-                          {"options", "Read tasks aloud", "False"},
-                          {"TotalTime", "Time", "0"}});
-    // Only the session's end is to be heard, and not the seconds an engine takes to start.
-    realSpeech.prepare();
-    const bool settled
-        = QTest::qWaitFor([&] { return realSpeech.state() != QtSpeech::State::Trying; }, 20000);
-    const bool speaks = settled && realSpeech.state() == QtSpeech::State::Ready;
-    QElapsedTimer started;
-    const std::vector<bool> loud = record(folder.file("raw"), speaks ? 4500 : 1500, [&] {
-        started.start();
-        f.cmdstartstop_Click();
-        list().setReadAloud(speaks);
-        for (int second = 1; f.sessionRunning() && second < 15; ++second) {
-            QTest::qWait(int(second * 1000 - started.elapsed()));
-            tick(1);
-        }
-    });
-    EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
-    // Recording began before the session: find the cue, then the bell two seconds later.
-    const auto [cue, cueEnd] = loudStretch(loud, 0, 10);
-    const auto [bell, bellEnd] = loudStretch(loud, cueEnd, 10);
-    ASSERT_GE(cue, 0) << "no warning heard";
-    ASSERT_GE(bell, 0) << "no bell heard";
-    EXPECT_LT((cueEnd - cue) * 20, 700) << "the warning is short";
-    EXPECT_NEAR((bell - cue) * 20, 2000, 400) << "two seconds of lead";
-    if (!speaks)
-        GTEST_SKIP() << "no speech engine installed: the spoken end was not checked";
-    const auto [voice, voiceEnd] = loudStretch(loud, bellEnd, 25);
-    ASSERT_GE(voice, 0) << "nothing said after the bell";
-    EXPECT_GE((voice - bellEnd) * 20, 200) << "speech waits for the bell to end";
-    EXPECT_GT((voiceEnd - voice) * 20, 500) << "\"Session complete.\" takes a while to say";
 }
 
 TEST(Sound, WithoutAServerNoOutputDeviceAtOnceAndQuietly)

@@ -145,7 +145,6 @@ TEST(OpenSave, AsksWithThePropertiesAndTheChosenFileFillsTheOldBuffers)
     chooser.answers = {"C:\\music\\bell.wav", std::nullopt};
     chooser.chosenFilterIndex = 2;
     tb::clsOpenSave dialog(chooser);
-    EXPECT_EQ(dialog.Filter(), "All Files (*.*)|*.*");
     // Kept NUL-separated; an empty description ends the list.
     dialog.setFilter("Sound|*.wav||x|y|");
     EXPECT_EQ(dialog.storedFilter(), "Sound\0*.wav\0\0x\0y\0\0"s);
