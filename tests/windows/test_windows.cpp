@@ -202,6 +202,28 @@ TEST_F(Windows, ATickRepaintsOnlyTheDigitsThatChangedAndLeavesTheWholeTimerRight
     }
 }
 
+// However the text comes, the window fits it: at Start and at the next task as well.
+TEST_F(Windows, ALongTaskTextFitsWhenStartOrTheNextTaskBringsIt)
+{
+    // Each as long as a description can be.
+    const std::string first
+        = QString(qs("Play the whole movement slowly, ")).repeated(7).toStdString();
+    const std::string next
+        = QString(qs("Then the next one, a little faster;%CR%")).repeated(6).toStdString();
+    IniWrite("Task1", "description1", first, ini);
+    IniWrite("Task2", "description1", next, ini);
+    auto *label = find<QLabel>("txtmessage");
+    const auto fits = [label] { return label->heightForWidth(label->width()) <= label->height(); };
+    press("cmdstartstop");
+    EXPECT_TRUE(fits()) << label->font().pointSizeF();
+    const double firstPoints = label->font().pointSizeF();
+    EXPECT_LT(firstPoints, 16.0);
+    press("Imagemoveon");
+    ASSERT_SOON(text("txtmessage").startsWith(qs("Then")));
+    EXPECT_TRUE(fits()) << label->font().pointSizeF();
+    EXPECT_LT(label->font().pointSizeF(), firstPoints);
+}
+
 TEST_F(Windows, WithThePanelOptionClosingHidesTheWindowAndTheSessionGoesOn)
 {
     QAction *keep = find<QAction>("optionKeepInPanel");
