@@ -2,9 +2,12 @@
 // program has when it cannot be loaded.
 
 #include "platform/qt/MediaModule.h"
+#include "platform/qt/QtSpeech.h"
+#include "support/Soon.h"
 #include "support/TempDir.h"
 
 #include <QString>
+#include <QTextToSpeech>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -58,6 +61,24 @@ TEST(MediaModule, WithoutItThereIsNoSoundAndNoVoiceAndNothingBreaks)
                                                                : QStringLiteral("tallybell-media")))
             << module.problem().toStdString();
     }
+}
+
+// The voice a session prepares: with an engine installed it settles on one that speaks the
+// texts' language (speech-dispatcher may take seconds to come up), and is then told what to
+// say and to stop.
+TEST(Voice, SettlesOnAnEngineWhenOneIsInstalled)
+{
+    QtSpeech speech;
+    if (QTextToSpeech::availableEngines().isEmpty()) {
+        EXPECT_TRUE(speech.unavailable());
+        GTEST_SKIP() << "no speech engine installed";
+    }
+    speech.prepare();
+    ASSERT_TRUE(soon([&] { return speech.state() != QtSpeech::State::Trying; }, 20000));
+    EXPECT_EQ(speech.state(), QtSpeech::State::Ready);
+    EXPECT_FALSE(speech.unavailable());
+    speech.say("Session complete.", 0, 0);
+    speech.stop();
 }
 
 } // namespace
