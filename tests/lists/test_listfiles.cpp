@@ -113,7 +113,6 @@ TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
         {"empty item at once", abc, "", "3", "8", "8", nullptr, -1, "A", "8"},
         {"counts clamped, no wrap", abc, "C", "1", "99999", "32767", nullptr, -1, "C", "99999"},
         {"completed clamped", abc, "C", "0", "0", "40000", nullptr, -1, "A", "32767"},
-        {"random, first", "Minuet\r\nWaltz\r\n", "Minuet", "0", "0", "0", "True", 0, "Waltz", "0"},
         {"random before", abc, "B", "0", "0", "0", "True", 0, "A", "0"},
         {"random after", abc, "B", "0", "0", "0", "True", 1, "C", "0"},
         {"random, empty", abc, "", "0", "0", "0", "True", 1, "B", "0"},
