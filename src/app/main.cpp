@@ -38,9 +38,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fontconfig/fontconfig.h>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -110,6 +112,10 @@ int main(int argc, char *argv[])
     // waits for the server after each such repaint, a round trip that wakes two threads; sent
     // over the connection, a repaint this small needs no wait (docs/performance.md). Only
     // this program's own connection: the environment is put back for the programs it starts.
+    // Reading the font configuration is the longest step before the first window can be
+    // laid out; it is done on a thread of its own while Qt connects to the display and loads
+    // its plugins. Qt's own font database then finds it read.
+    std::jthread fontConfiguration([] { FcInit(); });
     const bool sharedMemoryChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
     if (!sharedMemoryChosen)
         qputenv("QT_XCB_NO_MITSHM", "1");
@@ -136,6 +142,7 @@ int main(int argc, char *argv[])
         QObject::connect(made, &tb::frmSplash::finished, made, &QObject::deleteLater);
         return made;
     };
+    fontConfiguration.join();
     tb::frmSplash *splash = nullptr;
     if (instance.checkForRunningInstance().outcome == tb::InstanceCheck::Outcome::Proceed) {
         splash = makeSplash();
