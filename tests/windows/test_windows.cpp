@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -101,6 +102,34 @@ TEST_F(Windows, ASessionFlipsTheLayoutAndTheMenusReachTheLogic)
     window->close(); // closed during a session, it lets the screen saver run again
     EXPECT_EQ(screenSaver.calls,
               (std::vector<std::string> {"blank", "restore", "blank", "restore"}));
+}
+
+TEST_F(Windows, TimerTextAndBarStayReadableInALightAndADarkPalette)
+{
+    const QPalette before = QApplication::palette();
+    const QPalette dark(QColor(64, 64, 64), QColor(53, 53, 53)); // button, window
+    press("cmdstartstop");
+    find<QProgressBar>("practiceprogress")->setValue(50);
+    for (const bool isDark : {false, true}) {
+        SCOPED_TRACE(isDark);
+        QApplication::setPalette(isDark ? dark : QApplication::style()->standardPalette());
+        QCoreApplication::processEvents();
+        const QColor back = window->palette().color(QPalette::Window);
+        ASSERT_EQ(back.lightness() < 128, isDark);
+        EXPECT_GE(contrast(find("lblTimer")->palette().color(QPalette::WindowText), back), 4.5);
+        const auto *task = find("txtmessage");
+        const QColor box = task->palette().color(task->backgroundRole());
+        EXPECT_GE(contrast(task->palette().color(task->foregroundRole()), box), 4.5);
+        EXPECT_EQ(box.lightness() < 128, isDark) << "the task box follows the theme";
+        // The bar's colours live in its style sheet: read them from its drawing.
+        const QImage bar = find("practiceprogress")->grab().toImage();
+        const QColor chunk = bar.pixelColor(bar.width() / 4, bar.height() / 2);
+        const QColor groove = bar.pixelColor(bar.width() * 3 / 4, bar.height() / 2);
+        EXPECT_GE(contrast(chunk, groove), 4.5);
+        EXPECT_EQ(groove.lightness() < 128, isDark);
+        keepShot(window.get(), qs(isDark ? "main-dark.png" : "main-light.png"));
+    }
+    QApplication::setPalette(before);
 }
 
 TEST_F(Windows, TaskTextsWrapAndShrinkToEightPointsAndNeverMoveAControlOff)
