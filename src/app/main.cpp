@@ -108,14 +108,14 @@ int main(int argc, char *argv[])
         }
     }
 
-    // The countdown repaints a digit or two a second. Through the X server's shared memory Qt
-    // waits for the server after each such repaint, a round trip that wakes two threads; sent
-    // over the connection, a repaint this small needs no wait (docs/performance.md). Only
-    // this program's own connection: the environment is put back for the programs it starts.
     // Reading the font configuration is the longest step before the first window can be
     // laid out; it is done on a thread of its own while Qt connects to the display and loads
     // its plugins. Qt's own font database then finds it read.
     std::jthread fontConfiguration([] { FcInit(); });
+    // The countdown repaints a digit or two a second. Through the X server's shared memory Qt
+    // waits for the server after each such repaint, a round trip that wakes two threads; sent
+    // over the connection, a repaint this small needs no wait (docs/performance.md). Only
+    // this program's own connection: the environment is put back for the programs it starts.
     const bool sharedMemoryChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
     if (!sharedMemoryChosen)
         qputenv("QT_XCB_NO_MITSHM", "1");

@@ -145,19 +145,28 @@ bool waitFor(int fd, short events, int timeoutMs)
     return ready > 0;
 }
 
-// Sends all of `bytes`, waiting at most `timeoutMs` each time the socket is full.
-bool sendAll(int fd, QByteArrayView bytes, int timeoutMs)
+// Sends what the socket takes now of `bytes`, which loses it from its front: false when the
+// connection has failed.
+bool sendSome(int fd, QByteArray &bytes)
 {
     while (!bytes.isEmpty()) {
         const ssize_t sent
-            = ::send(fd, bytes.data(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
+            = ::send(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
         if (sent > 0)
-            bytes = bytes.sliced(sent);
-        else if (sent == 0
-                 || (errno != EINTR && (errno != EAGAIN || !waitFor(fd, POLLOUT, timeoutMs))))
-            return false;
+            bytes.remove(0, sent);
+        else if (sent >= 0 || errno != EINTR)
+            return sent < 0 && errno == EAGAIN;
     }
     return true;
+}
+
+// Sends all of `bytes`, waiting at most `timeoutMs` each time the socket is full.
+bool sendAll(int fd, QByteArray bytes, int timeoutMs)
+{
+    while (sendSome(fd, bytes) && !bytes.isEmpty())
+        if (!waitFor(fd, POLLOUT, timeoutMs))
+            return false;
+    return bytes.isEmpty();
 }
 
 // Appends what can be read from `fd` now to `to`: false when the peer has hung up (or the
@@ -196,13 +205,6 @@ public:
         connect(&writing_, &QSocketNotifier::activated, this, &Peer::write);
         write();
     }
-    ~Peer() override
-    {
-        reading_.setEnabled(false);
-        writing_.setEnabled(false);
-    }
-    Peer(const Peer &) = delete;
-    Peer &operator=(const Peer &) = delete;
 
 private:
     void read()
@@ -218,23 +220,12 @@ private:
 
     void write()
     {
-        while (!out_.isEmpty()) {
-            const ssize_t sent = ::send(fd_.get(), out_.constData(),
-                                        static_cast<std::size_t>(out_.size()), MSG_NOSIGNAL);
-            if (sent > 0) {
-                out_.remove(0, sent);
-            } else if (sent < 0 && errno == EINTR) {
-                continue;
-            } else if (sent < 0 && errno == EAGAIN) {
-                writing_.setEnabled(true);
-                return;
-            } else {
-                out_.clear();
-                done_ = true;
-            }
+        if (!sendSome(fd_.get(), out_)) {
+            out_.clear();
+            done_ = true;
         }
-        writing_.setEnabled(false);
-        if (done_) {
+        writing_.setEnabled(!out_.isEmpty());
+        if (out_.isEmpty() && done_) {
             reading_.setEnabled(false);
             deleteLater();
         }
@@ -403,7 +394,7 @@ LocalSingleInstance::Answer LocalSingleInstance::askRunningInstance(QByteArrayVi
     if (received.left(kGreeting.size()) != kGreeting)
         return Answer::Other;
     received.remove(0, kGreeting.size());
-    if (!sendAll(socket.get(), request, kWriteTimeoutMs) || !reply)
+    if (!sendAll(socket.get(), request.toByteArray(), kWriteTimeoutMs) || !reply)
         return Answer::Greeting;
     // The answer ends where the running copy hangs up.
     while (waitFor(socket.get(), POLLIN, kAnswerTimeoutMs) && receive(socket.get(), received)) { }

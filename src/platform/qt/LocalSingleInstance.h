@@ -80,8 +80,8 @@ private:
     // Listens at serverName_; the system's reason when it cannot.
     QString listen();
     void acceptConnections();
-    // Answers what `peer` (a connection of a later start) has sent so far; true when the
-    // connection is done with.
+    // Answers the requests a later start has sent so far, taking them from the front of
+    // `received` and adding the answer to `answer`; true when the connection is done with.
     bool readRequest(QByteArray &received, QByteArray &answer);
 
     QString runtimeFolder_;
