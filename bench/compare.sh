@@ -63,6 +63,10 @@ if [ ! -x "$bare" ]; then
     exit 1
 fi
 bare=$(readlink -f "$bare")
+# The floor of the program's own design, built beside the bare label, when it is there.
+design="$(dirname "$bare")/bare-design"
+design_args=()
+if [ -x "$design" ]; then design_args=(--bare-design "$design"); fi
 
 # The tools, installed from Debian when missing (command -> package).
 missing=()
@@ -177,6 +181,7 @@ fi
 # the PulseAudio server that measure.py starts finds it there.
 mkdir -p "$(dirname "$out")"
 dbus-run-session -- python3 "$here/measure.py" --tallybell "$tallybell" --bare-label "$bare" \
+    "${design_args[@]}" \
     --workdir "$work" --wayland-display "$wayland_display" \
     --out "$out" --runs "$runs" --seconds "$seconds" \
     --sound-server "$([ "$sound_server" = 1 ] && echo yes || echo no)"

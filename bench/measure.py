@@ -282,6 +282,21 @@ class BareLabel(Program):
         return [self.binary] + ([] if counting else ["--idle"]), self.workdir
 
 
+class BareDesign(Program):
+    """The floor of Tallybell's own design: its splash and then its main window from the same
+    forms, pictures and texts, with nothing behind them (bench/bare_design.cpp). Measured for
+    start-up and memory only: it never counts."""
+    name = "Bare design"
+    slug = "bare-design"
+
+    def __init__(self, workdir, binary):
+        super().__init__(workdir)
+        self.binary = binary
+
+    def command(self, counting):
+        return [self.binary], self.workdir
+
+
 class KTimer(Program):
     name = "ktimer"
     slug = "ktimer"
@@ -571,6 +586,7 @@ def build_report(args, names, starts, runs, wayland, load):
         lines.append("")
 
     t, b, k = row["Tallybell"], row["Bare label"], row["ktimer"]
+    d = row.get("Bare design")
     wt, wb = wayland.get(("Tallybell", True)), wayland.get(("Bare label", True))
     goals = [
         (f"First window within {GOAL_FIRST_WINDOW_RATIO}x the bare label's",
@@ -608,6 +624,17 @@ def build_report(args, names, starts, runs, wayland, load):
     for goal, measured, ok in goals:
         lines.append(f"| {goal} | {measured} | {verdict(ok)} |")
     lines.append("")
+    if d:
+        lines.append("Beside the floor of its own design, the same two windows with nothing "
+                     "behind them (bare design): first window "
+                     f"{fmt(t['first'], 0)} vs {fmt(d['first'], 0)} ms "
+                     f"({ratio(t['first'], d['first'])}x; the design's own over the bare label "
+                     f"{ratio(d['first'], b['first'])}x); RSS {fmt(t['rss'])} vs "
+                     f"{fmt(d['rss'])} MiB "
+                     f"(+{fmt(None if t['rss'] is None or d['rss'] is None else t['rss'] - d['rss'])}"
+                     f"; the design's own over the bare label "
+                     f"+{fmt(None if d['rss'] is None or b['rss'] is None else d['rss'] - b['rss'])}).")
+        lines.append("")
 
     lines.append("Details")
     lines.append("")
@@ -620,8 +647,9 @@ def build_report(args, names, starts, runs, wayland, load):
         rss = ", ".join(fmt(mib(s["rss"])) if s else "failed" for s in starts[name])
         lines.append(f"- {name}, RSS of each start (MiB): {rss}.")
         for counting in (True, False):
-            run_details(lines, name, runs.get((name, counting)),
-                        "counting" if counting else "idle")
+            if (name, counting) in runs:
+                run_details(lines, name, runs[(name, counting)],
+                            "counting" if counting else "idle")
     for (name, counting), r in sorted(wayland.items()):
         run_details(lines, name, r, ("counting" if counting else "idle") + " on Wayland")
     lines.append("")
@@ -659,6 +687,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--tallybell", required=True)
     parser.add_argument("--bare-label", required=True)
+    parser.add_argument("--bare-design", default="",
+                        help="the floor of Tallybell's own design, measured at start only")
     parser.add_argument("--workdir", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--runs", type=int, default=5)
@@ -676,7 +706,9 @@ def main():
     os.makedirs(shots, exist_ok=True)
     tallybell = Tallybell(args.workdir, args.tallybell)
     bare = BareLabel(args.workdir, args.bare_label)
-    programs = [tallybell, bare, KTimer(args.workdir)]
+    counters = [tallybell, bare, KTimer(args.workdir)]
+    programs = counters + ([BareDesign(args.workdir, args.bare_design)] if args.bare_design
+                           else [])
     names = [p.name for p in programs]
     sound = start_sound_server(args.workdir) if args.sound_server == "yes" else None
     args.sound_server = "yes" if sound else "no"
@@ -702,7 +734,7 @@ def main():
         load.append(("after the starts", load_average()))
         runs = {}
         for counting in (True, False):
-            for program in programs:
+            for program in counters:
                 runs[(program.name, counting)] = measure_run(
                     program, watcher, args.seconds, counting, args.settle, shots)
         load.append(("after the X11 runs", load_average()))
