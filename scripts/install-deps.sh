@@ -8,7 +8,7 @@ packages=(
     qt6-speech-dev qt6-speech-speechd-plugin qt6-speech-flite-plugin speech-dispatcher
     speech-dispatcher-espeak-ng qt6-declarative-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n
-    libfontconfig-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    libfontconfig-dev libpng-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy clazy
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
     pulseaudio pulseaudio-utils dbus dbus-x11

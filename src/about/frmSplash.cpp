@@ -7,17 +7,59 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QResource>
 #include <QScreen>
 #include <QTimer>
+
+#include <png.h>
 
 namespace tb {
 namespace {
 
 // A window system that shows nothing within this time is not waited for longer.
 constexpr int kLongestWaitToBeDrawn = 1000;
+
+// A PNG picture of the program's own resources, read with libpng, which Qt reads PNG with
+// too, but without the search of the image format plugins that comes first in Qt: the first
+// window is up sooner. A null image where it cannot be read.
+QImage readResourcePng(const QString &name)
+{
+    const QByteArray data = QResource(name).uncompressedData();
+    png_image png {};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, data.constData(), size_t(data.size())))
+        return {};
+    // 0xAARRGGBB words, in the order of their bytes in memory.
+    png.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+    QImage image;
+    if (png.width <= 4096 && png.height <= 4096)
+        image = QImage(int(png.width), int(png.height), QImage::Format_ARGB32);
+    if (image.isNull()
+        || !png_image_finish_read(&png, nullptr, image.bits(), png_int_32(image.bytesPerLine()),
+                                  nullptr)) {
+        png_image_free(&png);
+        return {};
+    }
+    return image;
+}
+
+// The splash's picture at the screen's scale: the picture drawn at twice its size on a
+// screen that has more than one pixel to a point.
+QPixmap splashPicture(QSize size)
+{
+    const qreal scale = qApp->devicePixelRatio();
+    QImage image = readResourcePng(scale > 1 ? QStringLiteral(":/icons/splash@2x.png")
+                                             : QStringLiteral(":/icons/splash.png"));
+    if (image.isNull())
+        return {};
+    if (image.size() != size * scale)
+        image = image.scaled(size * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(scale);
+    return QPixmap::fromImage(std::move(image));
+}
 
 } // namespace
 
@@ -28,8 +70,7 @@ frmSplash::frmSplash(std::chrono::milliseconds showFor, QWidget *parent)
     ui->setupUi(this);
     // The splash is the first window: its picture is drawn ahead, so that the SVG engine is
     // loaded after it is up (splash.png and splash@2x.png are picture2.svg at its size).
-    ui->imgLogo->setPixmap(
-        QIcon(QStringLiteral(":/icons/splash.png")).pixmap(ui->imgLogo->maximumSize()));
+    ui->imgLogo->setPixmap(splashPicture(ui->imgLogo->maximumSize()));
     logic_.Form_Load();
     new ControlBinding(
         this, [this] { return &logic_; }, nullptr);
