@@ -282,16 +282,12 @@ class BareLabel(Program):
         return [self.binary] + ([] if counting else ["--idle"]), self.workdir
 
 
-class BareDesign(Program):
+class BareDesign(BareLabel):
     """The floor of Tallybell's own design: its splash and then its main window from the same
     forms, pictures and texts, with nothing behind them (bench/bare_design.cpp). Measured for
     start-up and memory only: it never counts."""
     name = "Bare design"
     slug = "bare-design"
-
-    def __init__(self, workdir, binary):
-        super().__init__(workdir)
-        self.binary = binary
 
     def command(self, counting):
         return [self.binary], self.workdir
