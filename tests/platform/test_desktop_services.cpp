@@ -95,14 +95,13 @@ TEST(OverDBus, ScreenSaverHoldIsAskedWithoutWaitingAndEveryCookieIsHandedBack)
         ASSERT_TRUE(QTest::qWaitFor([&] { return saver.isHolding(); }, 5000));
         saver.blank();
     } // still held when the adapter goes away
+    // Each hold asked for by name, and given back by the cookie its answer brought.
     ASSERT_TRUE(QTest::qWaitFor([&] { return service.calls.size() >= 4; }, 5000));
-    ASSERT_EQ(service.calls.size(), 4u);
-    for (uint i = 0; i < 4; i += 2) {
-        EXPECT_EQ(service.calls[i].member() + service.calls[i + 1].member(),
-                  QStringLiteral("InhibitUnInhibit"));
-        EXPECT_EQ(service.calls[i].arguments().value(0).toString(), QStringLiteral("Tallybell"));
-        EXPECT_EQ(service.calls[i + 1].arguments().value(0).toUInt(), 41 + i); // the cookie
-    }
+    QStringList calls;
+    for (const QDBusMessage &call : service.calls)
+        calls << call.member() + u' ' + call.arguments().value(0).toString();
+    EXPECT_EQ(calls.join(u',').toStdString(),
+              "Inhibit Tallybell,UnInhibit 41,Inhibit Tallybell,UnInhibit 43");
 }
 
 TEST(OverDBus, NotifierSendsTheTextsToTheService)
@@ -148,8 +147,19 @@ template<class Act> std::vector<bool> record(const std::string &raw, int tailMs,
     return loud;
 }
 
-// Every bell gets a player of its own: a player started again now and then stays silent.
-TEST(Sound, NoSoundNorWaitForAMissingOrBrokenFileAndEveryBellIsHeardEvenRungAgainBeforeItEnds)
+// Seconds of processor time this process has used, in all its threads.
+double processorSeconds()
+{
+    rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Every bell gets a player of its own: a player started again now and then stays silent. A
+// bell followed by a gigabyte of zeros would keep the media framework reading for minutes, on
+// a processor of its own: the player is let go once the bell's time is up.
+TEST(Sound, NoSoundNorWaitForAMissingOrBrokenFileEveryBellIsHeardAndItsPlayerEndsWithIt)
 {
     if (qEnvironmentVariable("TB_SOUND_SERVER") != QLatin1String("1"))
         GTEST_SKIP() << "run through tests/platform/with-pulseaudio.sh";
@@ -190,34 +200,12 @@ TEST(Sound, NoSoundNorWaitForAMissingOrBrokenFileAndEveryBellIsHeardEvenRungAgai
     }
     EXPECT_EQ(bells, rounds);
     EXPECT_GT(0.02 * double(std::count(loud.begin(), loud.end(), true)), rounds * 0.8);
-}
 
-namespace {
-
-// Seconds of processor time this process has used, in all its threads.
-double processorSeconds()
-{
-    rusage usage {};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-} // namespace
-
-// A bell followed by a gigabyte of zeros keeps the media framework reading for minutes, on a
-// processor of its own: the player is let go once the bell's time is up.
-TEST(Sound, TheFrameworkStopsWorkingOnAFileOnceItsBellsTimeIsUp)
-{
-    if (qEnvironmentVariable("TB_SOUND_SERVER") != QLatin1String("1"))
-        GTEST_SKIP() << "run through tests/platform/with-pulseaudio.sh";
-    test::TempDir dir;
     const std::string bell = dir.file("bell.wav");
     test::writeFile(bell,
                     test::riff(test::waveFormat(1, 1, 8000, 16) + test::chunk("data", 4800)
                                + std::string(4800, '\0')));
     std::filesystem::resize_file(bell, std::uint64_t(1) << 30);
-    QtSound sound;
     sound.play(bell);
     QTest::qWait(2300); // its 0.3 seconds, and the time an output takes to start
     const double before = processorSeconds();

@@ -52,10 +52,7 @@ inline void PrintTo(const QUrl &url, std::ostream *out)
 }
 
 namespace fs = std::filesystem;
-using tb::Help;
-using tb::MsgButtons;
-using tb::MsgIcon;
-using tb::QtHelp;
+using namespace tb;
 
 namespace {
 
@@ -130,16 +127,14 @@ TEST(QtMessageBox, ShowsDecodedPlainTextWithTheIconAndButtonsAskedForAndGivesThe
              B::Cancel, tb::MsgResult::Cancel},
         };
     for (const auto &[icon, buttons, qtIcon, qtButtons, defaultButton, press, answer] : rows) {
-        whenOpen<B>([qtIcon = qtIcon, qtButtons = qtButtons, defaultButton = defaultButton,
-                     press = press](B *box) {
-            EXPECT_EQ(box->windowTitle(), QString::fromUtf16(u"Tallybell \u2013 Disk Error"));
-            EXPECT_EQ(box->text(),
-                      QString::fromUtf16(u"Couldn't copy <b>\u201ctally.ini\u201d</b>"
-                                         u"\n\nPermission denied"));
-            EXPECT_EQ(box->textFormat(), Qt::PlainText);
-            EXPECT_EQ(box->icon(), qtIcon);
-            EXPECT_EQ(box->standardButtons(), qtButtons);
-            EXPECT_EQ(box->standardButton(box->defaultButton()), defaultButton);
+        const auto asked = std::tuple(qtIcon, qtButtons, defaultButton, Qt::PlainText);
+        whenOpen<B>([asked, press = press](B *box) {
+            EXPECT_EQ(box->windowTitle() + u'|' + box->text(),
+                      QString::fromUtf16(u"Tallybell \u2013 Disk Error|Couldn't copy "
+                                         u"<b>\u201ctally.ini\u201d</b>\n\nPermission denied"));
+            EXPECT_EQ(std::tuple(box->icon(), box->standardButtons(),
+                                 box->standardButton(box->defaultButton()), box->textFormat()),
+                      asked);
             if (press != B::NoButton)
                 box->button(press)->click();
         });
@@ -227,20 +222,10 @@ TEST(QtFileChooser, AWildcardNameBecomesTheFilterAndAFolderThatIsNotThereStartsA
     EXPECT_TRUE(chosen.accepted && chosen.filterIndex == 1);
     EXPECT_EQ(chosen.path, dir.file("chime.wav"));
 
-    choice.folder = "C:\\"; // not there: home
-    choice.filterIndex = 2;
-    whenOpen<QFileDialog>([&](QFileDialog *dialog) {
-        EXPECT_EQ(dialog->directory().path(), QDir::homePath());
-        EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("All Files (*.*)"));
-    });
-    EXPECT_FALSE(tb::QtFileChooser(true).choose(choice).accepted);
-
     // A name that need not exist is typed into a save dialog whose button says what it does,
     // and an existing one is taken without a question of the dialog's own.
     tb::test::writeFile(dir.file("Morning.wav"), "");
     choice.save = true;
-    choice.folder = dir.path().string();
-    choice.filterIndex = 1;
     choice.confirmOverwrite = false;
     choice.acceptLabel = "&Create";
     whenOpen<QFileDialog>([&](QFileDialog *dialog) {
@@ -252,6 +237,14 @@ TEST(QtFileChooser, AWildcardNameBecomesTheFilterAndAFolderThatIsNotThereStartsA
     chosen = tb::QtFileChooser(true).choose(choice);
     EXPECT_TRUE(chosen.accepted);
     EXPECT_EQ(chosen.path, dir.file("Morning.wav"));
+
+    choice.folder = "C:\\"; // not there: home
+    choice.filterIndex = 2;
+    whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+        EXPECT_EQ(dialog->directory().path(), QDir::homePath());
+        EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("All Files (*.*)"));
+    });
+    EXPECT_FALSE(tb::QtFileChooser(true).choose(choice).accepted);
 
     // GTK's dialog matches patterns in their letter case: it gets each letter in both.
     choice.filters = {{"Lists", "*.txt; [lL]ist?.\xc3\xa9"}};
@@ -468,22 +461,24 @@ TEST(HelpWindow, ShowsThePagesAndPopupsInTheLanguageOfTheTextsElseInEnglish)
     };
     const auto summary = [](int context) { return plainText(QtHelp::popupText(context)); };
     const QString englishSummary = summary(12);
-    for (const char *code : {"de", "fr", "es", "en"}) {
+    // The language, and the folder of its help.
+    for (const auto &[code, folder] : {std::pair {"de", ":/help/de/"},
+                                       {"fr", ":/help/fr/"},
+                                       {"es", ":/help/"},
+                                       {"en", ":/help/"}}) {
         SCOPED_TRACE(code);
         const Speaking language(code);
         const tb::ScopedTranslator speaking(&language);
-        const bool translated = code == std::string("de") || code == std::string("fr");
-        const QString folder = translated ? QStringLiteral(":/help/%1/").arg(QLatin1String(code))
-                                          : QStringLiteral(":/help/");
+        const bool translated = std::string_view(folder) != ":/help/";
 
         help.WinHelp(Help::HELP_CONTEXT, 12);
         ASSERT_NE(help.window(), nullptr);
-        EXPECT_EQ(help.window()->currentPage(),
-                  QUrl(QStringLiteral("qrc") + folder + QStringLiteral("topic12.html")));
-        EXPECT_EQ(shown()->toPlainText(), plainText(read(folder + QStringLiteral("topic12.html"))));
+        const QString page = QLatin1String(folder) + QStringLiteral("topic12.html");
+        EXPECT_EQ(help.window()->currentPage(), QUrl(QStringLiteral("qrc") + page));
+        EXPECT_EQ(shown()->toPlainText(), plainText(read(page)));
         EXPECT_EQ(headingPoints(), 16.0);
         EXPECT_EQ(summary(12) == englishSummary, !translated);
-        EXPECT_TRUE(plainText(read(folder + QStringLiteral("topic12.html"))).contains(summary(12)));
+        EXPECT_TRUE(plainText(read(page)).contains(summary(12)));
 
         // A link to the keyboard page, which a language's help may lack: the English page then,
         // with its style sheet.
@@ -497,7 +492,9 @@ TEST(HelpWindow, ShowsThePagesAndPopupsInTheLanguageOfTheTextsElseInEnglish)
     }
 }
 
-TEST(HelpWindow, BesideTheAnchorAndAlwaysOnTheScreen)
+// Beside its anchor and always on the screen; one window with one title, which opens beside
+// the main window and stays where it is while open.
+TEST(HelpWindow, OneWindowBesideTheMainWindowAndOnTheScreenThatStaysWhereItIsWhileOpen)
 {
     const QRect screen(0, 0, 1280, 1024);
     const QSize frame(500, 400);
@@ -513,10 +510,7 @@ TEST(HelpWindow, BesideTheAnchorAndAlwaysOnTheScreen)
     };
     for (const auto &[available, anchor, size, placed] : rows)
         EXPECT_EQ(tb::HelpWindow::besideRect(anchor, size, available), placed) << anchor.x();
-}
 
-TEST(HelpWindow, OneWindowWithOneTitleOpensBesideTheMainWindowAndStaysWhereItIsWhileOpen)
-{
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QWidget main;
     main.setObjectName(QStringLiteral("frmmain"));

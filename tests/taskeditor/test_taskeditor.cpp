@@ -88,12 +88,11 @@ TEST_F(TaskEditor, ReadsAndSavesPackedEmptyingOldKeysAndLeavingTheRestAlone)
             calls.read = failWith(error);
         else
             calls.write = failWith(error);
-        std::optional<ScopedSystemCalls> failing(std::in_place, calls);
+        const ScopedSystemCalls failing(calls);
         click("cmdOK");
-        failing.reset();
-        ASSERT_EQ(messages.shown.size(), 1u);
-        const std::string said = std::exchange(messages.shown, {})[0].text;
-        EXPECT_NE(said.find(ini + "\r\n\r\n" + std::strerror(error)), std::string::npos);
+        const std::vector<ShownMessage> said = std::exchange(messages.shown, {});
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_NE(said[0].text.find(ini + "\r\n\r\n" + std::strerror(error)), std::string::npos);
         EXPECT_EQ(readFile(ini), content);
     }
     click("cmdOK");
@@ -187,22 +186,19 @@ TEST_F(TaskEditor, TasksChangedElsewhereAreSavedOverOnlyWhenTheUserSaysSo)
 // and markers beyond that are refused whole, and the text comes back as it was saved.
 TEST_F(TaskEditor, ADescriptionTakesWhatTheFileReadsBackAndNoMore)
 {
-    const std::tuple<const char *, std::size_t, std::size_t> rows[] = {
-        {"\xD0\x96", 130, 127}, // Cyrillic, two bytes a letter
-        {"\xE9\x9F\xB3", 85, 84}, // Chinese, three
-        {"a", 300, 254},
-    };
-    for (const auto &[letter, typed, kept] : rows) {
+    // A Chinese letter of three bytes, and a plain one: typed, and kept.
+    for (const auto &[letter, typed, kept] :
+         {std::tuple<const char *, std::size_t, std::size_t> {"\xE9\x9F\xB3", 85, 84},
+          {"a", 300, 254}}) {
         SCOPED_TRACE(typed);
         openList(1);
         click("TaskDelete");
+        std::string whole;
         for (std::size_t i = 0; i < typed; ++i) { // typed at the end, one by one
             c("txtdescription").selStart = static_cast<int>(shown().size() + strlen(letter));
             type(shown() + letter);
+            whole += i < kept ? letter : "";
         }
-        std::string whole;
-        for (std::size_t i = 0; i < kept; ++i)
-            whole += letter;
         EXPECT_TRUE(shown() == whole) << shown().size();
         EXPECT_EQ(c("txtdescription").selStart, static_cast<int>(whole.size()));
         click("cmdOK");
