@@ -186,9 +186,10 @@ TEST_F(TaskEditor, TasksChangedElsewhereAreSavedOverOnlyWhenTheUserSaysSo)
 // and markers beyond that are refused whole, and the text comes back as it was saved.
 TEST_F(TaskEditor, ADescriptionTakesWhatTheFileReadsBackAndNoMore)
 {
-    // A Chinese letter of three bytes, and a plain one: typed, and kept.
+    // A Cyrillic letter of two bytes, a Chinese one of three, and a plain one: typed, and kept.
     for (const auto &[letter, typed, kept] :
-         {std::tuple<const char *, std::size_t, std::size_t> {"\xE9\x9F\xB3", 85, 84},
+         {std::tuple<const char *, std::size_t, std::size_t> {"\xD0\x96", 130, 127},
+          {"\xE9\x9F\xB3", 85, 84},
           {"a", 300, 254}}) {
         SCOPED_TRACE(typed);
         openList(1);

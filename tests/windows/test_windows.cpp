@@ -402,6 +402,19 @@ TEST_F(Windows, TheListEditorTakesItsKeysKeepsItsViewAndAsksBeforeClosing)
     EXPECT_EQ(readFile(folder.file("List1.txt")), lines);
 }
 
+// The splash reads its picture itself, ahead of Qt's image plugins: the same pixels as Qt's.
+TEST(Splash, ShowsItsPictureAsQtReadsIt)
+{
+    const frmSplash splash(std::chrono::hours(1));
+    const QImage read = QImage(qs(":/icons/splash.png"));
+    ASSERT_FALSE(read.isNull());
+    EXPECT_EQ(splash.findChild<QLabel *>(qs("imgLogo"))
+                  ->pixmap()
+                  .toImage()
+                  .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              read.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
 TEST(Splash, EndsAtItsTimeAKeyAClickOrAQuestionAndThenShowsTheNextWindow)
 {
     // The next window notes whether the splash was still showing when it appeared.
