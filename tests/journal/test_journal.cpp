@@ -14,23 +14,21 @@
 namespace tb::test {
 namespace {
 
-// Runs SQL on the file directly, as another program would; answers the rows of the last
-// statement, one line each, their columns joined by '|'. A statement that fails ends it.
+// Runs SQL on the file directly, as another program would; answers the rows of its
+// statements, one line each, their columns joined by '|'. A statement that fails ends it.
 std::string sql(const std::string &file, const std::string &statements)
 {
     sqlite3 *db = nullptr;
     sqlite3_open(file.c_str(), &db);
+    const auto addRow = [](void *out, int columns, char **values, char **) {
+        auto &text = *static_cast<std::string *>(out);
+        for (int i = 0; i < columns; ++i)
+            text += (i ? "|" : "") + std::string(values[i] ? values[i] : "");
+        text += '\n';
+        return 0;
+    };
     std::string rows;
-    sqlite3_exec(
-        db, statements.c_str(),
-        [](void *out, int columns, char **values, char **) {
-            auto &text = *static_cast<std::string *>(out);
-            for (int i = 0; i < columns; ++i)
-                text += (i ? "|" : "") + std::string(values[i] ? values[i] : "");
-            text += '\n';
-            return 0;
-        },
-        &rows, nullptr);
+    sqlite3_exec(db, statements.c_str(), addRow, &rows, nullptr);
     sqlite3_close(db);
     return rows;
 }
@@ -123,7 +121,6 @@ TEST_F(SessionJournal, TasksAndSessionsAreRecordedAfterTheBellAndTheMessage)
     loaded(3, "testmode", // ten seconds a task
            {{"Task2", "description1", "Play%list1%slowly"},
             {"List Group Number 1", "Current Item", "Etude 2"},
-            {"List Group Number 1", "Change Song", "100"},
             {"options", "Play Sound", "True"},
             {"options", "wavefile", "/bell.wav"},
             {"options", "Stop Between tasks", "True"}});
