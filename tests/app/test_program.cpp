@@ -41,11 +41,11 @@ protected:
     {
         program->dispatch(id, control, event);
     }
-    // Clicks in the main window, in turn.
-    void clicks(std::initializer_list<const char *> controls)
+    // Clicks in a window, in turn.
+    void clicks(std::initializer_list<const char *> controls, FormId id = FormId::Main)
     {
         for (const char *control : controls)
-            click(FormId::Main, control);
+            click(id, control);
     }
     ControlState &at(FormId id, const char *name) { return program->form(id)->controls()[name]; }
     TaskEditorForm *editor() { return loadedForm<TaskEditorForm>(FormId::TaskEditor); }
@@ -56,6 +56,8 @@ protected:
         click(FormId::Main, "fileopen");
     }
     std::string title() { return at(FormId::TaskEditor, "frmeditfile").caption; }
+    // The first task's description in a list.
+    std::string first(const std::string &in) { return IniRead("task1", "description1", in, ""); }
 
     const std::string a = folder.file("A.ini"), b = folder.file("B.ini");
 };
@@ -70,8 +72,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
             openInMain(b);
             EXPECT_EQ(title(), "Tallybell - B");
             EXPECT_EQ(at(FormId::TaskEditor, "txtdescription").text, "B1");
-            click(FormId::TaskEditor, "TaskspinUp");
-            click(FormId::TaskEditor, "cmdOK");
+            clicks({"TaskspinUp", "cmdOK"}, FormId::TaskEditor);
             EXPECT_EQ(readFile(a), before);
             EXPECT_EQ(IniRead("task1", "description2", b, ""), "B1 again");
             EXPECT_TRUE(messages.shown.empty());
@@ -86,15 +87,13 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
                 messages.answers = {answer};
                 openInMain(b);
                 ASSERT_EQ(messages.shown.size(), 1u);
-                EXPECT_EQ(IniRead("task1", "description1", a, ""),
-                          answer == MsgResult::Yes ? "A1, slowly" : "A1");
+                EXPECT_EQ(first(a), answer == MsgResult::Yes ? "A1, slowly" : "A1");
                 EXPECT_EQ(editor()->fileName(), answer == MsgResult::Cancel ? a : b);
                 if (answer != MsgResult::Cancel)
                     continue;
                 EXPECT_EQ(title(), "Tallybell - A (not the task list in use)");
                 click(FormId::TaskEditor, "cmdOK");
-                EXPECT_EQ(IniRead("task1", "description1", a, ""), "A1, slowly");
-                EXPECT_EQ(IniRead("task1", "description1", b, ""), "B1");
+                EXPECT_EQ(first(a) + ", " + first(b), "A1, slowly, B1");
             }
         },
         [&] {
@@ -103,8 +102,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
             chooser.answers = {folder.file("Morning")};
             click(FormId::Options, "cmdnewtaskfile");
             EXPECT_EQ(title(), "Tallybell - Morning");
-            click(FormId::TaskEditor, "TaskspinUp");
-            click(FormId::TaskEditor, "cmdOK");
+            clicks({"TaskspinUp", "cmdOK"}, FormId::TaskEditor);
             EXPECT_EQ(TaskListFile(folder.file("Morning.ini")).countTasks(), 0);
             EXPECT_EQ(ctl("lblStartFrom"), "1");
         },
@@ -117,7 +115,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
             EXPECT_TRUE(messages.shown.empty());
             EXPECT_EQ(at(FormId::TaskEditor, "txtdescription").text, "A1, slowly");
             click(FormId::TaskEditor, "cmdOK");
-            EXPECT_EQ(IniRead("task1", "description1", a, ""), "A1, slowly");
+            EXPECT_EQ(first(a), "A1, slowly");
         },
         [&] {
             SCOPED_TRACE("the editor's Ok during a session: the session goes on");
@@ -138,8 +136,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
                     EXPECT_FALSE(at(FormId::Options, name).enabled) << name << ", " << step;
                 EXPECT_FALSE(at(FormId::TaskEditor, "fileopen").enabled) << step;
                 chooser.answers = {b, folder.file("Morning")};
-                click(FormId::Options, "cmdselecttaskfile");
-                click(FormId::Options, "cmdnewtaskfile");
+                clicks({"cmdselecttaskfile", "cmdnewtaskfile"}, FormId::Options);
                 EXPECT_TRUE(chooser.asked.empty()) << "refused before any dialog";
                 EXPECT_EQ(list().inifilename(), a);
                 click(FormId::Main, "cmdpause");

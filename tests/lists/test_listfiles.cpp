@@ -51,8 +51,7 @@ TEST(ListFiles, ItemsAreTrimmedCutAsTheTaskListReadsThemBackAndOnlyTextCounts)
         for (const std::size_t chunk : {std::size_t {1}, std::size_t {2}, std::size_t {1} << 16}) {
             std::size_t at = 0;
             const ListItems read = readRotationItemsFrom([&](char *buffer, std::size_t size) {
-                const std::size_t count = std::min({chunk, size, bytes.size() - at});
-                std::memcpy(buffer, bytes.data() + at, count);
+                const std::size_t count = bytes.copy(buffer, std::min(chunk, size), at);
                 at += count;
                 return ssize_t(count);
             });
