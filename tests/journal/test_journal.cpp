@@ -251,8 +251,7 @@ TEST(PracticeStats, WeekFromMondayMonthFromTheFirstAndTheLastDays)
 
 TEST(PracticeStats, TheScaleRisesInRoundStepsToTheMostMinutes)
 {
-    using Marks = std::vector<std::int64_t>;
-    const std::tuple<std::int64_t, int, Marks> cases[] = {
+    const std::tuple<std::int64_t, int, std::vector<std::int64_t>> cases[] = {
         {0, 4, {0, 5}},           {20, 4, {0, 5, 10, 15, 20}},
         {22, 4, {0, 10, 20, 30}}, {45, 4, {0, 15, 30, 45}},
         {45, 2, {0, 30, 60}},     {61, 4, {0, 30, 60, 90}},

@@ -14,7 +14,6 @@
 
 using namespace tb;
 using namespace tb::test;
-using Items = std::vector<std::string>;
 
 TEST(ListFiles, FindsTheListInAnyLetterCasePreferringListN)
 {
@@ -32,7 +31,7 @@ TEST(ListFiles, ItemsAreTrimmedCutAsTheTaskListReadsThemBackAndOnlyTextCounts)
 {
     using namespace std::string_literals;
     const std::string a252(252, 'a'), a253(253, 'a'), mb(1 << 20, 'x'), nuls(1 << 20, '\0');
-    const std::tuple<const char *, std::string, Items> cases[] = {
+    const std::tuple<const char *, std::string, std::vector<std::string>> cases[] = {
         {"line ends, blanks, empty lines",
          "  Etude 5  \r\n\r\n   \r\nScale\rScale in G\n\n\tTabbed\t \r\n\r\r\nLast",
          {"Etude 5", "Scale", "Scale in G", "\tTabbed\t", "Last"}},
