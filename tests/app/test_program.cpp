@@ -3,7 +3,6 @@
 // screen. One task list in use, one owner of it: no edit lands in a list it was not loaded
 // from, a running session is never moved, no window shows another list's state.
 
-#include "options/OptionsForm.h"
 #include "support/ProgramFixture.h"
 #include "taskeditor/TaskEditorForm.h"
 
@@ -23,8 +22,6 @@ protected:
     // tasks, the first with an alternate, started from task 1), the program on A.
     void begin()
     {
-        a = folder.file("A.ini");
-        b = folder.file("B.ini");
         for (const std::string &file : {a, b, folder.file("Morning.ini")})
             std::filesystem::remove(file);
         writeTasks(a, 3, "A");
@@ -44,16 +41,14 @@ protected:
     {
         program->dispatch(id, control, event);
     }
-    ControlState &at(FormId id, const char *control)
+    // Clicks in a window, in turn.
+    void clicks(std::initializer_list<const char *> controls, FormId id = FormId::Main)
     {
-        return program->form(id)->controls()[control];
+        for (const char *control : controls)
+            click(id, control);
     }
+    ControlState &at(FormId id, const char *name) { return program->form(id)->controls()[name]; }
     TaskEditorForm *editor() { return loadedForm<TaskEditorForm>(FormId::TaskEditor); }
-    void type(const char *text)
-    {
-        at(FormId::TaskEditor, "txtdescription").text = text;
-        click(FormId::TaskEditor, "txtdescription", ControlEvent::Change);
-    }
     // Another list chosen in the main window's File menu.
     void openInMain(const std::string &file)
     {
@@ -61,9 +56,10 @@ protected:
         click(FormId::Main, "fileopen");
     }
     std::string title() { return at(FormId::TaskEditor, "frmeditfile").caption; }
+    // The first task's description in a list.
+    std::string first(const std::string &in) { return IniRead("task1", "description1", in, ""); }
 
-    std::string a;
-    std::string b;
+    const std::string a = folder.file("A.ini"), b = folder.file("B.ini");
 };
 
 TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
@@ -76,8 +72,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
             openInMain(b);
             EXPECT_EQ(title(), "Tallybell - B");
             EXPECT_EQ(at(FormId::TaskEditor, "txtdescription").text, "B1");
-            click(FormId::TaskEditor, "TaskspinUp");
-            click(FormId::TaskEditor, "cmdOK");
+            clicks({"TaskspinUp", "cmdOK"}, FormId::TaskEditor);
             EXPECT_EQ(readFile(a), before);
             EXPECT_EQ(IniRead("task1", "description2", b, ""), "B1 again");
             EXPECT_TRUE(messages.shown.empty());
@@ -87,49 +82,44 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
             for (const MsgResult answer : {MsgResult::Yes, MsgResult::No, MsgResult::Cancel}) {
                 begin();
                 click(FormId::Main, "fileedit");
-                type("A1, slowly");
+                at(FormId::TaskEditor, "txtdescription").text = "A1, slowly";
+                click(FormId::TaskEditor, "txtdescription", ControlEvent::Change);
                 messages.answers = {answer};
                 openInMain(b);
                 ASSERT_EQ(messages.shown.size(), 1u);
-                EXPECT_EQ(IniRead("task1", "description1", a, ""),
-                          answer == MsgResult::Yes ? "A1, slowly" : "A1");
+                EXPECT_EQ(first(a), answer == MsgResult::Yes ? "A1, slowly" : "A1");
                 EXPECT_EQ(editor()->fileName(), answer == MsgResult::Cancel ? a : b);
                 if (answer != MsgResult::Cancel)
                     continue;
                 EXPECT_EQ(title(), "Tallybell - A (not the task list in use)");
                 click(FormId::TaskEditor, "cmdOK");
-                EXPECT_EQ(IniRead("task1", "description1", a, ""), "A1, slowly");
-                EXPECT_EQ(IniRead("task1", "description1", b, ""), "B1");
+                EXPECT_EQ(first(a) + ", " + first(b), "A1, slowly, B1");
             }
         },
         [&] {
             SCOPED_TRACE("a new list made while the editor is open: it gets no tasks");
-            click(FormId::Main, "fileedit");
-            click(FormId::Main, "optionsalm");
+            clicks({"fileedit", "optionsalm"});
             chooser.answers = {folder.file("Morning")};
             click(FormId::Options, "cmdnewtaskfile");
             EXPECT_EQ(title(), "Tallybell - Morning");
-            click(FormId::TaskEditor, "TaskspinUp");
-            click(FormId::TaskEditor, "cmdOK");
+            clicks({"TaskspinUp", "cmdOK"}, FormId::TaskEditor);
             EXPECT_EQ(TaskListFile(folder.file("Morning.ini")).countTasks(), 0);
             EXPECT_EQ(ctl("lblStartFrom"), "1");
         },
         [&] {
             SCOPED_TRACE("File > New in the editor, backed out of: the edits stay");
             click(FormId::Main, "fileedit");
-            type("A1, slowly");
+            at(FormId::TaskEditor, "txtdescription").text = "A1, slowly";
+            click(FormId::TaskEditor, "txtdescription", ControlEvent::Change);
             click(FormId::TaskEditor, "filenew"); // the chooser is cancelled
             EXPECT_TRUE(messages.shown.empty());
             EXPECT_EQ(at(FormId::TaskEditor, "txtdescription").text, "A1, slowly");
             click(FormId::TaskEditor, "cmdOK");
-            EXPECT_EQ(IniRead("task1", "description1", a, ""), "A1, slowly");
+            EXPECT_EQ(first(a), "A1, slowly");
         },
         [&] {
             SCOPED_TRACE("the editor's Ok during a session: the session goes on");
-            click(FormId::Main, "startfromspinDown");
-            click(FormId::Main, "startfromspinDown");
-            click(FormId::Main, "fileedit");
-            click(FormId::Main, "cmdstartstop");
+            clicks({"startfromspinDown", "startfromspinDown", "fileedit", "cmdstartstop"});
             tick(10); // task 1 is over
             EXPECT_EQ(ctl("txtmessage"), "A2");
             click(FormId::TaskEditor, "cmdOK");
@@ -138,8 +128,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
         },
         [&] {
             SCOPED_TRACE("options open before Start: the list is locked until Stop");
-            click(FormId::Main, "optionsalm");
-            click(FormId::Main, "fileedit");
+            clicks({"optionsalm", "fileedit"});
             EXPECT_TRUE(at(FormId::Options, "cmdselecttaskfile").enabled);
             click(FormId::Main, "cmdstartstop");
             for (const char *step : {"started", "paused"}) {
@@ -147,8 +136,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
                     EXPECT_FALSE(at(FormId::Options, name).enabled) << name << ", " << step;
                 EXPECT_FALSE(at(FormId::TaskEditor, "fileopen").enabled) << step;
                 chooser.answers = {b, folder.file("Morning")};
-                click(FormId::Options, "cmdselecttaskfile");
-                click(FormId::Options, "cmdnewtaskfile");
+                clicks({"cmdselecttaskfile", "cmdnewtaskfile"}, FormId::Options);
                 EXPECT_TRUE(chooser.asked.empty()) << "refused before any dialog";
                 EXPECT_EQ(list().inifilename(), a);
                 click(FormId::Main, "cmdpause");
@@ -158,8 +146,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
             EXPECT_TRUE(at(FormId::TaskEditor, "fileopen").enabled);
         },
         [&] {
-            SCOPED_TRACE("the hold on the screen saver ends with the session, whatever the "
-                         "option says by then");
+            SCOPED_TRACE("the screen saver's hold ends with the session, whatever the option");
             for (const bool completed : {false, true}) {
                 begin();
                 click(FormId::Main, "cmdstartstop");
@@ -170,25 +157,19 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
                     click(FormId::Main, "cmdstartstop");
                 EXPECT_EQ(screenSaver.calls, (std::vector<std::string> {"blank", "restore"}));
             }
-            click(FormId::Main, "optionScreenSave"); // on, and off again while paused
-            click(FormId::Main, "cmdstartstop");
-            click(FormId::Main, "cmdpause");
-            click(FormId::Main, "optionScreenSave");
-            click(FormId::Main, "cmdpause");
-            click(FormId::Main, "cmdstartstop");
+            // On, and off again while paused.
+            clicks({"optionScreenSave", "cmdstartstop", "cmdpause", "optionScreenSave", "cmdpause",
+                    "cmdstartstop"});
             EXPECT_EQ(screenSaver.calls.size(), 4u);
         },
         [&] {
             SCOPED_TRACE("another list: its start task, shown and stepped from");
             EXPECT_EQ(ctl("lblStartFrom"), "3");
             openInMain(b);
-            EXPECT_EQ(ctl("lblStartFrom"), "1");
-            EXPECT_EQ(ctl("lblTimer"), "00:10");
-            for (int i = 0; i < 3; ++i) // B has two tasks
-                click(FormId::Main, "startfromspinUp");
+            EXPECT_EQ(ctl("lblStartFrom") + " " + ctl("lblTimer"), "1 00:10");
+            clicks({"startfromspinUp", "startfromspinUp", "startfromspinUp"}); // B has two tasks
             EXPECT_EQ(ctl("lblStartFrom"), "2");
-            click(FormId::Main, "startfromspinDown");
-            click(FormId::Main, "cmdstartstop");
+            clicks({"startfromspinDown", "cmdstartstop"});
             EXPECT_EQ(ctl("txtmessage"), "B1");
         },
     };
@@ -203,8 +184,7 @@ TEST_F(Scenario, WindowsAgreeOnTheTaskListInUse)
 TEST_F(Scenario, WindowsAreUnloadedAfterTheirHandlerAndEveryLoadedOneIsRefreshed)
 {
     begin();
-    click(FormId::Main, "optionsalm");
-    click(FormId::Main, "fileedit");
+    clicks({"optionsalm", "fileedit"});
     click(FormId::Options, "cmdOK"); // unloads itself while its handler runs
     EXPECT_EQ(program->form(FormId::Options), nullptr);
     EXPECT_FALSE(program->dispatch(FormId::Options, "cmdOK", ControlEvent::Click));
@@ -212,8 +192,7 @@ TEST_F(Scenario, WindowsAreUnloadedAfterTheirHandlerAndEveryLoadedOneIsRefreshed
     ASSERT_NE(program->form(FormId::Options), nullptr) << "shown again after its unload";
     // An option ticked in the main window shows in the dialog at once; a tick of the
     // session refreshes the editor.
-    click(FormId::Main, "optionScreenSave");
-    click(FormId::Main, "Timemenu_4");
+    clicks({"optionScreenSave", "Timemenu_4"});
     list().setStopBTasks(true); // as the dialog would, from elsewhere
     click(FormId::Main, "cmdstartstop");
     EXPECT_TRUE(at(FormId::Options, "chkstopbtasks").checked);
@@ -227,9 +206,7 @@ TEST_F(Scenario, WindowsAreUnloadedAfterTheirHandlerAndEveryLoadedOneIsRefreshed
 TEST_F(Scenario, ATickLooksAtTheTaskListOnceWhateverWindowsAreOpen)
 {
     begin();
-    for (const char *entry : {"optionsalm", "fileedit", "editfilesong", "filejournal"})
-        click(FormId::Main, entry);
-    click(FormId::Main, "cmdstartstop");
+    clicks({"optionsalm", "fileedit", "editfilesong", "filejournal", "cmdstartstop"});
     // A file's time proves it unchanged only once the clock has passed the step it was
     // written in: until then each event looks again.
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
@@ -241,19 +218,15 @@ TEST_F(Scenario, ATickLooksAtTheTaskListOnceWhateverWindowsAreOpen)
     }
     int stats = 0, opens = 0;
     SystemCalls calls = realSystemCalls();
-    calls.stat = [&stats](const char *path, struct stat *info) {
-        ++stats;
-        return ::stat(path, info);
+    calls.stat = [&stats, real = calls.stat](const char *path, struct stat *info) {
+        return ++stats, real(path, info);
     };
-    const auto open = calls.open;
-    calls.open = [&opens, open](const char *path, int flags, mode_t mode) {
-        ++opens;
-        return open(path, flags, mode);
+    calls.open = [&opens, real = calls.open](const char *path, int flags, mode_t mode) {
+        return ++opens, real(path, flags, mode);
     };
     const ScopedSystemCalls counting(calls);
     tick(1);
-    EXPECT_EQ(stats, 1);
-    EXPECT_EQ(opens, 0);
+    EXPECT_EQ(std::pair(stats, opens), std::pair(1, 0));
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -15,7 +14,6 @@
 
 using namespace tb;
 using namespace tb::test;
-using Items = std::vector<std::string>;
 
 TEST(ListFiles, FindsTheListInAnyLetterCasePreferringListN)
 {
@@ -33,16 +31,14 @@ TEST(ListFiles, ItemsAreTrimmedCutAsTheTaskListReadsThemBackAndOnlyTextCounts)
 {
     using namespace std::string_literals;
     const std::string a252(252, 'a'), a253(253, 'a'), mb(1 << 20, 'x'), nuls(1 << 20, '\0');
-    const std::tuple<const char *, std::string, Items> cases[] = {
+    const std::tuple<const char *, std::string, std::vector<std::string>> cases[] = {
         {"line ends, blanks, empty lines",
          "  Etude 5  \r\n\r\n   \r\nScale\rScale in G\n\n\tTabbed\t \r\n\r\r\nLast",
          {"Etude 5", "Scale", "Scale in G", "\tTabbed\t", "Last"}},
         {"1 MB line", "   " + mb + "\r\nnext", {std::string(254, 'x'), "next"}},
         {"UTF-8 straddling the cut", a252 + "\u20AC\u20AC", {a252}},
-        {"UTF-8 4-byte straddling", a253 + "\U0001F3B5", {a253}},
         {"UTF-8 ending at the cut", a252 + "\u00E9\u00E9", {a252 + "\u00E9"}},
         {"Windows-1252 cut at 254", a253 + "\xE9\xE9\xE9", {a253 + "\xE9"}},
-        {"UTF-8 lead byte that is Windows-1252", a253 + "\xC3x", {a253 + "\xC3"}},
         {"NUL lines", "One\r\nT\0wo\n"s + nuls + "\r\nThree", {"One", "Three"}},
         {"BOM only", "\xEF\xBB\xBF", {}},
         {"BOM, blanks, item", "\xEF\xBB\xBF  First  item \r\nSecond", {"First  item", "Second"}},
@@ -54,8 +50,7 @@ TEST(ListFiles, ItemsAreTrimmedCutAsTheTaskListReadsThemBackAndOnlyTextCounts)
         for (const std::size_t chunk : {std::size_t {1}, std::size_t {2}, std::size_t {1} << 16}) {
             std::size_t at = 0;
             const ListItems read = readRotationItemsFrom([&](char *buffer, std::size_t size) {
-                const std::size_t count = std::min({chunk, size, bytes.size() - at});
-                std::memcpy(buffer, bytes.data() + at, count);
+                const std::size_t count = bytes.copy(buffer, std::min(chunk, size), at);
                 at += count;
                 return ssize_t(count);
             });
@@ -74,8 +69,7 @@ TEST(ListFiles, ReadsNoMoreThanItNeedsAndNeverWaits)
         std::copy_n("item\n", 5, buffer);
         return ssize_t(size);
     });
-    EXPECT_EQ(endless.items.size(), kMaxRotationItems);
-    EXPECT_EQ(reads, 101);
+    EXPECT_EQ(std::pair(endless.items.size(), reads), std::pair(kMaxRotationItems, 101));
 
     TempDir dir; // what is no regular file is not even opened
     ASSERT_EQ(mkfifo(dir.file("List3.txt").c_str(), 0600), 0);
@@ -104,7 +98,6 @@ TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
         {"not found", abc, "Nowhere", "0", "0", "0", nullptr, -1, "B", "0"},
         {"held by two lines", scales, "Scale", "0", "0", "0", nullptr, -1, "Arpeggio", "0"},
         {"only True is random", scales, "Scale in G", "0", "0", "0", "true", -1, "Arpeggio", "0"},
-        {"one item", "  Only  \r\n", "Only", "0", "0", "7", nullptr, -1, "Only", "7"},
         {"blank list", blank, "Old", "0", "0", "3", nullptr, -1, "", "3"},
         {"no state yet", abc, nullptr, nullptr, nullptr, "4", nullptr, -1, "A", "4"},
         {"interval 1 by default", abc, "A", nullptr, "4", "4", nullptr, -1, "A", "4"},
@@ -130,15 +123,12 @@ TEST(Rotation, ChangesTheItemWhenDueInOrderOrAtRandom)
             std::filesystem::create_directory(dir.file("list1.txt"));
         else if (c.list)
             writeFile(dir.file("list1.txt"), c.list); // any letter case is found
-        const std::pair<const char *, const char *> state[]
-            = {{"Current Item", c.current},
-               {"Change Song", c.interval},
-               {"Last Change Session Number", c.last},
-               {"Change Song Random", c.random}};
-        for (const auto &[key, value] : state) {
+        for (const auto &[key, value] : {std::pair {"Current Item", c.current},
+                                         {"Change Song", c.interval},
+                                         {"Last Change Session Number", c.last},
+                                         {"Change Song Random", c.random}})
             if (value)
                 IniWrite(section, key, value, ini);
-        }
         IniWrite("History", "Sessions Completed", c.completed, ini);
         random.calls = 0;
         random.script = c.draw < 0 ? std::deque<int> {} : std::deque<int> {c.draw};
