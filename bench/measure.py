@@ -504,6 +504,11 @@ def ratio(a, b, digits=2):
     return "n/a" if a is None or not b else f"{a / b:.{digits}f}"
 
 
+def above(a, b):
+    """How much `a` is above `b`, as "+x.y"; "n/a" when either is missing."""
+    return "n/a" if a is None or b is None else f"+{a - b:.1f}"
+
+
 def run_details(lines, name, r, mode):
     if not r:
         lines.append(f"- {name} {mode}: failed.")
@@ -591,7 +596,7 @@ def build_report(args, names, starts, runs, wayland, load):
          else t["first"] <= GOAL_FIRST_WINDOW_RATIO * b["first"]),
         (f"Resident memory at most the bare label's + {GOAL_RSS_ABOVE_FLOOR_MIB:.0f} MiB",
          f"{fmt(t['rss'])} vs {fmt(b['rss'])} MiB "
-         f"(+{fmt(None if t['rss'] is None or b['rss'] is None else t['rss'] - b['rss'])})",
+         f"({above(t['rss'], b['rss'])})",
          None if t["rss"] is None or b["rss"] is None
          else t["rss"] <= b["rss"] + GOAL_RSS_ABOVE_FLOOR_MIB),
         (f"Counting on X11: at most {GOAL_WAKEUPS_PER_S} context switches/s, all threads",
@@ -627,9 +632,8 @@ def build_report(args, names, starts, runs, wayland, load):
                      f"({ratio(t['first'], d['first'])}x; the design's own over the bare label "
                      f"{ratio(d['first'], b['first'])}x); RSS {fmt(t['rss'])} vs "
                      f"{fmt(d['rss'])} MiB "
-                     f"(+{fmt(None if t['rss'] is None or d['rss'] is None else t['rss'] - d['rss'])}"
-                     f"; the design's own over the bare label "
-                     f"+{fmt(None if d['rss'] is None or b['rss'] is None else d['rss'] - b['rss'])}).")
+                     f"({above(t['rss'], d['rss'])}; the design's own over the bare label "
+                     f"{above(d['rss'], b['rss'])}).")
         lines.append("")
 
     lines.append("Details")

@@ -137,7 +137,6 @@ frmmain::frmmain(FormHost &host, QWidget *parent)
       timemaintime_(new QTimer(this)), timeMenuGroup_(new QActionGroup(this))
 {
     ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tallybell.svg")));
     ui->Picture2->setPixmap(
         QIcon(QStringLiteral(":/icons/picture2.svg")).pixmap(ui->Picture2->maximumSize()));
     ui->Imagemoveon->setIcon(QIcon(QStringLiteral(":/icons/moveon.svg")));
