@@ -257,8 +257,14 @@ echo "main window $window mapped on $display"
 
 step "the user's data folder"
 [ "$(stat -c %a "$root$data")" = 700 ] || fail "$data is not private to the user"
-[ -f "$root$data/tallywork.ini" ] || [ -f "$root$data/tallydef.ini" ] ||
-    fail "$data holds neither tallywork.ini nor tallydef.ini"
+# The shipped list became the user's own at the first start, with the bell beside it, and
+# the user's store names it.
+[ -f "$root$data/tallywork.ini" ] && [ ! -e "$root$data/tallydef.ini" ] ||
+    fail "$data does not hold the user's task list tallywork.ini alone"
+grep -qF "wavefile=$data/PINGPONG.WAV"$'\r' "$root$data/tallywork.ini" ||
+    fail "the user's task list does not name the bell in $data"
+grep -qF "$data/tallywork.ini" "$root$home/.config/Orvane/Tallybell/registry.ini" ||
+    fail "the user's store does not name $data/tallywork.ini"
 for f in List1.txt List2.txt PINGPONG.WAV; do
     cmp "$root/usr/share/tallybell/$f" "$root$data/$f" || fail "$data/$f is not the shipped one"
 done

@@ -74,7 +74,7 @@ TEST(Voice, SettlesOnAnEngineWhenOneIsInstalled)
         GTEST_SKIP() << "no speech engine installed";
     }
     speech.prepare();
-    ASSERT_TRUE(soon([&] { return speech.state() != QtSpeech::State::Trying; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return speech.state() != QtSpeech::State::Trying; }, 20000));
     EXPECT_EQ(speech.state(), QtSpeech::State::Ready);
     EXPECT_FALSE(speech.unavailable());
     speech.say("Session complete.", 0, 0);

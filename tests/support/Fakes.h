@@ -158,12 +158,10 @@ class FakeSingleInstance : public SingleInstance
 public:
     InstanceCheck checkForRunningInstance() override
     {
-        ++asked;
         return anotherRunning ? InstanceCheck {InstanceCheck::Outcome::HandedOver, {}} : answer;
     }
     bool anotherRunning = false;
     InstanceCheck answer; // when no other instance runs
-    int asked = 0;
 };
 
 class FakeWindowOps : public WindowOps
