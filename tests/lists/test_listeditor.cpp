@@ -193,7 +193,7 @@ TEST_F(ListEditor, AListChangedElsewhereIsSavedOverOnlyWhenTheUserSaysSo)
         EXPECT_EQ(readFile(list(1)),
                   overwritten ? "Old A\r\nOld B\r\nEditor item\r\n"
                               : "External X\r\nExternal Y\r\n");
-        EXPECT_EQ(program->form(FormId::ListEditor) == nullptr, overwritten);
+        ASSERT_EQ(program->form(FormId::ListEditor) == nullptr, overwritten);
         if (overwritten)
             continue;
         const std::vector<std::string> external {"External X", "External Y"};

@@ -169,7 +169,7 @@ TEST_F(TaskEditor, TasksChangedElsewhereAreSavedOverOnlyWhenTheUserSaysSo)
         const bool overwritten = answer == MsgResult::Yes;
         EXPECT_EQ(read("Task1", "description1") + " " + read("Task2", "description1"),
                   overwritten ? "Mine 2.1" : "1.1 Theirs");
-        EXPECT_EQ(program->form(FormId::TaskEditor) == nullptr, overwritten);
+        ASSERT_EQ(program->form(FormId::TaskEditor) == nullptr, overwritten);
         if (!overwritten) {
             EXPECT_EQ(shown(), answer == MsgResult::No ? "1.1" : "Mine");
             program->unload(FormId::TaskEditor);
