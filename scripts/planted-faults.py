@@ -13,8 +13,11 @@ tests (stopping at the first failure), and only when all of them pass, the slow 
     scripts/planted-faults.py [--work DIR] [--only ID,ID...] [--area AREA] [--fast-only] [--list]
     scripts/planted-faults.py --plant ID | --remove ID    (in this tree; remove only what
                                                            was planted, or use git checkout)
+    scripts/planted-faults.py --map docs/planted-faults.md
 
-Writes <work>/results.tsv and prints a table; exits 1 when a fault slips through.
+Writes <work>/results.tsv and prints a table; exits 1 when a fault slips through. With --map
+the fast tests run to their end for every fault and FILE gets, for each fault, every
+GoogleTest case that failed (or, for a fault only the slow tests catch, the CTest test).
 """
 import argparse
 import dataclasses
@@ -648,13 +651,20 @@ FAULTS = [
 
 
 def run(cmd, cwd, timeout=None):
+    # A test's output may hold any bytes (it prints the files it reads).
     return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                          text=True, timeout=timeout, check=False)
+                          text=True, errors="replace", timeout=timeout, check=False)
 
 
 def failed_tests(output: str) -> list[str]:
     names = re.findall(r"^\s*\d+ - (\S+) \(", output, re.M)
     return names or (["(ctest)"] if "Errors while running CTest" in output else [])
+
+
+def failed_cases(output: str) -> list[str]:
+    """The GoogleTest cases that failed, a parametrised case once for all its parameters."""
+    cases = re.findall(r"^\[  FAILED  \] (?:\w+/)?(\w+\.\w+)\b", output, re.M)
+    return sorted(set(cases))
 
 
 def copy_tree(tree: pathlib.Path) -> None:
@@ -686,7 +696,8 @@ def configure(tree: pathlib.Path, build: pathlib.Path) -> None:
                    check=True, stdout=subprocess.DEVNULL)
 
 
-def try_fault(fault: Fault, tree: pathlib.Path, build: pathlib.Path, fast_only: bool):
+def try_fault(fault: Fault, tree: pathlib.Path, build: pathlib.Path, fast_only: bool,
+              every_case: bool = False):
     path = tree / fault.file
     original = path.read_text(encoding="utf-8")
     path.write_text(original.replace(fault.old, fault.new, 1), encoding="utf-8")
@@ -695,9 +706,11 @@ def try_fault(fault: Fault, tree: pathlib.Path, build: pathlib.Path, fast_only: 
         if built.returncode != 0:
             return "did not build", ""
         env_ctest = ["ctest", "--test-dir", str(build), "-j", "2", "--timeout", "120"]
-        fast = run(env_ctest + ["-E", SLOW_TESTS, "--stop-on-failure"], tree)
+        fast = run(env_ctest + ["-E", SLOW_TESTS]
+                   + (["--output-on-failure"] if every_case else ["--stop-on-failure"]), tree)
         if fast.returncode != 0:
-            return "caught", ", ".join(failed_tests(fast.stdout))
+            by = every_case and failed_cases(fast.stdout) or failed_tests(fast.stdout)
+            return "caught", ", ".join(by)
         if fast_only:
             return "missed (fast tests)", ""
         slow = run(env_ctest + ["-R", SLOW_TESTS, "--timeout", "400"], tree)
@@ -706,6 +719,43 @@ def try_fault(fault: Fault, tree: pathlib.Path, build: pathlib.Path, fast_only: 
         return "missed", ""
     finally:
         path.write_text(original, encoding="utf-8")
+
+
+MAP_HEAD = """# Planted faults: what the tests catch
+
+`scripts/planted-faults.py` plants each fault alone in a copy of the tree, builds and runs the
+tests. A commit in the third column marks a fault that undoes a mend made then.
+
+The table is a full map of the suite, made with `scripts/planted-faults.py --map` on
+{date}: for each fault, every GoogleTest case that failed with it planted, all fast tests
+run to their end rather than stopped at the first failure. A fault that no fast test catches
+runs through the slow tests (end to end under Xvfb, real sound over the test's own server),
+and the CTest test that caught it is named.
+
+{caught} of {total} faults caught: {fast} by the fast tests ({alone} of them by one case
+alone), {slow} only by the end-to-end and sound tests.
+
+| fault | area | undoes | caught by | what the fault does |
+|---|---|---|---|---|
+"""
+
+
+def write_map(path: pathlib.Path, rows) -> None:
+    def slow(by: str) -> bool:
+        return bool(re.match(SLOW_TESTS, by.split(", ")[0]))
+
+    caught = [by for _, verdict, by in rows if verdict == "caught"]
+    fast = [by for by in caught if not slow(by)]
+    lines = [MAP_HEAD.format(date=time.strftime("%Y-%m-%d"), total=len(rows),
+                             caught=len(caught), fast=len(fast),
+                             alone=sum(1 for by in fast if "," not in by),
+                             slow=len(caught) - len(fast))]
+    for fault, verdict, by in rows:
+        shown = by if verdict == "caught" else f"**{verdict}**"
+        if verdict == "caught" and slow(by):
+            shown += " (end to end or sound)"
+        lines.append(f"| `{fault.id}` | {fault.area} | {fault.fix} | {shown} | {fault.what} |\n")
+    path.write_text("".join(lines), encoding="utf-8")
 
 
 def main() -> int:
@@ -720,6 +770,8 @@ def main() -> int:
     parser.add_argument("--plant", metavar="ID",
                         help="plant one fault in this tree itself (no build, no tests)")
     parser.add_argument("--remove", metavar="ID", help="take a planted fault out again")
+    parser.add_argument("--map", metavar="FILE",
+                        help="every failing test case for each fault, as a table in FILE")
     args = parser.parse_args()
 
     if args.plant or args.remove:
@@ -772,7 +824,7 @@ def main() -> int:
     for n, fault in enumerate(faults, 1):
         started = time.monotonic()
         try:
-            verdict, by = try_fault(fault, tree, build, args.fast_only)
+            verdict, by = try_fault(fault, tree, build, args.fast_only, bool(args.map))
         except subprocess.TimeoutExpired:
             verdict, by = "caught", "(timeout)"
         missed += verdict.startswith("missed")
@@ -783,6 +835,8 @@ def main() -> int:
         out.write("id\tarea\tfix\tverdict\tcaught by\twhat\n")
         for fault, verdict, by in rows:
             out.write(f"{fault.id}\t{fault.area}\t{fault.fix}\t{verdict}\t{by}\t{fault.what}\n")
+    if args.map:
+        write_map(pathlib.Path(args.map), rows)
     caught = sum(1 for _, v, _ in rows if v == "caught")
     unbuilt = sum(1 for _, v, _ in rows if v == "did not build")
     print(f"\n{caught} of {len(rows)} faults caught, {missed} missed, {unbuilt} did not build")
